@@ -1,0 +1,71 @@
+#pragma once
+// A module of a macro: one building block of a parametric connection (a plate, a bolt group,
+// a set of profiles, ...). Modules of one group are edited together on one tab of the macro
+// dialog; a module without a group forms a group of its own under its name.
+#include <memory>
+
+#include "core/Mdx_Array.h"
+#include "core/Mdx_String.h"
+#include "core/macro/Mdx_CutConstraint.h"
+#include "core/macro/Mdx_DialogVariable.h"
+#include "host/AcArray.h"
+#include "host/AcDbObjectId.h"
+#include "host/AcadErrorStatus.h"
+
+namespace host {
+class FieldReader;
+class FieldWriter;
+}  // namespace host
+
+class Mdx_Module {
+public:
+    // Type codes as drawings store them.
+    static constexpr int kGeneralModule = 230;
+    static constexpr int kPlateModule = 231;
+    static constexpr int kBoltModule = 232;
+    static constexpr int kProfModule = 233;
+
+    // A module of the given type code (a bolt or profile module for those codes); null for a
+    // code the model does not know.
+    static std::unique_ptr<Mdx_Module> create(int typeCode);
+
+    virtual ~Mdx_Module() = default;
+    virtual std::unique_ptr<Mdx_Module> clone() const;
+    int typeCode() const { return typeCode_; }
+
+    const Mdx_String& name() const { return name_; }
+    void setName(const Mdx_String& name) { name_ = name; }
+    const Mdx_String& groupName() const { return groupName_; }
+    void setGroupName(const Mdx_String& group) { groupName_ = group; }
+    // The group name, or the module's own name when it has no group.
+    Mdx_String effectiveGroupName() const;
+
+    Mdx_Array<Mdx_DialogVariable>& dialogVariables() { return variables_; }
+    const Mdx_Array<Mdx_DialogVariable>& dialogVariables() const { return variables_; }
+    Mdx_DialogVariable* findDialogVariable(const Mdx_String& name);
+    Mdx_Array<Mdx_CutConstraint>& cuts() { return cuts_; }
+    const Mdx_Array<Mdx_CutConstraint>& cuts() const { return cuts_; }
+    Mdx_CutConstraint* findCut(const Mdx_String& name);
+    // The plates and profiles (Mdx_DbProfile objects) the module places.
+    AcArray<AcDbObjectId>& prplIds() { return prplIds_; }
+    const AcArray<AcDbObjectId>& prplIds() const { return prplIds_; }
+
+    // The module's state as fields, after the type code the macro writes for it.
+    void writeFields(host::FieldWriter& out) const;
+    bool readFields(host::FieldReader& in);
+
+protected:
+    explicit Mdx_Module(int typeCode) : typeCode_(typeCode) {}
+    Mdx_Module(const Mdx_Module&) = default;
+    // The fields of a derived module, after the common ones.
+    virtual void writeOwnFields(host::FieldWriter&) const {}
+    virtual bool readOwnFields(host::FieldReader&) { return true; }
+
+private:
+    int typeCode_;
+    Mdx_String name_;
+    Mdx_String groupName_;
+    Mdx_Array<Mdx_DialogVariable> variables_;
+    Mdx_Array<Mdx_CutConstraint> cuts_;
+    AcArray<AcDbObjectId> prplIds_;
+};

@@ -1,0 +1,27 @@
+#pragma once
+// A profile module: places profiles; each named placement carries the member name that the
+// bill of materials and the drawing labels show.
+#include "core/macro/Mdx_Module.h"
+
+struct Mdx_ProfPlacement {
+    Mdx_String name;
+    Mdx_String memberName;
+    AcDbObjectId profileId;  // the placed Mdx_DbProfile
+};
+
+class Mdx_ProfModule : public Mdx_Module {
+public:
+    Mdx_ProfModule() : Mdx_Module(kProfModule) {}
+    std::unique_ptr<Mdx_Module> clone() const override;
+
+    Mdx_Array<Mdx_ProfPlacement>& profArray() { return placements_; }
+    const Mdx_Array<Mdx_ProfPlacement>& profArray() const { return placements_; }
+    Mdx_ProfPlacement* findPlacement(const Mdx_String& name);
+
+protected:
+    void writeOwnFields(host::FieldWriter& out) const override;
+    bool readOwnFields(host::FieldReader& in) override;
+
+private:
+    Mdx_Array<Mdx_ProfPlacement> placements_;
+};
