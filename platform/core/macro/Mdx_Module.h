@@ -17,6 +17,12 @@ class FieldReader;
 class FieldWriter;
 }  // namespace host
 
+// A plate or profile the module places, by its name inside the module.
+struct Mdx_NamedPrpl {
+    Mdx_String name;
+    AcDbObjectId id;  // the Mdx_DbProfile
+};
+
 class Mdx_Module {
 public:
     // Type codes as drawings store them.
@@ -46,9 +52,9 @@ public:
     Mdx_Array<Mdx_CutConstraint>& cuts() { return cuts_; }
     const Mdx_Array<Mdx_CutConstraint>& cuts() const { return cuts_; }
     Mdx_CutConstraint* findCut(const Mdx_String& name);
-    // The plates and profiles (Mdx_DbProfile objects) the module places.
-    AcArray<AcDbObjectId>& prplIds() { return prplIds_; }
-    const AcArray<AcDbObjectId>& prplIds() const { return prplIds_; }
+    // The plates and profiles the module places.
+    Mdx_Array<Mdx_NamedPrpl>& prpls() { return prpls_; }
+    const Mdx_Array<Mdx_NamedPrpl>& prpls() const { return prpls_; }
 
     // The module's state as fields, after the type code the macro writes for it.
     void writeFields(host::FieldWriter& out) const;
@@ -67,5 +73,5 @@ private:
     Mdx_String groupName_;
     Mdx_Array<Mdx_DialogVariable> variables_;
     Mdx_Array<Mdx_CutConstraint> cuts_;
-    AcArray<AcDbObjectId> prplIds_;
+    Mdx_Array<Mdx_NamedPrpl> prpls_;
 };
