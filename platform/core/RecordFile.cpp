@@ -1,0 +1,102 @@
+#include "core/RecordFile.h"
+
+#include "core/FileHelpers.h"
+#include "core/PathHelpers.h"
+#include "core/StringHelpers.h"
+
+namespace {
+
+const char* const kMagic = "MDX-RECORDS";
+const int kVersion = 1;
+
+Mdx_String escapeField(const Mdx_String& field) {
+    Mdx_String out;
+    for (char c : field.view()) {
+        switch (c) {
+            case '\\': out.append("\\\\"); break;
+            case '\t': out.append("\\t"); break;
+            case '\r': out.append("\\r"); break;
+            case '\n': out.append("\\n"); break;
+            default: out.append(c);
+        }
+    }
+    return out;
+}
+
+bool unescapeField(const Mdx_String& text, Mdx_String& field) {
+    field.setEmpty();
+    const std::string_view s = text.view();
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] != '\\') {
+            field.append(s[i]);
+            continue;
+        }
+        if (++i == s.size()) return false;
+        switch (s[i]) {
+            case '\\': field.append('\\'); break;
+            case 't': field.append('\t'); break;
+            case 'r': field.append('\r'); break;
+            case 'n': field.append('\n'); break;
+            default: return false;
+        }
+    }
+    return true;
+}
+
+bool isDigits(const Mdx_String& text) {
+    if (text.isEmpty() || text.length() > 9) return false;
+    for (char c : text.view())
+        if (c < '0' || c > '9') return false;
+    return true;
+}
+
+bool parseRecord(const Mdx_String& line, Mdx_StringArray& record) {
+    const Mdx_StringArray parts = strToArr(line, "\t");
+    if (parts.isEmpty() || !isDigits(parts[0]) || parts[0].toInt() != parts.length() - 1)
+        return false;
+    record.setEmpty();
+    for (int i = 1; i < parts.length(); ++i) {
+        Mdx_String field;
+        if (!unescapeField(parts[i], field)) return false;
+        record.append(field);
+    }
+    return true;
+}
+
+bool isHeader(const Mdx_String& line) {
+    Mdx_String magic, version;
+    return line.splitAtFirst(" ", magic, version, true) && magic == Mdx_String(kMagic) &&
+           isDigits(version) && version.toInt() == kVersion;
+}
+
+}  // namespace
+
+bool readFile(const Mdx_String& path, Mdx_String& name, Mdx_Array<Mdx_StringArray>& records) {
+    Mdx_StringArray lines;
+    if (!ObjectExportReadFile(path, lines) || lines.isEmpty() || !isHeader(lines[0]))
+        return false;
+    Mdx_Array<Mdx_StringArray> parsed;
+    parsed.reserve(lines.length() - 1);
+    for (int i = 1; i < lines.length(); ++i) {
+        Mdx_StringArray record;
+        if (!parseRecord(lines[i], record)) return false;
+        parsed.append(std::move(record));
+    }
+    Mdx_String baseName = getFileName(path);
+    removeExtension(baseName);
+    name = baseName;
+    records = std::move(parsed);
+    return true;
+}
+
+bool writeFile(const Mdx_String& path, const Mdx_Array<Mdx_StringArray>& records) {
+    Mdx_StringArray lines;
+    lines.reserve(records.length() + 1);
+    lines.append(Mdx_String(kMagic) + " " + Mdx_String::fromInt(kVersion));
+    for (const Mdx_StringArray& record : records) {
+        Mdx_String line = Mdx_String::fromInt(record.length());
+        for (const Mdx_String& field : record) line.append('\t').append(escapeField(field));
+        lines.append(line);
+    }
+    return ObjectExportWriteFile(path, lines);
+}
