@@ -7,6 +7,19 @@ AcDbObject* AcDbDatabase::Impl::find(std::uint64_t handle) const {
     return it == objects.end() ? nullptr : it->second.get();
 }
 
+void AcDbDatabase::Impl::replaceAll(std::map<std::uint64_t, std::unique_ptr<AcDbObject>> loaded,
+                                    std::uint64_t loadedNextHandle, AcDbDatabase& owner) {
+    for (auto& [handle, object] : loaded) {
+        object->database_ = &owner;
+        object->id_ = AcDbObjectId::fromHandle(handle);
+        object->erased_ = false;
+        object->open_ = false;
+        object->writeEnabled_ = false;
+    }
+    objects = std::move(loaded);
+    nextHandle = loadedNextHandle;
+}
+
 void AcDbDatabase::Impl::refreshOpenState(AcDbObject& object) const {
     object.open_ = false;
     object.writeEnabled_ = false;

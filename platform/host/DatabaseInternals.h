@@ -17,6 +17,9 @@ struct AcDbDatabase::Impl {
     std::uint64_t nextHandle = 1;
 
     AcDbObject* find(std::uint64_t handle) const;
+    // Puts loaded objects, keyed by handle, in place of all objects.
+    void replaceAll(std::map<std::uint64_t, std::unique_ptr<AcDbObject>> loaded,
+                    std::uint64_t loadedNextHandle, AcDbDatabase& owner);
     // Open for read while any running transaction remembers the object, for write while
     // one of them opened it for write.
     void refreshOpenState(AcDbObject& object) const;
