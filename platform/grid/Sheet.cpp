@@ -357,6 +357,19 @@ bool Sheet::hasCustomFunction(std::string_view name) const {
     return false;
 }
 
+void Sheet::adoptCustomFunctions(const Sheet& other) {
+    for (const CustomEntry& e : other.customs_)
+        if (e.callback) addCustomFunction(e.name, e.minArgs, e.maxArgs, e.callback, e.context, e.flags);
+}
+
+void Sheet::restoreFormulaValue(int column, int row, const CellValue& value) {
+    Cell* cell = cells_.find(column, row);
+    if (!cell || !cell->hasFormula()) return;
+    Operand op;
+    Evaluator::fromCell(op, value);
+    storeResult(*cell, op);
+}
+
 // ---- whole sheet ------------------------------------------------------------------------
 
 void Sheet::visitCells(CellVisitor& visitor) const {

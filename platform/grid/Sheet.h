@@ -62,6 +62,12 @@ public:
     void addCustomFunction(std::string_view name, int minArgs, int maxArgs,
                            CustomCallback callback, void* context, int flags);
     bool hasCustomFunction(std::string_view name) const;
+    // Registers every function the other sheet has (a sheet replacing it after a load).
+    void adoptCustomFunctions(const Sheet& other);
+    // True while a formula of this sheet is being calculated (callbacks may be running).
+    bool isCalculating() const { return evaluatorDepth_ > 0 || !frames_.empty(); }
+    // The value a formula showed when its sheet was saved; the formula stays out of date.
+    void restoreFormulaValue(int column, int row, const CellValue& value);
 
     // Structure: formulas' references, wherever they are, follow the cells.
     void insertRows(int row, int count);

@@ -1,0 +1,194 @@
+// Structure changes of the whole control model: the calculation sheet moves the cells and
+// rewrites formulas; formats, spans and sizes are moved the same way here. The row and
+// column counts stay as they are (callers grow or shrink them around the change).
+#include <algorithm>
+
+#include "grid/SpreadModel.h"
+
+namespace grid {
+
+namespace {
+
+// Where line v goes when count lines are inserted (count > 0) or deleted (count < 0) at
+// line at; false when it is deleted. Line 0 (the header band) never moves.
+bool shiftLine(int& v, int at, int count) {
+    if (v < at) return true;
+    if (count > 0) {
+        v += count;
+        return true;
+    }
+    if (v < at - count) return false;
+    v += count;
+    return true;
+}
+
+}  // namespace
+
+void SpreadModel::remapFormats(bool rows, int at, int count) {
+    std::unordered_map<std::uint64_t, CellFormat> moved;
+    moved.reserve(formats_.size());
+    for (auto& [k, format] : formats_) {
+        int c = keyColumn(k), r = keyRow(k);
+        if (!shiftLine(rows ? r : c, at, count)) continue;
+        if (c > kMaxColumns || r > kMaxRows) continue;
+        moved[key(c, r)] = std::move(format);
+    }
+    formats_.swap(moved);
+}
+
+void SpreadModel::remapSpans(bool rows, int at, int count) {
+    std::vector<Span> kept;
+    for (Span s : spans_) {
+        int& first = rows ? s.row : s.column;
+        int& length = rows ? s.rows : s.columns;
+        int last = first + length - 1;
+        if (count > 0) {
+            if (first >= at) first += count;
+            else if (last >= at) length += count;  // inserted inside: the span grows
+        } else {
+            int end = at - count;
+            int newFirst = first < at ? first : (first < end ? at : first + count);
+            int newLast = last < at ? last : (last < end ? at - 1 : last + count);
+            if (newLast < newFirst) continue;
+            first = newFirst;
+            length = newLast - newFirst + 1;
+        }
+        if (s.columns * s.rows > 1) kept.push_back(s);
+    }
+    spans_.swap(kept);
+}
+
+void SpreadModel::remapSizes(std::map<int, int>& sizes, int at, int count) {
+    std::map<int, int> moved;
+    for (const auto& entry : sizes) {
+        int line = entry.first;
+        if (shiftLine(line, at, count)) moved[line] = entry.second;
+    }
+    sizes.swap(moved);
+}
+
+bool SpreadModel::insertRows(int row, int count) {
+    row = normalise(row);
+    if (row < 1 || row > maxRows_ || count < 1) return false;
+    sheet_->insertRows(row, count);
+    remapFormats(true, row, count);
+    remapSpans(true, row, count);
+    remapSizes(rowHeights_, row, count);
+    markChanged();
+    return true;
+}
+
+bool SpreadModel::deleteRows(int row, int count) {
+    row = normalise(row);
+    if (row < 1 || row > maxRows_ || count < 1) return false;
+    count = std::min(count, maxRows_ - row + 1);
+    sheet_->deleteRows(row, count);
+    remapFormats(true, row, -count);
+    remapSpans(true, row, -count);
+    remapSizes(rowHeights_, row, -count);
+    markChanged();
+    return true;
+}
+
+bool SpreadModel::insertColumns(int column, int count) {
+    column = normalise(column);
+    if (column < 1 || column > maxColumns_ || count < 1) return false;
+    sheet_->insertColumns(column, count);
+    remapFormats(false, column, count);
+    remapSpans(false, column, count);
+    remapSizes(columnWidths_, column, count);
+    markChanged();
+    return true;
+}
+
+bool SpreadModel::deleteColumns(int column, int count) {
+    column = normalise(column);
+    if (column < 1 || column > maxColumns_ || count < 1) return false;
+    count = std::min(count, maxColumns_ - column + 1);
+    sheet_->deleteColumns(column, count);
+    remapFormats(false, column, -count);
+    remapSpans(false, column, -count);
+    remapSizes(columnWidths_, column, -count);
+    markChanged();
+    return true;
+}
+
+bool SpreadModel::copyRange(int c1, int r1, int c2, int r2, int toColumn, int toRow) {
+    if (!clip(c1, r1, c2, r2) || c1 < 1 || r1 < 1) return false;
+    toColumn = normalise(toColumn);
+    toRow = normalise(toRow);
+    if (!isCell(toColumn, toRow) || toColumn < 1 || toRow < 1) return false;
+    sheet_->copyRange(CellRect{c1, r1, c2, r2}, toColumn, toRow);
+    std::vector<std::pair<std::uint64_t, CellFormat>> copies;
+    for (int c = c1; c <= c2; ++c)
+        for (int r = r1; r <= r2; ++r) {
+            const CellFormat* f = findFormat(c, r);
+            copies.emplace_back(key(c - c1 + toColumn, r - r1 + toRow), f ? *f : CellFormat());
+        }
+    for (auto& [k, f] : copies) {
+        if (keyColumn(k) > kMaxColumns || keyRow(k) > kMaxRows) continue;
+        if (f.isDefault()) formats_.erase(k);
+        else formats_[k] = f;
+    }
+    markChanged();
+    return true;
+}
+
+bool SpreadModel::moveRange(int c1, int r1, int c2, int r2, int toColumn, int toRow) {
+    if (!clip(c1, r1, c2, r2) || c1 < 1 || r1 < 1) return false;
+    toColumn = normalise(toColumn);
+    toRow = normalise(toRow);
+    if (!isCell(toColumn, toRow) || toColumn < 1 || toRow < 1) return false;
+    int dc = toColumn - c1, dr = toRow - r1;
+    if (c2 + dc > kMaxColumns || r2 + dr > kMaxRows) return false;
+    sheet_->moveRange(CellRect{c1, r1, c2, r2}, toColumn, toRow);
+    std::vector<std::pair<std::uint64_t, CellFormat>> moving;
+    for (int c = c1; c <= c2; ++c)
+        for (int r = r1; r <= r2; ++r) {
+            auto it = formats_.find(key(c, r));
+            moving.emplace_back(key(c + dc, r + dr),
+                                it == formats_.end() ? CellFormat() : std::move(it->second));
+            if (it != formats_.end()) formats_.erase(it);
+        }
+    for (auto& [k, f] : moving) {
+        if (f.isDefault()) formats_.erase(k);
+        else formats_[k] = std::move(f);
+    }
+    for (Span& s : spans_) {
+        if (s.column >= c1 && s.column <= c2 && s.row >= r1 && s.row <= r2) {
+            s.column += dc;
+            s.row += dr;
+        }
+    }
+    markChanged();
+    return true;
+}
+
+bool SpreadModel::clearRange(int c1, int r1, int c2, int r2) {
+    if (!clip(c1, r1, c2, r2)) return false;
+    sheet_->clearRange(CellRect{c1, r1, c2, r2});
+    markChanged();
+    return true;
+}
+
+bool SpreadModel::copySelection() {
+    CellRect block;
+    if (selection_.hasBlock) block = selection_.block;
+    else if (selection_.activeColumn > 0 && selection_.activeRow > 0)
+        block = {selection_.activeColumn, selection_.activeRow, selection_.activeColumn,
+                 selection_.activeRow};
+    else return false;
+    clipboard_.valid = true;
+    clipboard_.rect = block;
+    return true;
+}
+
+bool SpreadModel::pasteAtActiveCell() {
+    if (!clipboard_.valid) return false;
+    int c = selection_.activeColumn > 0 ? selection_.activeColumn : 1;
+    int r = selection_.activeRow > 0 ? selection_.activeRow : 1;
+    const CellRect& b = clipboard_.rect;
+    return copyRange(b.column1, b.row1, b.column2, b.row2, c, r);
+}
+
+}  // namespace grid
