@@ -301,7 +301,10 @@ void multipleOf(Evaluator& ev, Args args, int count, Operand& result, bool up) {
     double q = x / step;
     double n = up ? std::ceil(q * (1 - kNudge * (q > 0 ? 1 : -1)))
                   : std::floor(q * (1 + kNudge * (q > 0 ? 1 : -1)));
-    finish(result, n * step);
+    // n * step carries the binary error of step (3 * 0.1); 15 digits is what was meant.
+    double cleaned = n * step;
+    parseNumber(formatNumber(cleaned), cleaned);
+    finish(result, cleaned);
 }
 
 void fnCeiling(Evaluator& ev, Args args, int count, Operand& result) {
