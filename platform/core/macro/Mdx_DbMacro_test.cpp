@@ -1,0 +1,123 @@
+// The macro objects in a drawing file: a drawing with a full connection saves and loads back
+// to the same text, and malformed macro fields are refused with a message saying what.
+#include "core/macro/Mdx_DbMacro.h"
+
+#include <gtest/gtest.h>
+
+#include "core/macro/MacroClasses.h"
+#include "core/macro/testing/EndPlateDrawing.h"
+#include "host/AcTransaction.h"
+#include "host/DrawingFile.h"
+
+namespace {
+
+using host::DrawingFile;
+
+class MacroDrawingTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_EQ(registerMacroClasses(), Acad::eOk); }
+};
+
+TEST_F(MacroDrawingTest, SaveLoadSaveGivesTheSameText) {
+    AcDbDatabase db;
+    endplate::build(db);
+    std::string saved = DrawingFile::saveText(db);
+    AcDbDatabase loaded;
+    std::string error;
+    ASSERT_EQ(DrawingFile::loadText(loaded, saved, error), Acad::eOk) << error;
+    EXPECT_EQ(DrawingFile::saveText(loaded), saved);
+}
+
+TEST_F(MacroDrawingTest, LoadedMacroHasItsModulesPatternsAndBaseProfiles) {
+    AcDbDatabase db;
+    endplate::Drawing drawing = endplate::build(db);
+    AcDbDatabase loaded;
+    std::string error;
+    ASSERT_EQ(DrawingFile::loadText(loaded, DrawingFile::saveText(db), error), Acad::eOk) << error;
+    AcTransaction transaction(loaded);
+    Mdx_DbMacro* macro = nullptr;
+    ASSERT_EQ(transaction.getObject(macro, drawing.macro), Acad::eOk);
+    ASSERT_NE(macro->macro(), nullptr);
+    ASSERT_EQ(macro->macro()->moduleCount(), 4);
+    const Mdx_Module* bolts = macro->macro()->findModule("bolts");
+    ASSERT_NE(bolts, nullptr);
+    EXPECT_EQ(bolts->typeCode(), Mdx_Module::kBoltModule);
+    EXPECT_EQ(static_cast<const Mdx_BoltModule*>(bolts)->diameter(), Mdx_String("20"));
+    const Mdx_Module* plate = macro->macro()->findModule("EndPlate");
+    ASSERT_NE(plate, nullptr);
+    ASSERT_EQ(plate->cuts().length(), 2);
+    EXPECT_DOUBLE_EQ(plate->cuts()[0].offsets[1], 12.5);
+    EXPECT_EQ(macro->mapBaseProfIds().length(), 2);
+    EXPECT_DOUBLE_EQ(macro->macro()->generalVariableValue("gen_gap"), 10.123456789);
+    Mdx_DbPattern* pattern = nullptr;
+    ASSERT_EQ(transaction.getObject(pattern, drawing.pattern), Acad::eOk);
+    EXPECT_EQ(pattern->pattern().nrBolts2, 3);
+    EXPECT_TRUE(pattern->pattern().reverseStart2);
+}
+
+TEST_F(MacroDrawingTest, MacroObjectWithoutItsMacroSurvivesTheRoundTrip) {
+    AcDbDatabase db;
+    AcDbObjectId id;
+    ASSERT_EQ(db.addObject(std::make_unique<Mdx_DbMacro>(), id), Acad::eOk);
+    std::string saved = DrawingFile::saveText(db);
+    AcDbDatabase loaded;
+    std::string error;
+    ASSERT_EQ(DrawingFile::loadText(loaded, saved, error), Acad::eOk) << error;
+    AcTransaction transaction(loaded);
+    Mdx_DbMacro* macro = nullptr;
+    ASSERT_EQ(transaction.getObject(macro, id), Acad::eOk);
+    EXPECT_EQ(macro->macro(), nullptr);
+}
+
+// Replaces the first occurrence of what in text; the test fails when it is not there.
+std::string edited(std::string text, const std::string& what, const std::string& with) {
+    std::size_t at = text.find(what);
+    EXPECT_NE(at, std::string::npos) << what;
+    if (at != std::string::npos) text.replace(at, what.size(), with);
+    return text;
+}
+
+TEST_F(MacroDrawingTest, MalformedMacroFieldsAreRefusedWithTheirName) {
+    AcDbDatabase db;
+    endplate::build(db);
+    std::string saved = DrawingFile::saveText(db);
+    struct Case {
+        std::string what, with, message;
+    };
+    const Case cases[] = {
+        {"[\"module.type\", \"int\", 231]", "[\"module.type\", \"int\", 999]", "unknown type code"},
+        {"[\"cut.type\", \"int\", 1]", "[\"cut.type\", \"int\", 42]", "unknown cut type"},
+        {"[\"variables\", \"int\", 4]", "[\"variables\", \"int\", -4]", "negative"},
+        {"[\"modules\", \"int\", 4]", "[\"modules\", \"int\", 5]", "module.type"},
+        {"[\"type\", \"int\", 282]", "[\"type\", \"int\", 7]", "unknown type"},
+        {"[\"rows\", \"int\", 3]", "[\"rows\", \"int\", 2]", "unexpected fields"},
+    };
+    for (const Case& c : cases) {
+        AcDbDatabase loaded;
+        std::string error;
+        EXPECT_NE(DrawingFile::loadText(loaded, edited(saved, c.what, c.with), error), Acad::eOk)
+            << c.with;
+        EXPECT_NE(error.find(c.message), std::string::npos) << c.with << ": " << error;
+        EXPECT_EQ(loaded.objectCount(), 0);
+    }
+}
+
+TEST_F(MacroDrawingTest, AbortedChangeOfAMacroIsUndone) {
+    AcDbDatabase db;
+    endplate::Drawing drawing = endplate::build(db);
+    {
+        AcTransaction transaction(db);
+        Mdx_DbMacro* macro = nullptr;
+        ASSERT_EQ(transaction.getObject(macro, drawing.macro, host::OpenMode::ForWrite), Acad::eOk);
+        macro->macro()->setGeneralVariable("gen_gap", 99);
+        macro->macro()->findModuleWrite("Bolts")->setName("Renamed");
+        ASSERT_EQ(transaction.abort(), Acad::eOk);
+    }
+    AcTransaction transaction(db);
+    Mdx_DbMacro* macro = nullptr;
+    ASSERT_EQ(transaction.getObject(macro, drawing.macro), Acad::eOk);
+    EXPECT_DOUBLE_EQ(macro->macro()->generalVariableValue("gen_gap"), 10.123456789);
+    EXPECT_NE(macro->macro()->findModule("Bolts"), nullptr);
+}
+
+}  // namespace
