@@ -1,12 +1,14 @@
 #pragma once
 
 // The core library's array: a value type indexed from 0. Indices out of range never touch
-// memory: insertAt and removeAt report false, at() on a bad index must not be called (it is
-// checked in debug builds).
+// memory: insertAt, removeAt and swap report false and change nothing; element access with a
+// bad index stops the program with a message naming the index, instead of reading or
+// writing foreign memory.
 
-#include <cassert>
 #include <utility>
 #include <vector>
+
+[[noreturn]] void mdxArrayIndexFault(int index, int length);
 
 template <typename T>
 class Mdx_Array {
@@ -23,11 +25,11 @@ public:
     bool isValidIndex(int index) const { return index >= 0 && index < length(); }
 
     T& at(int index) {
-        assert(isValidIndex(index));
+        if (!isValidIndex(index)) mdxArrayIndexFault(index, length());
         return m_items[static_cast<std::size_t>(index)];
     }
     const T& at(int index) const {
-        assert(isValidIndex(index));
+        if (!isValidIndex(index)) mdxArrayIndexFault(index, length());
         return m_items[static_cast<std::size_t>(index)];
     }
     T& operator[](int index) { return at(index); }
