@@ -3,6 +3,7 @@
 #include <cfloat>
 #include <cmath>
 #include <string>
+#include <unordered_map>
 
 #include "grid/Evaluator.h"
 #include "grid/TextRules.h"
@@ -762,9 +763,17 @@ const BuiltinFunction kFunctions[] = {
 }  // namespace
 
 int findBuiltin(std::string_view name) {
-    for (int i = 0; i < static_cast<int>(std::size(kFunctions)); ++i)
-        if (equalsIgnoreCase(name, kFunctions[i].name)) return i;
-    return -1;
+    // Parsing looks names up once per call in every formula; a map beats a scan.
+    static const std::unordered_map<std::string, int> byName = [] {
+        std::unordered_map<std::string, int> m;
+        for (int i = 0; i < static_cast<int>(std::size(kFunctions)); ++i) m[kFunctions[i].name] = i;
+        return m;
+    }();
+    if (name.size() > 15) return -1;  // longer than any built-in name
+    char upper[16];
+    for (size_t i = 0; i < name.size(); ++i) upper[i] = toUpperAscii(name[i]);
+    auto it = byName.find(std::string(upper, name.size()));
+    return it == byName.end() ? -1 : it->second;
 }
 
 const BuiltinFunction& builtin(int id) { return kFunctions[id]; }

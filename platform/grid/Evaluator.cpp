@@ -277,12 +277,19 @@ void Evaluator::callBuiltin(int id, int count) {
 
 void Evaluator::callCustom(int slot, int count) {
     size_t first = top_ - static_cast<size_t>(count);
-    std::vector<CustomArg> args(static_cast<size_t>(count));
-    Sheet::CustomEntry entry = sheet_.customs_[static_cast<size_t>(slot)];
-    bool passReferences = (entry.flags & kPassReferences) != 0;
+    // The registration may change while the callback runs (it may register functions).
+    const Sheet::CustomEntry& registered = sheet_.customs_[static_cast<size_t>(slot)];
+    CustomCallback callback = registered.callback;
+    void* context = registered.context;
+    bool countFits = count >= registered.minArgs && count <= registered.maxArgs;
+    bool passReferences = (registered.flags & kPassReferences) != 0;
+    std::vector<CustomArg>& args = customArgs_;
+    args.resize(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i) {
         Operand& o = stack_[first + static_cast<size_t>(i)];
         CustomArg& a = args[static_cast<size_t>(i)];
+        a.isReference = false;
+        a.text.clear();
         if (o.isReference && passReferences) {
             a.isReference = true;
             a.rect = o.rect;
@@ -300,12 +307,12 @@ void Evaluator::callCustom(int slot, int count) {
     top_ = first;
     CustomResult result;
     bool handled = false;
-    if (entry.callback != nullptr && count >= entry.minArgs && count <= entry.maxArgs) {
+    if (callback != nullptr && countFits) {
         CustomCall call{sheet_, column_, row_, args.data(), count, result};
-        handled = entry.callback(entry.context, call);
+        handled = callback(context, call);
     }
     Operand& out = push();
-    if (entry.callback == nullptr) out.setError(ErrorCode::Name);
+    if (callback == nullptr) out.setError(ErrorCode::Name);
     else if (!handled) out.setError(ErrorCode::Value);
     else {
         out.kind = result.kind;

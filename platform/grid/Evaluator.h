@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "grid/CellValue.h"
+#include "grid/CustomFunction.h"
 #include "grid/Operand.h"
 
 namespace grid {
@@ -51,6 +52,7 @@ private:
 
     Sheet& sheet_;
     std::vector<Operand> stack_;
+    std::vector<CustomArg> customArgs_;
     size_t top_ = 0;
     int column_ = 0, row_ = 0;
 };

@@ -5,7 +5,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "grid/FormulaCode.h"
@@ -26,13 +25,22 @@ public:
     void release(std::uint32_t id);
     // Stable while the formula is used: entries are never moved.
     const Formula& get(std::uint32_t id) const { return *formulas_[id]; }
-    size_t liveCount() const { return index_.size(); }
+    size_t liveCount() const { return live_; }
     void clear();
 
 private:
+    // Open addressing over formula ids (0 = empty slot, tombstones marked kRemoved): a
+    // sheet of 100000 distinct formulas must not pay a node allocation per formula.
+    static constexpr std::uint32_t kRemoved = 0xFFFFFFFFu;
+    size_t findSlot(std::string_view code, std::uint64_t hash) const;
+    void grow();
+
     std::vector<std::unique_ptr<Formula>> formulas_{1};
     std::vector<std::uint32_t> free_;
-    std::unordered_map<std::string_view, std::uint32_t> index_;
+    std::vector<std::uint32_t> slots_;
+    std::vector<std::uint64_t> hashes_;  // per formula id
+    size_t live_ = 0;
+    size_t used_ = 0;  // live plus removed slots
 };
 
 }  // namespace grid

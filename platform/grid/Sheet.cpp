@@ -148,7 +148,8 @@ void Sheet::attachFormula(int column, int row, std::uint32_t id) {
 // Keeps the rule that every dependent of an out-of-date cell is out of date too, so the
 // walk stops at cells already marked and a change costs what it touches.
 void Sheet::markDependentsDirty(int column, int row) {
-    std::vector<std::pair<int, int>> work;
+    std::vector<std::pair<int, int>>& work = dirtyWork_;  // reused: writes are the hot path
+    work.clear();
     work.emplace_back(column, row);
     while (!work.empty()) {
         auto [c, r] = work.back();

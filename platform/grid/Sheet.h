@@ -142,6 +142,7 @@ private:
     DependencyIndex dependencies_;
     std::vector<CustomEntry> customs_;
     std::vector<Frame> frames_;
+    std::vector<std::pair<int, int>> dirtyWork_;
     std::vector<std::unique_ptr<Evaluator>> evaluators_;
     int evaluatorDepth_ = 0;
     RefStyle refStyle_ = RefStyle::Default;
