@@ -1,5 +1,7 @@
 #include "host/MainWindow.h"
 
+#include <string_view>
+
 #include "win/Window.h"
 
 namespace host {
@@ -7,6 +9,14 @@ namespace host {
 namespace {
 
 HWND mainWindow = nullptr;
+
+// The handle must still name our frame: a window system reset between tests may hand the
+// same number to another window.
+bool isOurFrame(HWND hwnd) {
+    char name[64] = {};
+    return hwnd != nullptr && IsWindow(hwnd) && GetClassName(hwnd, name, sizeof name) > 0 &&
+           std::string_view(name) == MainWindow::kClassName;
+}
 
 void registerFrameClass() {
     WNDCLASS existing;
@@ -20,7 +30,7 @@ void registerFrameClass() {
 }  // namespace
 
 HWND MainWindow::handle() {
-    if (mainWindow != nullptr && IsWindow(mainWindow)) return mainWindow;
+    if (isOurFrame(mainWindow)) return mainWindow;
     registerFrameClass();
     mainWindow = CreateWindowEx(0, kClassName, kTitle, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
                                 kWidth, kHeight, nullptr, nullptr, nullptr, nullptr);
@@ -28,7 +38,7 @@ HWND MainWindow::handle() {
 }
 
 void MainWindow::destroy() {
-    if (mainWindow != nullptr && IsWindow(mainWindow)) DestroyWindow(mainWindow);
+    if (isOurFrame(mainWindow)) DestroyWindow(mainWindow);
     mainWindow = nullptr;
 }
 
