@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "grid/CellTypeRules.h"
+#include "grid/TextRules.h"
 
 namespace grid {
 
@@ -110,8 +111,17 @@ bool SpreadModel::text(int column, int row, TextKind kind, std::string& out) {
     row = normalise(row);
     if (!isCell(column, row)) return false;
     switch (kind) {
-    case TextKind::Data: out = dataText(type(column, row), sheet_->value(column, row)); break;
-    case TextKind::Value: out = valueText(type(column, row), sheet_->value(column, row)); break;
+    case TextKind::Data:
+    case TextKind::Value: {
+        CellValue v = sheet_->value(column, row);
+        if (v.isEmpty() && (row == 0) != (column == 0)) {
+            // An unnamed header shows the column letters or the row number.
+            out = row == 0 ? columnLetters(column) : std::to_string(row);
+            break;
+        }
+        out = kind == TextKind::Data ? dataText(type(column, row), v) : valueText(type(column, row), v);
+        break;
+    }
     case TextKind::Formula: out = sheet_->formulaText(column, row); break;
     case TextKind::Tag: out = tag(column, row); break;
     }

@@ -1,0 +1,62 @@
+// The "fpSpread70" window class: each window owns its control state, created with the
+// window and destroyed with it.
+#include "grid/SpreadWindow.h"
+
+#include "grid/TextRules.h"
+#include "win/Window.h"
+
+namespace grid {
+
+namespace {
+
+LRESULT spreadProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE: {
+        auto* control = new SpreadControl();
+        control->window = hwnd;
+        SetWindowLongPtr(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
+        return 0;
+    }
+    case WM_NCDESTROY: {
+        auto* control = reinterpret_cast<SpreadControl*>(GetWindowLongPtr(hwnd, GWLP_USERDATA));
+        SetWindowLongPtr(hwnd, GWLP_USERDATA, 0);
+        delete control;
+        break;
+    }
+    default: break;
+    }
+    return DefWindowProc(hwnd, message, wParam, lParam);
+}
+
+bool isSpreadWindow(HWND hwnd) {
+    char name[32] = {};
+    if (!IsWindow(hwnd) || GetClassName(hwnd, name, sizeof name) <= 0) return false;
+    return equalsIgnoreCase(name, kSpreadClassName);  // class names ignore letter case
+}
+
+// Registered when the program starts, before any dialog creates a grid window.
+const bool registeredAtStart = SSRegisterSpreadClass() != FALSE;
+
+}  // namespace
+
+SpreadControl* spreadControl(HWND hwnd) {
+    if (!isSpreadWindow(hwnd)) return nullptr;
+    return reinterpret_cast<SpreadControl*>(GetWindowLongPtr(hwnd, GWLP_USERDATA));
+}
+
+}  // namespace grid
+
+BOOL SSRegisterSpreadClass() {
+    WNDCLASS existing;
+    if (GetClassInfo(nullptr, kSpreadClassName, &existing)) return TRUE;
+    WNDCLASS wc;
+    wc.lpfnWndProc = grid::spreadProc;
+    wc.lpszClassName = kSpreadClassName;
+    return RegisterClass(&wc) != 0;
+}
+
+grid::SpreadModel* SSGetModel(HWND hwnd) {
+    grid::SpreadControl* control = grid::spreadControl(hwnd);
+    (void)grid::registeredAtStart;
+    return control ? &control->model : nullptr;
+}
