@@ -26,6 +26,8 @@ public:
 
     void addApplication(void* appId);
     void removeApplication(void* appId);
+    // Forgets every application.
+    void clear() { applications_.clear(); }
 
 private:
     struct Application {
