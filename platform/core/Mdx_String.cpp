@@ -98,8 +98,11 @@ int Mdx_String::findFirstFrom(const Mdx_String& what, int from, bool caseSensiti
 
 int Mdx_String::findLast(const Mdx_String& what, bool caseSensitive) const {
     if (caseSensitive) return toIndex(m_bytes.rfind(what.m_bytes));
+    const std::string_view text = m_bytes;
     for (int i = length() - what.length(); i >= 0; --i)
-        if (mid(i, what.length()).equal(what, false)) return i;
+        if (equalIgnoringCase(text.substr(static_cast<std::size_t>(i), what.m_bytes.size()),
+                              what.m_bytes))
+            return i;
     return -1;
 }
 

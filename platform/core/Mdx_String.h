@@ -75,6 +75,8 @@ public:
     Mdx_String& append(double number, int precision);
     Mdx_String& operator+=(const Mdx_String& text) { return append(text); }
     Mdx_String& operator+=(char c) { return append(c); }
+    // A number is appended with append(int), never as a character code by accident.
+    Mdx_String& operator+=(int) = delete;
 
     // Parts; counts beyond the text are clamped.
     Mdx_String left(int count) const;
@@ -107,6 +109,7 @@ Mdx_String operator+(Mdx_String a, const Mdx_String& b);
 Mdx_String operator+(Mdx_String a, const char* b);
 Mdx_String operator+(const char* a, const Mdx_String& b);
 Mdx_String operator+(Mdx_String a, char b);
+Mdx_String operator+(Mdx_String a, int b) = delete;  // use append(int)
 
 template <>
 struct std::hash<Mdx_String> {
