@@ -568,7 +568,7 @@ private:
             try {
                 dlg.items.push_back(control());
             } catch (const ParseError& e) {
-                report(e.line, e.what);
+                report(line, e.what);  // the line the control starts on
                 while (lexer_.peek().kind != Tok::End && lexer_.peek().line == line &&
                        !isBlockEnd(lexer_.peek()))
                     lexer_.next();

@@ -353,8 +353,8 @@ BOOL IsWindow(HWND hwnd) {
 
 BOOL SetWindowText(HWND hwnd, LPCSTR text) {
     if (!IsWindow(hwnd)) return FALSE;
-    return static_cast<BOOL>(
-        SendMessage(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text ? text : "")));
+    return SendMessage(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text ? text : "")) > 0 ? TRUE
+                                                                                            : FALSE;
 }
 
 int GetWindowText(HWND hwnd, LPSTR buffer, int bufferSize) {
