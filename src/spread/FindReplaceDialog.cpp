@@ -4,7 +4,7 @@
 
 #include "core/DialogHelpers.h"
 #include "core/Texts.h"
-#include "resources/spread_ids.h"
+#include "resources/resource.h"
 #include "spread/Mdx_Spread.h"
 #include "win/MessageBox.h"
 
@@ -22,7 +22,7 @@ BOOL FindReplaceDialog::OnInitDialog() {
     SetDlgItemText(IDC_FIND_LABEL, dialString(1137).c_str());
     SetDlgItemText(IDC_REPLACE_LABEL, dialString(1138).c_str());
     SetDlgItemText(IDOK, dialString(1139).c_str());
-    SetDlgItemText(IDC_REPLACE_NEXT, dialString(1140).c_str());
+    SetDlgItemText(IDC_REPLACE, dialString(1140).c_str());
     SetDlgItemText(IDC_REPLACE_ALL, dialString(1141).c_str());
     SetDlgItemText(IDCANCEL, dialString(285).c_str());
     ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -65,7 +65,7 @@ void FindReplaceDialog::OnCancel() {
 BOOL FindReplaceDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (HIWORD(wParam) == BN_CLICKED) {
         switch (LOWORD(wParam)) {
-            case IDC_REPLACE_NEXT:
+            case IDC_REPLACE:
                 replaceNextMatch(true);
                 return TRUE;
             case IDC_REPLACE_ALL:

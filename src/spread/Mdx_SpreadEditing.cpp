@@ -73,16 +73,22 @@ bool Mdx_Spread::deleteCurrentRow() {
     return deleteRowAt(getCurrentRow());
 }
 
+// The copy starts in the header band so that a row's header cell comes along; a grid that
+// refuses ranges in the header band still gets the cells copied.
 bool Mdx_Spread::copyRow(int src, int dst) {
     if (!attached) return false;
-    const bool ok = CopyRange(SS_HEADER, src, GetMaxCols(), src, SS_HEADER, dst) != FALSE;
+    const int cols = GetMaxCols();
+    const bool ok = CopyRange(SS_HEADER, src, cols, src, SS_HEADER, dst) ||
+                    (cols >= 1 && CopyRange(1, src, cols, src, 1, dst));
     markChanged();
     return ok;
 }
 
 bool Mdx_Spread::copyColumn(int src, int dst) {
     if (!attached) return false;
-    const bool ok = CopyRange(src, SS_HEADER, src, GetMaxRows(), dst, SS_HEADER) != FALSE;
+    const int rows = GetMaxRows();
+    const bool ok = CopyRange(src, SS_HEADER, src, rows, dst, SS_HEADER) ||
+                    (rows >= 1 && CopyRange(src, 1, src, rows, dst, 1));
     markChanged();
     return ok;
 }
