@@ -8,6 +8,7 @@
 #include "core/macro/testing/EndPlateDrawing.h"
 #include "host/AcTransaction.h"
 #include "host/DrawingFile.h"
+#include "win/FilePaths.h"
 
 namespace {
 
@@ -118,6 +119,43 @@ TEST_F(MacroDrawingTest, AbortedChangeOfAMacroIsUndone) {
     ASSERT_EQ(transaction.getObject(macro, drawing.macro), Acad::eOk);
     EXPECT_DOUBLE_EQ(macro->macro()->generalVariableValue("gen_gap"), 10.123456789);
     EXPECT_NE(macro->macro()->findModule("Bolts"), nullptr);
+}
+
+TEST_F(MacroDrawingTest, SampleDrawingLoadsSavesToTheSameBytesAndBringsItsSections) {
+    const std::filesystem::path file =
+        std::filesystem::path(MDX_SOURCE_DIR) / "examples" / "drawings" / "EndPlate_IPE300_HEA300.json";
+    std::string bytes;
+    ASSERT_TRUE(win::readWholeFile(file, bytes));
+    gSectionTables.removeAll();
+    AcDbDatabase db;
+    std::string error;
+    ASSERT_EQ(DrawingFile::load(db, file, error), Acad::eOk) << error;
+    EXPECT_EQ(DrawingFile::saveText(db), bytes);
+
+    AcTransaction transaction(db);
+    const Mdx_DbMacro* macro = nullptr;
+    for (AcDbObjectId id : db.objectIds()) {
+        Mdx_DbMacro* candidate = nullptr;
+        if (transaction.getObject(candidate, id) == Acad::eOk) macro = candidate;
+    }
+    ASSERT_NE(macro, nullptr);
+    ASSERT_NE(macro->macro(), nullptr);
+    const auto* bolts = dynamic_cast<const Mdx_BoltModule*>(macro->macro()->findModule("Bolts"));
+    ASSERT_NE(bolts, nullptr);
+    ASSERT_EQ(bolts->patternIds().length(), 1);
+    Mdx_DbPattern* pattern = nullptr;
+    ASSERT_EQ(transaction.getObject(pattern, bolts->patternIds()[0]), Acad::eOk);
+    EXPECT_TRUE(pattern->pattern().hasSecondDirection());
+    Mdx_StringArray sections;
+    for (AcDbObjectId id : macro->mapBaseProfIds()) {
+        Mdx_DbProfile* profile = nullptr;
+        ASSERT_EQ(transaction.getObject(profile, id), Acad::eOk);
+        Mdx_String height;
+        EXPECT_EQ(getSectionValue(profile->sectionName, 0, height), Acad::eOk)
+            << profile->sectionName.toUtf8();
+        sections.append(profile->sectionName);
+    }
+    EXPECT_EQ(sections, (Mdx_StringArray{"HEA300", "IPE300"}));
 }
 
 }  // namespace
