@@ -52,6 +52,14 @@ bool truth(Evaluator& ev, Operand& arg, bool& out, Operand& result) {
     return false;
 }
 
+// A position or count from a number, truncated, kept inside int (no overflow on 1e300).
+int toIndex(double v) {
+    v = std::trunc(v);
+    if (!(v > -2147483647.0)) return -2147483647;
+    if (v > 2147483647.0) return 2147483647;
+    return static_cast<int>(v);
+}
+
 void finish(Operand& result, double v) {
     if (!std::isfinite(v)) result.setError(ErrorCode::Num);
     else result.setNumber(v);
@@ -518,7 +526,7 @@ void fnSubstitute(Evaluator& ev, Args args, int n, Operand& result) {
         if (at == std::string::npos) break;
         ++seen;
         out.append(s, pos, at - pos);
-        if (n <= 3 || seen == static_cast<int>(instance)) out += to;
+        if (n <= 3 || seen == toIndex(instance)) out += to;
         else out += from;
         pos = at + from.size();
     }
@@ -545,7 +553,7 @@ void fnValue(Evaluator& ev, Args args, int, Operand& result) {
 void fnChoose(Evaluator& ev, Args args, int n, Operand& result) {
     double i;
     if (!number(ev, args[0], i, result)) return;
-    int k = static_cast<int>(std::trunc(i));
+    int k = toIndex(i);
     if (k < 1 || k >= n) {
         result.setError(ErrorCode::Value);
         return;
@@ -631,7 +639,7 @@ void tableLookup(Evaluator& ev, Args args, int n, Operand& result, bool vertical
     if (!number(ev, args[2], index, result)) return;
     if (n > 3 && !args[3].missing && !truth(ev, args[3], approximate, result)) return;
     const CellRect& t = args[1].rect;
-    int k = static_cast<int>(std::trunc(index));
+    int k = toIndex(index);
     int span = vertical ? t.column2 - t.column1 + 1 : t.row2 - t.row1 + 1;
     if (k < 1) {
         result.setError(ErrorCode::Value);
@@ -676,7 +684,7 @@ void fnIndex(Evaluator& ev, Args args, int n, Operand& result) {
     } else if (!optionalNumber(ev, args, n, 2, colFallback, colArg, result)) {
         return;
     }
-    int r = static_cast<int>(std::trunc(rowArg)), c = static_cast<int>(std::trunc(colArg));
+    int r = toIndex(rowArg), c = toIndex(colArg);
     int rows = t.row2 - t.row1 + 1, cols = t.column2 - t.column1 + 1;
     if (r < 0 || c < 0 || r > rows || c > cols) {
         result.setError(ErrorCode::Ref);

@@ -111,11 +111,17 @@ private:
         case Op::Missing: break;
         case Op::CellValue:
         case Op::CellRef: corner(s, readCorner(p + 1)); break;
-        case Op::RangeRef:
-            corner(s, readCorner(p + 1));
+        case Op::RangeRef: {
+            CodeCorner a = readCorner(p + 1), b = readCorner(p + 1 + kCornerBytes);
+            if ((a.flags | b.flags) & kReferenceDeleted) {
+                s = "#REF!";  // a block that lost its cells reads as one error
+                break;
+            }
+            corner(s, a);
             s += ':';
-            corner(s, readCorner(p + 1 + kCornerBytes));
+            corner(s, b);
             break;
+        }
         case Op::Negate: stack_.push_back("-" + pop()); return;
         case Op::UnaryPlus: stack_.push_back("+" + pop()); return;
         case Op::Percent: stack_.push_back(pop() + "%"); return;

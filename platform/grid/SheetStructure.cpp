@@ -178,10 +178,10 @@ void Sheet::remap(const CellMapping& mapping, const CellRect*, const CellRect*) 
 }
 
 void Sheet::rebuildDependencies() {
+    // Attaching creates precedent cells, which may grow the column table: no pointers kept.
     for (int c = 0; c < cells_.columnCount(); ++c) {
-        Column* col = cells_.column(c);
-        if (col->formulaCount == 0) continue;
-        for (int r = 0; r < static_cast<int>(col->cells.size()); ++r) {
+        if (cells_.column(c)->formulaCount == 0) continue;
+        for (int r = 0; r < static_cast<int>(cells_.column(c)->cells.size()); ++r) {
             std::uint32_t id = cells_.column(c)->cells[static_cast<size_t>(r)].formula;
             if (id != 0) attachFormula(c, r, id);
         }
