@@ -54,10 +54,7 @@ bool DialogSizeStore::load(std::vector<Line>& lines) const {
     if (!std::filesystem::exists(m_filePath, ec)) return true;
     if (!win::readWholeFile(m_filePath, bytes)) return false;
     Mdx_StringArray text;
-    splitStringAtSymbol(Mdx_String(bytes), "\n", text, true);
-    if (!text.isEmpty() && text.last().isEmpty()) text.removeAt(text.length() - 1);
-    for (Mdx_String& t : text)
-        if (t.endsWith("\r", true)) t = t.left(t.length() - 1);
+    splitLines(Mdx_String(std::move(bytes)), text);
     if (text.isEmpty()) return true;
     if (text[0] != Mdx_String(kHeader)) return false;
     for (int i = 1; i < text.length(); ++i) {

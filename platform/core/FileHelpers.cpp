@@ -15,22 +15,6 @@ namespace {
 
 fs::path realPath(const Mdx_String& modulePath) { return win::mapPath(modulePath.toUtf8()); }
 
-void splitLines(const std::string& bytes, Mdx_StringArray& lines) {
-    std::size_t start = 0;
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        const char c = bytes[i];
-        if (c != '\r' && c != '\n') {
-            ++i;
-            continue;
-        }
-        lines.append(Mdx_String(bytes.substr(start, i - start)));
-        i += (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ? 2 : 1;
-        start = i;
-    }
-    if (start < bytes.size()) lines.append(Mdx_String(bytes.substr(start)));
-}
-
 // '*' and '?' over bytes, letters ignoring case; iterative with one backtrack point, so
 // patterns with many stars stay linear-ish instead of exponential.
 bool wildcardMatch(std::string_view name, std::string_view pattern) {
@@ -88,7 +72,7 @@ bool ObjectExportReadFile(const Mdx_String& path, Mdx_StringArray& lines) {
     lines.setEmpty();
     std::string bytes;
     if (!win::readWholeFile(realPath(path), bytes)) return false;
-    splitLines(bytes, lines);
+    splitLines(Mdx_String(std::move(bytes)), lines);
     return true;
 }
 

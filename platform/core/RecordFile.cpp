@@ -71,10 +71,10 @@ bool isHeader(const Mdx_String& line) {
 
 }  // namespace
 
-bool readFile(const Mdx_String& path, Mdx_String& name, Mdx_Array<Mdx_StringArray>& records) {
+bool parseRecords(const Mdx_String& bytes, Mdx_Array<Mdx_StringArray>& records) {
     Mdx_StringArray lines;
-    if (!ObjectExportReadFile(path, lines) || lines.isEmpty() || !isHeader(lines[0]))
-        return false;
+    splitLines(bytes, lines);
+    if (lines.isEmpty() || !isHeader(lines[0])) return false;
     Mdx_Array<Mdx_StringArray> parsed;
     parsed.reserve(lines.length() - 1);
     for (int i = 1; i < lines.length(); ++i) {
@@ -82,6 +82,24 @@ bool readFile(const Mdx_String& path, Mdx_String& name, Mdx_Array<Mdx_StringArra
         if (!parseRecord(lines[i], record)) return false;
         parsed.append(std::move(record));
     }
+    records = std::move(parsed);
+    return true;
+}
+
+Mdx_String formatRecords(const Mdx_Array<Mdx_StringArray>& records) {
+    std::string out = std::string(kMagic) + " " + std::to_string(kVersion) + "\r\n";
+    for (const Mdx_StringArray& record : records) {
+        out += std::to_string(record.length());
+        for (const Mdx_String& field : record) out += "\t" + escapeField(field).str();
+        out += "\r\n";
+    }
+    return Mdx_String(std::move(out));
+}
+
+bool readFile(const Mdx_String& path, Mdx_String& name, Mdx_Array<Mdx_StringArray>& records) {
+    Mdx_String bytes;
+    Mdx_Array<Mdx_StringArray> parsed;
+    if (!readWholeFile(path, bytes) || !parseRecords(bytes, parsed)) return false;
     Mdx_String baseName = getFileName(path);
     removeExtension(baseName);
     name = baseName;
@@ -90,13 +108,5 @@ bool readFile(const Mdx_String& path, Mdx_String& name, Mdx_Array<Mdx_StringArra
 }
 
 bool writeFile(const Mdx_String& path, const Mdx_Array<Mdx_StringArray>& records) {
-    Mdx_StringArray lines;
-    lines.reserve(records.length() + 1);
-    lines.append(Mdx_String(kMagic) + " " + Mdx_String::fromInt(kVersion));
-    for (const Mdx_StringArray& record : records) {
-        Mdx_String line = Mdx_String::fromInt(record.length());
-        for (const Mdx_String& field : record) line.append('\t').append(escapeField(field));
-        lines.append(line);
-    }
-    return ObjectExportWriteFile(path, lines);
+    return writeWholeFile(path, formatRecords(records));
 }

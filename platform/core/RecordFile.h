@@ -17,3 +17,8 @@
 bool readFile(const Mdx_String& path, Mdx_String& name, Mdx_Array<Mdx_StringArray>& records);
 // Writes atomically; false when the write fails (the previous file stays).
 bool writeFile(const Mdx_String& path, const Mdx_Array<Mdx_StringArray>& records);
+
+// The same format on bytes: parseRecords leaves records as they were when it fails;
+// formatRecords gives what writeFile writes.
+bool parseRecords(const Mdx_String& bytes, Mdx_Array<Mdx_StringArray>& records);
+Mdx_String formatRecords(const Mdx_Array<Mdx_StringArray>& records);

@@ -77,3 +77,18 @@ TEST_F(RecordFileTest, HeaderOnlyIsAnEmptyTableAndLfIsAccepted) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(RecordBytes, FormatThenParseGivesTheRecordsBack) {
+    Mdx_Array<Mdx_StringArray> records;
+    records.append(stringArr({"a\\b", "", "\t"}));
+    records.append(Mdx_StringArray());
+    const Mdx_String bytes = formatRecords(records);
+    EXPECT_EQ(bytes, Mdx_String("MDX-RECORDS 1\r\n3\ta\\\\b\t\t\\t\r\n0\r\n"));
+    Mdx_Array<Mdx_StringArray> back;
+    ASSERT_TRUE(parseRecords(bytes, back));
+    EXPECT_EQ(back, records);
+}
+
+}  // namespace

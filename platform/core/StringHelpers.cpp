@@ -78,6 +78,24 @@ bool startsWith(const Mdx_String& text, const Mdx_String& prefix, bool caseSensi
     return text.startsWith(prefix, caseSensitive);
 }
 
+void splitLines(const Mdx_String& text, Mdx_StringArray& lines) {
+    lines.setEmpty();
+    const std::string_view bytes = text.view();
+    std::size_t start = 0;
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const char c = bytes[i];
+        if (c != '\r' && c != '\n') {
+            ++i;
+            continue;
+        }
+        lines.append(Mdx_String(bytes.substr(start, i - start)));
+        i += (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ? 2 : 1;
+        start = i;
+    }
+    if (start < bytes.size()) lines.append(Mdx_String(bytes.substr(start)));
+}
+
 void arrToArrArr(const Mdx_StringArray& lines, Mdx_Array<Mdx_StringArray>& records,
                  const Mdx_String& separator) {
     records.setEmpty();

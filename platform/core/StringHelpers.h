@@ -38,6 +38,10 @@ bool hasASubstr(const Mdx_String& text, const Mdx_StringArray& candidates, bool 
                 int* which = nullptr);
 bool startsWith(const Mdx_String& text, const Mdx_String& prefix, bool caseSensitive);
 
+// Lines of a text: they end in CR LF, LF or a lone CR; the terminators are not kept and a
+// final terminator does not start another line. An empty text has no lines.
+void splitLines(const Mdx_String& text, Mdx_StringArray& lines);
+
 // Line and record lists: each line split at separator / each record joined with it.
 void arrToArrArr(const Mdx_StringArray& lines, Mdx_Array<Mdx_StringArray>& records,
                  const Mdx_String& separator);

@@ -113,3 +113,19 @@ TEST(StringHelpers, NameChecks) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(StringHelpersLines, EveryLineEndingAndNoPhantomLastLine) {
+    Mdx_StringArray lines;
+    splitLines("a\r\nb\nc\rd", lines);
+    EXPECT_EQ(lines, stringArr({"a", "b", "c", "d"}));
+    splitLines("a\n\nb\r\n", lines);
+    EXPECT_EQ(lines, stringArr({"a", "", "b"}));
+    splitLines("\r\r\n", lines);  // a lone CR, then CR LF: two empty lines
+    EXPECT_EQ(lines, stringArr({"", ""}));
+    splitLines("", lines);
+    EXPECT_TRUE(lines.isEmpty());
+}
+
+}  // namespace
