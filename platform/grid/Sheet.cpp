@@ -402,6 +402,7 @@ int Sheet::lastRow() const {
 }
 
 void Sheet::clearAll() {
+    if (isCalculating()) return;
     cells_.clearAll();
     formulas_.clear();
     dependencies_.clear();

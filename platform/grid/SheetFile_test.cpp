@@ -235,3 +235,32 @@ TEST_F(SheetFiles, LoadingKeepsRegisteredCustomFunctions) {
 
 }  // namespace
 }  // namespace grid
+
+namespace grid {
+namespace {
+
+// The example in docs/sheet-file.md must be a file the grid reads as described there.
+TEST(SheetFileDocs, TheDocumentedExampleReads) {
+    std::string doc;
+    ASSERT_TRUE(win::readWholeFile(std::string(MDX_SOURCE_DIR) + "/docs/sheet-file.md", doc));
+    size_t start = doc.find("```\nMDX-SHEET 1");
+    ASSERT_NE(start, std::string::npos);
+    start += 4;
+    size_t end = doc.find("```", start);
+    SpreadModel m;
+    std::string error;
+    ASSERT_TRUE(readSheetFile(doc.substr(start, end - start), m, &error)) << error;
+    std::string t;
+    m.text(1, 1, TextKind::Data, t);
+    EXPECT_EQ(t, "12.50");
+    m.text(2, 1, TextKind::Value, t);
+    EXPECT_EQ(t, "25");
+    m.text(3, 1, TextKind::Value, t);
+    EXPECT_EQ(t, "M16 \"bolt\"");
+    EXPECT_EQ(m.tag(3, 1), "row 1");
+    m.text(1, 0, TextKind::Data, t);
+    EXPECT_EQ(t, "Size");
+}
+
+}  // namespace
+}  // namespace grid

@@ -139,6 +139,8 @@ std::string Sheet::adjustCode(const std::string& code, int oldColumn, int oldRow
 }
 
 void Sheet::remap(const CellMapping& mapping, const CellRect*, const CellRect*) {
+    // Rebuilding the cells under a calculation in progress would pull them from under it.
+    if (isCalculating()) return;
     std::vector<Column> old;
     old.swap(cells_.columns());
     dependencies_.clear();

@@ -68,6 +68,7 @@ void SpreadModel::remapSizes(std::map<int, int>& sizes, int at, int count) {
 }
 
 bool SpreadModel::insertRows(int row, int count) {
+    if (sheet_->isCalculating()) return false;
     row = normalise(row);
     if (row < 1 || row > maxRows_ || count < 1) return false;
     sheet_->insertRows(row, count);
@@ -79,6 +80,7 @@ bool SpreadModel::insertRows(int row, int count) {
 }
 
 bool SpreadModel::deleteRows(int row, int count) {
+    if (sheet_->isCalculating()) return false;
     row = normalise(row);
     if (row < 1 || row > maxRows_ || count < 1) return false;
     count = std::min(count, maxRows_ - row + 1);
@@ -91,6 +93,7 @@ bool SpreadModel::deleteRows(int row, int count) {
 }
 
 bool SpreadModel::insertColumns(int column, int count) {
+    if (sheet_->isCalculating()) return false;
     column = normalise(column);
     if (column < 1 || column > maxColumns_ || count < 1) return false;
     sheet_->insertColumns(column, count);
@@ -102,6 +105,7 @@ bool SpreadModel::insertColumns(int column, int count) {
 }
 
 bool SpreadModel::deleteColumns(int column, int count) {
+    if (sheet_->isCalculating()) return false;
     column = normalise(column);
     if (column < 1 || column > maxColumns_ || count < 1) return false;
     count = std::min(count, maxColumns_ - column + 1);
@@ -135,6 +139,7 @@ bool SpreadModel::copyRange(int c1, int r1, int c2, int r2, int toColumn, int to
 }
 
 bool SpreadModel::moveRange(int c1, int r1, int c2, int r2, int toColumn, int toRow) {
+    if (sheet_->isCalculating()) return false;
     if (!clip(c1, r1, c2, r2) || c1 < 1 || r1 < 1) return false;
     toColumn = normalise(toColumn);
     toRow = normalise(toRow);
