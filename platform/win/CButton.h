@@ -4,6 +4,7 @@
 
 class CButton : public CWnd {
 public:
+    using CWnd::Create;
     BOOL Create(LPCSTR caption, DWORD style, const RECT& rect, CWnd* parent, UINT id);
     int GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }
     void SetCheck(int state) { SendMessage(BM_SETCHECK, static_cast<WPARAM>(state)); }

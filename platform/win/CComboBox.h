@@ -6,6 +6,7 @@
 
 class CComboBox : public CWnd {
 public:
+    using CWnd::Create;
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
     int AddString(LPCSTR text) { return send(CB_ADDSTRING, 0, text); }
     int InsertString(int index, LPCSTR text) { return send(CB_INSERTSTRING, index, text); }

@@ -8,6 +8,7 @@ using INT_PTR = LONG_PTR;
 
 class CDialog : public CWnd {
 public:
+    using CWnd::Create;
     CDialog() = default;
     explicit CDialog(UINT templateId, CWnd* parent = nullptr);
 

@@ -6,6 +6,7 @@
 
 class CEdit : public CWnd {
 public:
+    using CWnd::Create;
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
     void GetSel(int& start, int& end) const;
     DWORD GetSel() const { return static_cast<DWORD>(SendMessage(EM_GETSEL)); }

@@ -6,6 +6,7 @@
 
 class CListBox : public CWnd {
 public:
+    using CWnd::Create;
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
     int AddString(LPCSTR text) { return send(LB_ADDSTRING, 0, text); }
     int InsertString(int index, LPCSTR text) { return send(LB_INSERTSTRING, index, text); }

@@ -4,6 +4,7 @@
 
 class CStatic : public CWnd {
 public:
+    using CWnd::Create;
     BOOL Create(LPCSTR text, DWORD style, const RECT& rect, CWnd* parent, UINT id = 0xFFFF);
     HBITMAP SetBitmap(HBITMAP bitmap) {
         return reinterpret_cast<HBITMAP>(

@@ -6,6 +6,7 @@
 
 class CTabCtrl : public CWnd {
 public:
+    using CWnd::Create;
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
     LONG InsertItem(int index, LPCSTR text);
     LONG InsertItem(int index, TCITEM* item);
