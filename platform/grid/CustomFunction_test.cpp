@@ -138,3 +138,46 @@ TEST(CustomFunction, ACallbackReplacingItsOwnCellWins) {
 
 }  // namespace
 }  // namespace grid
+
+namespace grid {
+namespace {
+
+// A callback reading other cells of its own sheet that are still out of date: the engine
+// calculates them in a nested pass.
+bool sumOfColumnA(void*, CustomCall& call) {
+    double sum = 0;
+    for (int r = 1; r <= 3; ++r) sum += call.sheet.value(1, r).number;
+    call.result.setNumber(sum);
+    return true;
+}
+
+TEST(CustomFunction, CallbacksReadingOutOfDateCellsGetThemCalculated) {
+    Sheet s;
+    s.addCustomFunction("SUMA", 0, 0, sumOfColumnA, nullptr, 0);
+    s.setNumber(1, 1, 1);
+    s.setFormula(1, 2, "=A1*10");
+    s.setFormula(1, 3, "=A2+5");
+    ASSERT_TRUE(s.setFormula(2, 1, "=SUMA()"));
+    EXPECT_EQ(s.value(2, 1).number, 1 + 10 + 15);
+    // The callback's reads are not known dependencies: a recalculation brings it up to date.
+    s.setNumber(1, 1, 2);
+    s.recalculateAll();
+    EXPECT_EQ(s.value(2, 1).number, 2 + 20 + 25);
+}
+
+bool selfRead(void*, CustomCall& call) {
+    call.result.setNumber(call.sheet.value(call.column, call.row).number + 1);
+    return true;
+}
+
+TEST(CustomFunction, ACallbackReadingItsOwnCellSeesTheOldValueAndCannotLoop) {
+    Sheet s;
+    s.addCustomFunction("SELFREAD", 0, 0, selfRead, nullptr, 0);
+    ASSERT_TRUE(s.setFormula(1, 1, "=SELFREAD()"));
+    EXPECT_EQ(s.value(1, 1).number, 1);
+    s.recalculateCell(1, 1);
+    EXPECT_EQ(s.value(1, 1).number, 2);
+}
+
+}  // namespace
+}  // namespace grid

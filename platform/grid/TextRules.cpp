@@ -64,8 +64,10 @@ bool parseNumber(std::string_view text, double& value) {
     if (b == e) return false;
     const char* first = text.data() + b;
     const char* last = text.data() + e;
-    if (*first == '+') ++first;
-    if (first == last) return false;
+    if (*first == '+') {
+        ++first;
+        if (first == last || *first == '-') return false;  // "+-1" is no number
+    }
     // from_chars accepts "inf" and "nan"; a sheet never does.
     char c = *first == '-' && first + 1 < last ? first[1] : *first;
     if (!(c == '.' || (c >= '0' && c <= '9'))) return false;
