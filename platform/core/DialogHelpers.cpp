@@ -5,7 +5,9 @@
 
 namespace {
 
-bool isLive(const CWnd* wnd) { return wnd && ::IsWindow(wnd->GetSafeHwnd()); }
+bool isLive(const CWnd* wnd) {
+    return wnd && ::IsWindow(wnd->GetSafeHwnd());
+}
 
 CWnd* control(const CWnd* dialog, int id) {
     if (!isLive(dialog)) return nullptr;

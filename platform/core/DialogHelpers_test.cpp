@@ -63,7 +63,7 @@ TEST_F(DialogHelpersTest, ASizeWrittenAtCloseComesBackInTheNextSession) {
         CDialog first;
         ASSERT_TRUE(first.Create(400));
         ASSERT_TRUE(getDlgSize(&first, templateSize));
-        EXPECT_GT(templateSize.cx, 200);  // dialog units became pixels
+        EXPECT_GT(templateSize.cx, 200);                   // dialog units became pixels
         EXPECT_FALSE(ChangeDlgSize(&first, "DLG_SIZES"));  // nothing stored yet
         first.MoveWindow(40, 30, templateSize.cx + 100, templateSize.cy + 50);
         ASSERT_TRUE(WriteDlgSize(&first, "DLG_SIZES"));

@@ -54,8 +54,9 @@ TEST_F(DialogSizeStoreTest, SizesSurviveARestart) {
     EXPECT_EQ(rect.height(), 200);
     EXPECT_FALSE(reopened.get("DLG_OTHER", rect));
     // The spelling of the key last written is kept.
-    EXPECT_EQ(raw(), "MDX-DIALOG-SIZES 1\r\ndlg_edit_macro\t15\t25\t715\t525\r\n"
-                     "DLG_GENVARS\t0\t0\t300\t200\r\n");
+    EXPECT_EQ(raw(),
+              "MDX-DIALOG-SIZES 1\r\ndlg_edit_macro\t15\t25\t715\t525\r\n"
+              "DLG_GENVARS\t0\t0\t300\t200\r\n");
 }
 
 TEST_F(DialogSizeStoreTest, AnotherSessionsKeysAreKept) {
@@ -78,8 +79,9 @@ TEST_F(DialogSizeStoreTest, BadKeysAndEmptyRectanglesAreRefused) {
 }
 
 TEST_F(DialogSizeStoreTest, DamagedLinesAreSkippedButKept) {
-    putRaw("MDX-DIALOG-SIZES 1\nGOOD\t1\t2\t101\t202\ngarbage\nBAD\t1\tx\t3\t4\n"
-           "FLAT\t0\t0\t0\t0\nFRACTION\t0\t0\t1.5\t9\n\xFF\x00\n");
+    putRaw(
+        "MDX-DIALOG-SIZES 1\nGOOD\t1\t2\t101\t202\ngarbage\nBAD\t1\tx\t3\t4\n"
+        "FLAT\t0\t0\t0\t0\nFRACTION\t0\t0\t1.5\t9\n\xFF\x00\n");
     DialogSizeStore store(file);
     DialogRect rect;
     EXPECT_TRUE(store.get("good", rect));

@@ -13,7 +13,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path realPath(const Mdx_String& modulePath) { return win::mapPath(modulePath.toUtf8()); }
+fs::path realPath(const Mdx_String& modulePath) {
+    return win::mapPath(modulePath.toUtf8());
+}
 
 // '*' and '?' over bytes, letters ignoring case; iterative with one backtrack point, so
 // patterns with many stars stay linear-ish instead of exponential.

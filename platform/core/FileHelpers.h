@@ -33,7 +33,7 @@ bool ObjectExportFindFilesRecursive(const Mdx_String& folder, const Mdx_String& 
                                     Mdx_StringArray& paths);
 bool matchesFilePattern(const Mdx_String& name, const Mdx_String& pattern);
 
-bool fileExists(const Mdx_String& path);    // a file, not a folder
+bool fileExists(const Mdx_String& path);  // a file, not a folder
 bool folderExists(const Mdx_String& path);
 // Last modification time in seconds since 1970-01-01 UTC; false when there is no such file.
 bool getFileTime(const Mdx_String& path, std::int64_t& secondsSinceEpoch);

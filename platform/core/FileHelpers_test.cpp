@@ -75,9 +75,13 @@ TEST_F(FilesTest, AnyBytesSurviveInLines) {
 }
 
 TEST_F(FilesTest, WrittenLinesEndInCrLfAndReadBack) {
-    const Mdx_StringArray lines = stringArr({"Mapping version 1.0", "", "key=a\x83" "b"});
+    const Mdx_StringArray lines = stringArr({"Mapping version 1.0", "",
+                                             "key=a\x83"
+                                             "b"});
     ASSERT_TRUE(ObjectExportWriteFile("T:\\x.map", lines));
-    EXPECT_EQ(getRaw("x.map"), "Mapping version 1.0\r\n\r\nkey=a\x83" "b\r\n");
+    EXPECT_EQ(getRaw("x.map"),
+              "Mapping version 1.0\r\n\r\nkey=a\x83"
+              "b\r\n");
     Mdx_StringArray back;
     ASSERT_TRUE(ObjectExportReadFile("T:\\x.map", back));
     EXPECT_EQ(back, lines);
@@ -114,11 +118,17 @@ TEST_F(FilesTest, NamesAreFoundWhateverTheirCase) {
 }
 
 TEST_F(FilesTest, HighBytesInNamesMeetUtf8FileNames) {
-    putRaw("Stra\xC3\x9F" "e.txt", "x\n");  // the name as the operating system holds it
-    EXPECT_TRUE(fileExists("T:\\Stra\xDF" "e.txt"));
+    putRaw(
+        "Stra\xC3\x9F"
+        "e.txt",
+        "x\n");  // the name as the operating system holds it
+    EXPECT_TRUE(
+        fileExists("T:\\Stra\xDF"
+                   "e.txt"));
     Mdx_StringArray found;
     ASSERT_TRUE(ObjectExportFindFiles("T:\\", "*.txt", found));
-    EXPECT_EQ(found, stringArr({"T:\\Stra\xDF" "e.txt"}));
+    EXPECT_EQ(found, stringArr({"T:\\Stra\xDF"
+                                "e.txt"}));
 }
 
 TEST_F(FilesTest, FindFilesByPattern) {
@@ -144,9 +154,9 @@ TEST_F(FilesTest, FindFilesRecursiveKeepsSubFolders) {
     putRaw("Dialog Design/Plates/End.bmp", "");
     Mdx_StringArray found;
     ASSERT_TRUE(ObjectExportFindFilesRecursive("T:\\Dialog Design\\", "*.txt", found));
-    EXPECT_EQ(found, stringArr({"T:\\Dialog Design\\Base.txt",
-                                "T:\\Dialog Design\\Plates\\Deep\\Fin.TXT",
-                                "T:\\Dialog Design\\Plates\\End.txt"}));
+    EXPECT_EQ(found,
+              stringArr({"T:\\Dialog Design\\Base.txt", "T:\\Dialog Design\\Plates\\Deep\\Fin.TXT",
+                         "T:\\Dialog Design\\Plates\\End.txt"}));
     ASSERT_TRUE(ObjectExportFindFiles("T:\\Dialog Design\\", "*.txt", found));
     EXPECT_EQ(found, stringArr({"T:\\Dialog Design\\Base.txt"}));
 }

@@ -20,9 +20,13 @@ std::vector<KvTempResourceOverride*>& living() {
 
 }  // namespace
 
-KvTempResourceOverride::KvTempResourceOverride() { enter(savedDefault()); }
+KvTempResourceOverride::KvTempResourceOverride() {
+    enter(savedDefault());
+}
 
-KvTempResourceOverride::KvTempResourceOverride(HINSTANCE module) { enter(module); }
+KvTempResourceOverride::KvTempResourceOverride(HINSTANCE module) {
+    enter(module);
+}
 
 void KvTempResourceOverride::enter(HINSTANCE module) {
     m_previous = AfxGetResourceHandle();
@@ -45,6 +49,10 @@ KvTempResourceOverride::~KvTempResourceOverride() {
     instances.erase(self);
 }
 
-void KvTempResourceOverride::SaveDefaultResource(HINSTANCE module) { savedDefault() = module; }
+void KvTempResourceOverride::SaveDefaultResource(HINSTANCE module) {
+    savedDefault() = module;
+}
 
-HINSTANCE KvTempResourceOverride::defaultResource() { return savedDefault(); }
+HINSTANCE KvTempResourceOverride::defaultResource() {
+    return savedDefault();
+}

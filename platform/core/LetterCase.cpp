@@ -32,13 +32,19 @@ constexpr CaseTables buildTables() {
 
 constexpr CaseTables kTables = buildTables();
 
-constexpr const CaseTables& tables() { return kTables; }
+constexpr const CaseTables& tables() {
+    return kTables;
+}
 
-unsigned char lowerByte(char c) { return tables().lower[static_cast<unsigned char>(c)]; }
+unsigned char lowerByte(char c) {
+    return tables().lower[static_cast<unsigned char>(c)];
+}
 
 }  // namespace
 
-char lowerLetter(char c) { return static_cast<char>(lowerByte(c)); }
+char lowerLetter(char c) {
+    return static_cast<char>(lowerByte(c));
+}
 
 char upperLetter(char c) {
     return static_cast<char>(tables().upper[static_cast<unsigned char>(c)]);

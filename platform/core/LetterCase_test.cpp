@@ -24,7 +24,8 @@ TEST(LetterCase, AsciiLettersFoldAndNothingElseInAscii) {
 
 TEST(LetterCase, AccentedLettersOfTheUpperHalfFold) {
     // A-grave / a-grave, E-acute / e-acute, U-diaeresis / u-diaeresis, thorn.
-    EXPECT_TRUE(equalIgnoringCase(bytes({0xC0, 0xC9, 0xDC, 0xDE}), bytes({0xE0, 0xE9, 0xFC, 0xFE})));
+    EXPECT_TRUE(
+        equalIgnoringCase(bytes({0xC0, 0xC9, 0xDC, 0xDE}), bytes({0xE0, 0xE9, 0xFC, 0xFE})));
     EXPECT_EQ(lowerLetter(static_cast<char>(0xC4)), static_cast<char>(0xE4));
     EXPECT_EQ(upperLetter(static_cast<char>(0xF6)), static_cast<char>(0xD6));
 }
@@ -36,7 +37,8 @@ TEST(LetterCase, MultiplicationAndDivisionSignsAreNotLetters) {
 }
 
 TEST(LetterCase, LettersOfTheControlRangeFoldInPairs) {
-    EXPECT_TRUE(equalIgnoringCase(bytes({0x8A, 0x8C, 0x8E, 0x9F}), bytes({0x9A, 0x9C, 0x9E, 0xFF})));
+    EXPECT_TRUE(
+        equalIgnoringCase(bytes({0x8A, 0x8C, 0x8E, 0x9F}), bytes({0x9A, 0x9C, 0x9E, 0xFF})));
     EXPECT_EQ(upperLetter(static_cast<char>(0xFF)), static_cast<char>(0x9F));
     // Separators the module's formats rely on stay distinct from everything.
     EXPECT_FALSE(equalIgnoringCase(bytes({0x83}), bytes({0x93})));

@@ -89,7 +89,9 @@ public:
     const std::vector<T>& items() const { return m_items; }
     std::vector<T>& items() { return m_items; }
 
-    friend bool operator==(const Mdx_Array& a, const Mdx_Array& b) { return a.m_items == b.m_items; }
+    friend bool operator==(const Mdx_Array& a, const Mdx_Array& b) {
+        return a.m_items == b.m_items;
+    }
 
 private:
     std::vector<T> m_items;

@@ -28,7 +28,9 @@ std::string environmentOr(const char* name, const std::string& fallback) {
     return value && *value ? absoluteFolder(value) : fallback;
 }
 
-std::string bundledLibrary() { return std::string(MDX_SOURCE_DIR) + "/examples"; }
+std::string bundledLibrary() {
+    return std::string(MDX_SOURCE_DIR) + "/examples";
+}
 
 // Drive-letter form of a folder the path mapping serves: "L:\".
 Mdx_String mappedDrive(char letter, const std::string& realFolder) {
@@ -38,9 +40,13 @@ Mdx_String mappedDrive(char letter, const std::string& realFolder) {
 
 }  // namespace
 
-Mdx_String Mdx_Settings::libDir() const { return mappedDrive(kLibraryDrive, libraryFolder()); }
+Mdx_String Mdx_Settings::libDir() const {
+    return mappedDrive(kLibraryDrive, libraryFolder());
+}
 
-Mdx_String Mdx_Settings::mdxDir() const { return mappedDrive(kProductDrive, productFolder()); }
+Mdx_String Mdx_Settings::mdxDir() const {
+    return mappedDrive(kProductDrive, productFolder());
+}
 
 std::string Mdx_Settings::libraryFolder() const {
     if (!m_libraryFolder.empty()) return m_libraryFolder;
@@ -52,7 +58,9 @@ std::string Mdx_Settings::productFolder() const {
     return environmentOr("MDX_PRODUCT", bundledLibrary());
 }
 
-std::string Mdx_Settings::profileFolder() const { return win::profileFolder().string(); }
+std::string Mdx_Settings::profileFolder() const {
+    return win::profileFolder().string();
+}
 
 void Mdx_Settings::setLibraryFolder(const std::string& folder) {
     m_libraryFolder = absoluteFolder(folder);
@@ -62,11 +70,17 @@ void Mdx_Settings::setProductFolder(const std::string& folder) {
     m_productFolder = absoluteFolder(folder);
 }
 
-void Mdx_Settings::setProfileFolder(const std::string& folder) { win::setProfileFolder(folder); }
+void Mdx_Settings::setProfileFolder(const std::string& folder) {
+    win::setProfileFolder(folder);
+}
 
-Mdx_DocumentSettings& Mdx_Settings::current() { return m_documents[m_currentDocument]; }
+Mdx_DocumentSettings& Mdx_Settings::current() {
+    return m_documents[m_currentDocument];
+}
 
-void Mdx_Settings::setCurrentDocument(const void* document) { m_currentDocument = document; }
+void Mdx_Settings::setCurrentDocument(const void* document) {
+    m_currentDocument = document;
+}
 
 void Mdx_Settings::forgetDocument(const void* document) {
     m_documents.erase(document);

@@ -42,8 +42,8 @@ TEST_F(SettingsTest, FoldersEndInABackslashAndReachTheRealFolder) {
     settings.setLibraryFolder((root / "lib").string());
     const Mdx_String lib = settings.libDir();
     EXPECT_EQ(lib.at(lib.length() - 1), '\\');
-    ASSERT_TRUE(win::writeWholeFileAtomic(win::mapPath((lib + "Connection Standards.txt").str()),
-                                          "x"));
+    ASSERT_TRUE(
+        win::writeWholeFileAtomic(win::mapPath((lib + "Connection Standards.txt").str()), "x"));
     EXPECT_TRUE(fs::exists(root / "lib" / "Connection Standards.txt"));
 
     settings.setProductFolder((root / "product").string());

@@ -10,7 +10,9 @@
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
 std::size_t clampPosition(const std::string& s, int position) {
     if (position <= 0) return 0;
@@ -36,7 +38,9 @@ Mdx_String::Mdx_String(const char* text, int length) {
 Mdx_String::Mdx_String(double value, int precision, bool fixedDecimals)
     : m_bytes(formatNumber(value, precision, fixedDecimals)) {}
 
-Mdx_String Mdx_String::fromInt(long long value) { return Mdx_String(std::to_string(value)); }
+Mdx_String Mdx_String::fromInt(long long value) {
+    return Mdx_String(std::to_string(value));
+}
 
 Mdx_String Mdx_String::format(const char* printfFormat, ...) {
     if (!printfFormat) return {};
@@ -56,9 +60,13 @@ Mdx_String Mdx_String::format(const char* printfFormat, ...) {
     return Mdx_String(std::move(out));
 }
 
-Mdx_String Mdx_String::fromUtf8(std::string_view utf8) { return utf8ToWindows1252(utf8); }
+Mdx_String Mdx_String::fromUtf8(std::string_view utf8) {
+    return utf8ToWindows1252(utf8);
+}
 
-std::string Mdx_String::toUtf8() const { return windows1252ToUtf8(m_bytes); }
+std::string Mdx_String::toUtf8() const {
+    return windows1252ToUtf8(m_bytes);
+}
 
 char Mdx_String::at(int index) const {
     if (index < 0 || index >= length()) return '\0';
@@ -140,7 +148,9 @@ void Mdx_String::replaceAt(int position, int count, const Mdx_String& with) {
     m_bytes.replace(start, n, with.m_bytes);
 }
 
-void Mdx_String::insert(int position, const Mdx_String& text) { replaceAt(position, 0, text); }
+void Mdx_String::insert(int position, const Mdx_String& text) {
+    replaceAt(position, 0, text);
+}
 
 void Mdx_String::remove(int position, int count) {
     if (position < 0) {
@@ -199,7 +209,9 @@ bool Mdx_String::splitAtFirst(const Mdx_String& symbol, Mdx_String& before, Mdx_
     return true;
 }
 
-Mdx_String& Mdx_String::trim() { return trimRight().trimLeft(); }
+Mdx_String& Mdx_String::trim() {
+    return trimRight().trimLeft();
+}
 
 Mdx_String& Mdx_String::trimLeft() {
     std::size_t i = 0;
@@ -223,13 +235,27 @@ Mdx_String& Mdx_String::makeLower() {
     return *this;
 }
 
-int Mdx_String::toInt() const { return leadingInt(m_bytes); }
+int Mdx_String::toInt() const {
+    return leadingInt(m_bytes);
+}
 
-double Mdx_String::toDouble() const { return leadingDouble(m_bytes); }
+double Mdx_String::toDouble() const {
+    return leadingDouble(m_bytes);
+}
 
-bool Mdx_String::isNumber() const { return isNumberText(m_bytes); }
+bool Mdx_String::isNumber() const {
+    return isNumberText(m_bytes);
+}
 
-Mdx_String operator+(Mdx_String a, const Mdx_String& b) { return a.append(b); }
-Mdx_String operator+(Mdx_String a, const char* b) { return a.append(Mdx_String(b)); }
-Mdx_String operator+(const char* a, const Mdx_String& b) { return Mdx_String(a).append(b); }
-Mdx_String operator+(Mdx_String a, char b) { return a.append(b); }
+Mdx_String operator+(Mdx_String a, const Mdx_String& b) {
+    return a.append(b);
+}
+Mdx_String operator+(Mdx_String a, const char* b) {
+    return a.append(Mdx_String(b));
+}
+Mdx_String operator+(const char* a, const Mdx_String& b) {
+    return Mdx_String(a).append(b);
+}
+Mdx_String operator+(Mdx_String a, char b) {
+    return a.append(b);
+}

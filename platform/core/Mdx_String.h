@@ -29,8 +29,7 @@ public:
     // ("2.5", "100"), true keeps all of them ("2.50"). See formatNumber in core/NumberText.h.
     Mdx_String(double value, int precision, bool fixedDecimals);
     static Mdx_String fromInt(long long value);
-    static Mdx_String format(const char* printfFormat, ...)
-        __attribute__((format(printf, 1, 2)));
+    static Mdx_String format(const char* printfFormat, ...) __attribute__((format(printf, 1, 2)));
 
     // Edges: the outside world speaks UTF-8.
     static Mdx_String fromUtf8(std::string_view utf8);
@@ -52,8 +51,12 @@ public:
     int compare(const Mdx_String& other, bool caseSensitive) const;
     bool startsWith(const Mdx_String& prefix, bool caseSensitive) const;
     bool endsWith(const Mdx_String& suffix, bool caseSensitive) const;
-    friend bool operator==(const Mdx_String& a, const Mdx_String& b) { return a.m_bytes == b.m_bytes; }
-    friend bool operator<(const Mdx_String& a, const Mdx_String& b) { return a.m_bytes < b.m_bytes; }
+    friend bool operator==(const Mdx_String& a, const Mdx_String& b) {
+        return a.m_bytes == b.m_bytes;
+    }
+    friend bool operator<(const Mdx_String& a, const Mdx_String& b) {
+        return a.m_bytes < b.m_bytes;
+    }
 
     // Search; -1 when not found. An empty needle is found at the start position.
     int find(const Mdx_String& what, bool caseSensitive) const;

@@ -11,7 +11,8 @@ TEST(Mdx_String, EqualWithTheCaseFlag) {
     EXPECT_TRUE(Mdx_String("Length").equal("LENGTH", false));
     EXPECT_FALSE(Mdx_String("Length").equal("LENGTH", true));
     EXPECT_TRUE(Mdx_String("Length").equal("Length", true));
-    EXPECT_TRUE((Mdx_String("R") + kEAcuteUpper + "sum").equal(Mdx_String("r") + kEAcuteLower + "SUM", false));
+    EXPECT_TRUE((Mdx_String("R") + kEAcuteUpper + "sum")
+                    .equal(Mdx_String("r") + kEAcuteLower + "SUM", false));
     EXPECT_FALSE(Mdx_String("Len").equal("Length", false));
     EXPECT_FALSE(Mdx_String("\xD7").equal("\xF7", false));
 }
@@ -167,7 +168,9 @@ TEST(Mdx_String, NumberConversions) {
 
 TEST(Mdx_String, Utf8AtTheEdges) {
     const Mdx_String s = Mdx_String("Gr") + "\xF6" + "\xDF" + "e " + "\x80";
-    EXPECT_EQ(s.toUtf8(), "Gr\xC3\xB6\xC3\x9F" "e \xE2\x82\xAC");
+    EXPECT_EQ(s.toUtf8(),
+              "Gr\xC3\xB6\xC3\x9F"
+              "e \xE2\x82\xAC");
     EXPECT_EQ(Mdx_String::fromUtf8(s.toUtf8()), s);
 }
 

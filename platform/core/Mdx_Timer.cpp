@@ -25,7 +25,9 @@ std::vector<Mdx_Timer*>& registry() {
 
 }  // namespace
 
-Mdx_Timer::Mdx_Timer(const char* name) : m_name(name ? name : "") { registry().push_back(this); }
+Mdx_Timer::Mdx_Timer(const char* name) : m_name(name ? name : "") {
+    registry().push_back(this);
+}
 
 Mdx_Timer::~Mdx_Timer() {
     auto& timers = registry();

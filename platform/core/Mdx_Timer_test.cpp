@@ -7,7 +7,9 @@
 namespace {
 
 std::int64_t fakeNow = 0;
-std::int64_t fakeClock() { return fakeNow; }
+std::int64_t fakeClock() {
+    return fakeNow;
+}
 
 class TimerTest : public ::testing::Test {
 protected:

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cmath>
 #include <clocale>
+#include <cmath>
 
 namespace {
 

@@ -9,7 +9,9 @@
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::size_t digitRunEnd(std::string_view s, std::size_t i) {
     while (i < s.size() && isDigit(s[i])) ++i;
@@ -75,7 +77,9 @@ void applyOrder(AcArray<T>& items, const std::vector<int>& order) {
 
 }  // namespace
 
-void ObjectExportSort(AcArray<double>& values) { applyOrder(values, sortedOrder(values)); }
+void ObjectExportSort(AcArray<double>& values) {
+    applyOrder(values, sortedOrder(values));
+}
 
 bool ObjectExportSort(AcArray<double>& values, AcArray<int>& indices) {
     if (indices.length() != values.length()) return false;

@@ -34,9 +34,9 @@ TEST(ObjectExportOrder, NaturalOrderOfSizeNames) {
     EXPECT_LT(compareNatural("HEA100", "hea1000"), 0);
     EXPECT_LT(compareNatural("HEA 200", "HEB 100"), 0);
     EXPECT_GT(compareNatural("IPE80", "IPE 80"), 0);  // a blank sorts before letters and digits
-    EXPECT_GT(compareNatural("x007", "x7"), 0);        // equal value: the shorter run first
+    EXPECT_GT(compareNatural("x007", "x7"), 0);       // equal value: the shorter run first
     EXPECT_EQ(compareNatural("L50", "L50"), 0);
-    EXPECT_NE(compareNatural("l50", "L50"), 0);        // equal ignoring case, still ordered
+    EXPECT_NE(compareNatural("l50", "L50"), 0);  // equal ignoring case, still ordered
     EXPECT_LT(compareNatural("a99999999999999999999999", "a100000000000000000000000"), 0);
 }
 

@@ -6,7 +6,9 @@ namespace {
 
 constexpr double kNoise = 1e-9;
 
-bool usableStep(double step) { return std::isfinite(step) && step != 0.0; }
+bool usableStep(double step) {
+    return std::isfinite(step) && step != 0.0;
+}
 
 }  // namespace
 

@@ -9,10 +9,10 @@ namespace {
 TEST(ObjectExportRounding, RoundToNearestMultiple) {
     EXPECT_DOUBLE_EQ(ObjectExportRoundTo(123.0, 5.0), 125.0);
     EXPECT_DOUBLE_EQ(ObjectExportRoundTo(122.4, 5.0), 120.0);
-    EXPECT_DOUBLE_EQ(ObjectExportRoundTo(122.5, 5.0), 125.0);   // half away from zero
+    EXPECT_DOUBLE_EQ(ObjectExportRoundTo(122.5, 5.0), 125.0);  // half away from zero
     EXPECT_DOUBLE_EQ(ObjectExportRoundTo(-122.5, 5.0), -125.0);
     EXPECT_DOUBLE_EQ(ObjectExportRoundTo(7.3, 1.0), 7.0);
-    EXPECT_DOUBLE_EQ(ObjectExportRoundTo(7.3, -2.0), 8.0);      // sign of step does not matter
+    EXPECT_DOUBLE_EQ(ObjectExportRoundTo(7.3, -2.0), 8.0);  // sign of step does not matter
 }
 
 TEST(ObjectExportRounding, DecimalHalvesSurviveBinaryNoise) {

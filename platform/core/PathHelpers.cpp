@@ -2,7 +2,9 @@
 
 namespace {
 
-bool isSeparator(char c) { return c == '\\' || c == '/'; }
+bool isSeparator(char c) {
+    return c == '\\' || c == '/';
+}
 
 int lastSeparator(const Mdx_String& path) {
     for (int i = path.length() - 1; i >= 0; --i)
@@ -21,11 +23,17 @@ int extensionDot(const Mdx_String& path) {
 
 }  // namespace
 
-Mdx_String getPath(const Mdx_String& path) { return path.left(lastSeparator(path) + 1); }
+Mdx_String getPath(const Mdx_String& path) {
+    return path.left(lastSeparator(path) + 1);
+}
 
-Mdx_String getFileName(const Mdx_String& path) { return path.mid(lastSeparator(path) + 1); }
+Mdx_String getFileName(const Mdx_String& path) {
+    return path.mid(lastSeparator(path) + 1);
+}
 
-void getFileName(Mdx_String path, Mdx_String& name) { name = getFileName(path); }
+void getFileName(Mdx_String path, Mdx_String& name) {
+    name = getFileName(path);
+}
 
 Mdx_String getExtension(const Mdx_String& path) {
     const int dot = extensionDot(path);
@@ -66,7 +74,14 @@ bool hasInvalidFileNameChars(const Mdx_String& name) {
     for (char c : name.view()) {
         if (static_cast<unsigned char>(c) < 0x20) return true;
         switch (c) {
-            case '<': case '>': case ':': case '"': case '/': case '\\': case '|': case '?':
+            case '<':
+            case '>':
+            case ':':
+            case '"':
+            case '/':
+            case '\\':
+            case '|':
+            case '?':
             case '*':
                 return true;
             default:

@@ -60,7 +60,8 @@ TEST(PathHelpers, Backslashes) {
 
 TEST(PathHelpers, InvalidFileNameCharacters) {
     EXPECT_FALSE(hasInvalidFileNameChars("Plate thickness_2 (mm) \xE4"));
-    for (const char* bad : {"a/b", "a\\b", "a:b", "a*b", "a?b", "a\"b", "a<b", "a>b", "a|b", "a\tb"})
+    for (const char* bad :
+         {"a/b", "a\\b", "a:b", "a*b", "a?b", "a\"b", "a<b", "a>b", "a|b", "a\tb"})
         EXPECT_TRUE(hasInvalidFileNameChars(bad)) << bad;
 }
 

@@ -13,11 +13,20 @@ Mdx_String escapeField(const Mdx_String& field) {
     Mdx_String out;
     for (char c : field.view()) {
         switch (c) {
-            case '\\': out.append("\\\\"); break;
-            case '\t': out.append("\\t"); break;
-            case '\r': out.append("\\r"); break;
-            case '\n': out.append("\\n"); break;
-            default: out.append(c);
+            case '\\':
+                out.append("\\\\");
+                break;
+            case '\t':
+                out.append("\\t");
+                break;
+            case '\r':
+                out.append("\\r");
+                break;
+            case '\n':
+                out.append("\\n");
+                break;
+            default:
+                out.append(c);
         }
     }
     return out;
@@ -33,11 +42,20 @@ bool unescapeField(const Mdx_String& text, Mdx_String& field) {
         }
         if (++i == s.size()) return false;
         switch (s[i]) {
-            case '\\': field.append('\\'); break;
-            case 't': field.append('\t'); break;
-            case 'r': field.append('\r'); break;
-            case 'n': field.append('\n'); break;
-            default: return false;
+            case '\\':
+                field.append('\\');
+                break;
+            case 't':
+                field.append('\t');
+                break;
+            case 'r':
+                field.append('\r');
+                break;
+            case 'n':
+                field.append('\n');
+                break;
+            default:
+                return false;
         }
     }
     return true;

@@ -60,7 +60,9 @@ bool splitString(const Mdx_String& text, const Mdx_String& symbol, Mdx_String& b
     return text.splitAtFirst(symbol, before, after, caseSensitive);
 }
 
-bool isNumber(const Mdx_String& text) { return text.isNumber(); }
+bool isNumber(const Mdx_String& text) {
+    return text.isNumber();
+}
 
 bool hasASubstr(const Mdx_String& text, const Mdx_StringArray& candidates, bool caseSensitive,
                 int* which) {
@@ -163,8 +165,12 @@ void sortArray(Mdx_StringArray& items) {
 }
 
 namespace {
-bool isAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isAsciiLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 }  // namespace
 
 bool hasOnlyLettersNumbers(const Mdx_String& name) {
@@ -174,4 +180,6 @@ bool hasOnlyLettersNumbers(const Mdx_String& name) {
     return true;
 }
 
-bool startsWithNumber(const Mdx_String& name) { return isDigit(name.at(0)); }
+bool startsWithNumber(const Mdx_String& name) {
+    return isDigit(name.at(0));
+}

@@ -4,14 +4,19 @@
 
 namespace {
 
-Mdx_StringArray arr(std::initializer_list<Mdx_String> items) { return stringArr(items); }
+Mdx_StringArray arr(std::initializer_list<Mdx_String> items) {
+    return stringArr(items);
+}
 
 TEST(StringHelpers, StrToArrKeepsEmptyItems) {
     EXPECT_EQ(strToArr("a;;b;"), arr({"a", "", "b", ""}));
     EXPECT_EQ(strToArr(";"), arr({"", ""}));
     EXPECT_EQ(strToArr("single"), arr({"single"}));
     EXPECT_TRUE(strToArr("").isEmpty());
-    EXPECT_EQ(strToArr("a\xBF" "b", "\xBF"), arr({"a", "b"}));
+    EXPECT_EQ(strToArr("a\xBF"
+                       "b",
+                       "\xBF"),
+              arr({"a", "b"}));
     EXPECT_EQ(strToArr("a<>b<>c", "<>"), arr({"a", "b", "c"}));
     EXPECT_EQ(strToArr("a;b", ""), arr({"a;b"}));
 }
@@ -66,7 +71,10 @@ TEST(StringHelpers, StringArrayFindWithTheCaseFlag) {
 }
 
 TEST(StringHelpers, RecordsFromLinesAndBack) {
-    const Mdx_StringArray lines = arr({"a\xBF" "b\xBF", "c"});
+    const Mdx_StringArray lines =
+        arr({"a\xBF"
+             "b\xBF",
+             "c"});
     Mdx_Array<Mdx_StringArray> records;
     arrToArrArr(lines, records, "\xBF");
     ASSERT_EQ(records.length(), 2);

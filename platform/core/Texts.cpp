@@ -21,6 +21,10 @@ Mdx_String dialString(int id) {
     return text ? Mdx_String(*text) : Mdx_String();
 }
 
-Mdx_String string(int id) { return dialString(id); }
+Mdx_String string(int id) {
+    return dialString(id);
+}
 
-bool hasText(int id) { return findText(id) != nullptr; }
+bool hasText(int id) {
+    return findText(id) != nullptr;
+}
