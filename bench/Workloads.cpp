@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "grid/Sheet.h"
+#include "grid/SpreadApi.h"
+#include "win/Window.h"
 
 namespace bench {
 
@@ -126,6 +128,50 @@ void customFunction(WorkloadResult& out, bool prepareOnly) {
     out.check = formatCheck(sum);
 }
 
+BOOL myFnRecord(LPSSCALCVALUE result, LPSSCALCVALUE args, short count) {
+    if (count != 2) return FALSE;
+    double xy[2];
+    for (int i = 0; i < 2; ++i) {
+        if (args[i].status != SS_VALUE_OK) return FALSE;
+        if (args[i].kind == SS_KIND_LONG) xy[i] = static_cast<double>(args[i].value.lValue);
+        else if (args[i].kind == SS_KIND_DOUBLE) xy[i] = args[i].value.dfValue;
+        else return FALSE;
+    }
+    result->status = SS_VALUE_OK;
+    result->kind = SS_KIND_DOUBLE;
+    result->value.dfValue = xy[0] * xy[1] + 1;
+    return TRUE;
+}
+
+// W4 again, through a grid window and its calls: the cost of the calculation-value records.
+void customFunctionThroughWindow(WorkloadResult& out, bool prepareOnly) {
+    TextList texts;
+    for (int i = 1; i <= kRows; ++i) texts.add("=MYFN(" + std::to_string(i) + ",2)");
+    SSRegisterSpreadClass();
+    if (prepareOnly) return;
+    std::string formula;
+    auto start = Clock::now();
+    HWND grid = CreateWindowEx(0, kSpreadClassName, nullptr, 0, 0, 0, 400, 300, nullptr, nullptr,
+                               nullptr, nullptr);
+    SSSetMaxCols(grid, 6);
+    SSSetMaxRows(grid, kRows);
+    SSAddCustomFunctionExt(grid, "MYFN", 2, 2, myFnRecord, 0);
+    for (int i = 1; i <= kRows; ++i) {
+        formula.assign(texts[static_cast<size_t>(i - 1)]);
+        SSSetFormula(grid, 6, i, formula.c_str(), FALSE);
+    }
+    SSReCalc(grid);
+    out.milliseconds = since(start);
+    double sum = 0;
+    for (int i = 1; i <= kRows; ++i) {
+        double v = 0;
+        SSGetFloat(grid, 6, i, &v);
+        sum += v;
+    }
+    DestroyWindow(grid);
+    out.check = formatCheck(sum);
+}
+
 }  // namespace
 
 bool runWorkload(const std::string& name, WorkloadResult& result, bool prepareOnly) {
@@ -133,6 +179,7 @@ bool runWorkload(const std::string& name, WorkloadResult& result, bool prepareOn
     else if (name == "W2") fanIn(result, prepareOnly);
     else if (name == "W3") setAndRead(result, prepareOnly);
     else if (name == "W4") customFunction(result, prepareOnly);
+    else if (name == "W4w") customFunctionThroughWindow(result, prepareOnly);
     else return false;
     return true;
 }

@@ -11,7 +11,8 @@ struct WorkloadResult {
     std::string check;
 };
 
-// name: "W1" chain, "W2" fan-in, "W3" set-and-read, "W4" custom function. With
+// name: "W1" chain, "W2" fan-in, "W3" set-and-read, "W4" custom function ("W4w" the same
+// through a grid window and its calculation-value records). With
 // prepareOnly the input is made and nothing else: the memory baseline of the process.
 bool runWorkload(const std::string& name, WorkloadResult& result, bool prepareOnly = false);
 

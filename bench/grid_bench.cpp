@@ -24,11 +24,13 @@ void W1Chain(benchmark::State& state) { runBenchmark(state, "W1"); }
 void W2FanIn(benchmark::State& state) { runBenchmark(state, "W2"); }
 void W3SetAndRead(benchmark::State& state) { runBenchmark(state, "W3"); }
 void W4CustomFunction(benchmark::State& state) { runBenchmark(state, "W4"); }
+void W4CustomFunctionThroughWindow(benchmark::State& state) { runBenchmark(state, "W4w"); }
 
 BENCHMARK(W1Chain)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(W2FanIn)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(W3SetAndRead)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(W4CustomFunction)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(W4CustomFunctionThroughWindow)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

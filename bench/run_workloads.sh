@@ -23,7 +23,7 @@ peak_kib() {  # command... -> peak RSS in KiB on stdout, the command's stdout to
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 printf '%-4s %12s %10s %10s %12s  %s\n' load "median ms" "RSS MiB" "base MiB" "B/formula" check
-for w in W1 W2 W3 W4; do
+for w in W1 W2 W3 W4 W4w; do
   times=()
   rss_max=0
   check=
@@ -35,7 +35,7 @@ for w in W1 W2 W3 W4; do
   done
   base=$(peak_kib "$bin" --baseline $w)
   median=$(printf '%s\n' "${times[@]}" | sort -g | sed -n "$(((runs + 1) / 2))p")
-  case $w in W1) formulas=99999 ;; W2) formulas=100100 ;; W3) formulas=19999 ;; W4) formulas=100000 ;; esac
+  case $w in W1) formulas=99999 ;; W2) formulas=100100 ;; W3) formulas=19999 ;; W4 | W4w) formulas=100000 ;; esac
   per=$(( (rss_max - base) * 1024 / formulas ))
   awk -v w=$w -v m="$median" -v r="$rss_max" -v b="$base" -v p="$per" -v c="$check" \
     'BEGIN { printf "%-4s %12s %10.1f %10.1f %12s  %s\n", w, m, r / 1024, b / 1024, p, c }'
