@@ -40,6 +40,26 @@ TEST(ModuleResources, CheckBoxBitmapsAreSmallSquares) {
     DeleteObject(checked);
 }
 
+TEST(ModuleResources, ButtonIconsAndTheBillMarkerLoadAtTheirSizes) {
+    HINSTANCE module = resources::moduleResourceHandle();
+    const win::ResourceModule* loaded = win::resourceModule(module);
+    ASSERT_GE(loaded->script.iconFiles.size(), 20u);
+    for (const auto& [id, file] : loaded->script.iconFiles) {
+        HICON icon = LoadIcon(module, MAKEINTRESOURCE(id));
+        int w = 0, h = 0;
+        ASSERT_TRUE(win::imageSize(icon, w, h)) << "icon " << id << " from " << file;
+        EXPECT_EQ(w, 16);
+        EXPECT_EQ(h, 16);
+        DestroyIcon(icon);
+    }
+    HBITMAP marker = LoadBitmap(module, MAKEINTRESOURCE(251));
+    int w = 0, h = 0;
+    ASSERT_TRUE(win::imageSize(marker, w, h));
+    EXPECT_EQ(w, 14);
+    EXPECT_EQ(h, 17);
+    DeleteObject(marker);
+}
+
 TEST(ModuleResources, TheStringTableIsPartOfTheModule) {
     HINSTANCE module = resources::moduleResourceHandle();
     char text[64];

@@ -2,6 +2,7 @@
 // scripts of this folder define.
 #define IDB_CHECK_CLEAR 8134
 #define IDB_CHECK_CHECKED 8136
+#define IDB_BILL_MARKER 251
 
 // The find-and-replace dialog of a sheet.
 #define IDD_FIND_REPLACE 218
