@@ -1,0 +1,172 @@
+#include "SheetCommand.h"
+
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
+#include <cctype>
+#include <memory>
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "grid/SpreadApi.h"
+#include "win/Window.h"
+
+namespace {
+
+struct SheetOptions {
+    std::string file;
+    bool formulas = false;
+    std::vector<std::string> assignments;  // CELL=TEXT
+};
+
+// "B7" -> (2, 7); false for anything that is not a plain A1 address.
+bool parseCellAddress(const std::string& text, int& column, int& row) {
+    std::size_t i = 0;
+    column = 0;
+    while (i < text.size() && std::isalpha(static_cast<unsigned char>(text[i]))) {
+        column = column * 26 + (std::toupper(static_cast<unsigned char>(text[i])) - 'A' + 1);
+        if (column > 16384) return false;
+        ++i;
+    }
+    if (i == 0 || i == text.size()) return false;
+    row = 0;
+    for (; i < text.size(); ++i) {
+        if (!std::isdigit(static_cast<unsigned char>(text[i]))) return false;
+        row = row * 10 + (text[i] - '0');
+        if (row > 1048576) return false;
+    }
+    return row > 0;
+}
+
+std::string columnName(int column) {
+    std::string name;
+    for (; column > 0; column = (column - 1) / 26)
+        name.insert(name.begin(), static_cast<char>('A' + (column - 1) % 26));
+    return name;
+}
+
+std::string readText(HWND grid, int column, int row, bool formula) {
+    const int length = formula ? SSGetFormulaLen(grid, column, row) : SSGetDataLen(grid, column, row);
+    if (length <= 0) return {};
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const int read = formula ? SSGetFormula(grid, column, row, text.data(), length + 1)
+                             : SSGetData(grid, column, row, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(std::max(read, 0)));
+    return text;
+}
+
+// The table: a header line with the column letters (and header texts when the sheet has
+// them), then one line per row; cells padded to the widest text of their column.
+void printSheet(HWND grid, bool formulas) {
+    const int columns = SSGetMaxCols(grid);
+    const int rows = SSGetMaxRows(grid);
+    std::vector<std::vector<std::string>> table(static_cast<std::size_t>(rows) + 1);
+    for (int row = 0; row <= rows; ++row) {
+        auto& line = table[static_cast<std::size_t>(row)];
+        line.push_back(row == 0 ? "" : std::to_string(row));
+        for (int column = 1; column <= columns; ++column) {
+            std::string text = formulas && row > 0 ? readText(grid, column, row, true) : "";
+            if (text.empty()) text = readText(grid, column, row, false);
+            if (row == 0) text = columnName(column) + (text.empty() ? "" : " " + text);
+            line.push_back(text);
+        }
+    }
+    std::vector<std::size_t> widths(static_cast<std::size_t>(columns) + 1, 0);
+    for (const auto& line : table)
+        for (std::size_t c = 0; c < line.size(); ++c) widths[c] = std::max(widths[c], line[c].size());
+    for (const auto& line : table) {
+        std::string out;
+        for (std::size_t c = 0; c < line.size(); ++c) {
+            out += line[c];
+            if (c + 1 < line.size()) out += std::string(widths[c] - line[c].size() + 2, ' ');
+        }
+        while (!out.empty() && out.back() == ' ') out.pop_back();
+        std::cout << out << '\n';
+    }
+}
+
+HWND loadSheet(const std::string& file) {
+    SSRegisterSpreadClass();
+    HWND grid = CreateWindowEx(0, "fpSpread70", nullptr, 0, 0, 0, 800, 600, nullptr, nullptr,
+                               nullptr, nullptr);
+    if (!grid) {
+        std::cerr << "mdx: the grid window could not be created\n";
+        return nullptr;
+    }
+    if (SSLoadFromFile(grid, file.c_str()) != 1) {
+        std::cerr << "mdx: cannot load sheet file '" << file
+                  << "': it is missing, unreadable or malformed\n";
+        DestroyWindow(grid);
+        return nullptr;
+    }
+    return grid;
+}
+
+bool applyAssignments(HWND grid, const std::vector<std::string>& assignments) {
+    for (const auto& assignment : assignments) {
+        const auto equals = assignment.find('=');
+        int column = 0, row = 0;
+        if (equals == std::string::npos ||
+            !parseCellAddress(assignment.substr(0, equals), column, row)) {
+            std::cerr << "mdx: --set '" << assignment << "' is not CELL=TEXT (for example B7=180)\n";
+            return false;
+        }
+        const std::string text = assignment.substr(equals + 1);
+        const bool ok = !text.empty() && text[0] == '='
+                            ? SSSetFormula(grid, column, row, text.c_str(), FALSE)
+                            : SSSetData(grid, column, row, text.c_str());
+        if (!ok) {
+            std::cerr << "mdx: --set '" << assignment << "': the sheet refused the text\n";
+            return false;
+        }
+    }
+    return true;
+}
+
+int runSheet(const SheetOptions& options, bool calculate) {
+    HWND grid = loadSheet(options.file);
+    if (!grid) return 2;
+    int result = 0;
+    if (!applyAssignments(grid, options.assignments)) {
+        result = 2;
+    } else {
+        if (calculate) SSReCalc(grid);
+        printSheet(grid, options.formulas);
+    }
+    DestroyWindow(grid);
+    return result;
+}
+
+}  // namespace
+
+void addSheetCommands(CLI::App& app) {
+    auto options = std::make_shared<SheetOptions>();
+    auto* sheet = app.add_subcommand("sheet", "Show and calculate sheet files");
+    sheet->require_subcommand(1);
+
+    auto* show = sheet->add_subcommand(
+        "show", "Print a sheet file as a table\n  example: mdx sheet show examples/sheets/bolt-shear-check.sss --formulas");
+    show->add_option("file", options->file, "sheet file (.sss, .tsv or .csv)")->required();
+    show->add_flag("--formulas", options->formulas, "show formulas instead of their values");
+    show->callback([options] { std::exit(runSheet(*options, false)); });
+
+    auto* calc = sheet->add_subcommand(
+        "calc", "Recalculate a sheet file, with cells set first, and print it\n  example: mdx sheet calc examples/sheets/bolt-shear-check.sss --set B7=600");
+    calc->add_option("file", options->file, "sheet file (.sss, .tsv or .csv)")->required();
+    calc->add_option("--set", options->assignments, "CELL=TEXT set before calculating (repeatable)");
+    calc->add_flag("--formulas", options->formulas, "show formulas instead of their values");
+    calc->callback([options] { std::exit(runSheet(*options, true)); });
+}
+
+void addDemoCommand(CLI::App& app) {
+    auto* demo = app.add_subcommand(
+        "demo", "Calculate the bundled sample sheet (a bolt-group shear check) and print it");
+    demo->callback([] {
+        SheetOptions options;
+        options.file = std::string(MDX_SOURCE_DIR) + "/examples/sheets/bolt-shear-check.sss";
+        std::cout << "Sample sheet " << options.file << ", recalculated:\n\n";
+        std::exit(runSheet(options, true));
+    });
+}
