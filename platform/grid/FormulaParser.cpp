@@ -31,6 +31,7 @@ public:
 
     ParseResult run() {
         ParseResult result;
+        code_.reserve(text_.size() * 2 + 16);
         skipBlanks();
         if (pos_ < text_.size() && text_[pos_] == '=') ++pos_;
         skipBlanks();
@@ -197,12 +198,37 @@ private:
             while (isDigit(peek())) ++pos_;
         }
         double v;
-        if (!parseNumber(text_.substr(start, pos_ - start), v))
+        if (!fastDecimal(text_.substr(start, pos_ - start), v) &&
+            !parseNumber(text_.substr(start, pos_ - start), v))
             return setError("number out of range");
         emit(Op::Number);
         char buf[8];
         std::memcpy(buf, &v, 8);
         code_.append(buf, 8);
+        return true;
+    }
+
+    // Literals such as 1.000001 without an exponent and with at most 15 digits: the digits
+    // and the power of ten are exact doubles, so one division rounds exactly as the full
+    // decimal conversion would.
+    static bool fastDecimal(std::string_view t, double& v) {
+        static const double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+        std::int64_t digits = 0;
+        int count = 0, decimals = 0;
+        bool point = false;
+        for (char c : t) {
+            if (c == '.') {
+                if (point) return false;
+                point = true;
+                continue;
+            }
+            if (!isDigit(c) || ++count > 15) return false;
+            digits = digits * 10 + (c - '0');
+            if (point) ++decimals;
+        }
+        if (count == 0) return false;
+        v = static_cast<double>(digits) / kPowers[decimals];
         return true;
     }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "grid/FormulaPrinter.h"
 #include "grid/Sheet.h"
 
@@ -73,6 +75,33 @@ TEST(FormulaParser, UnknownPlainNamesEvaluateToNameError) {
     ASSERT_TRUE(sheet.setFormula(1, 1, "=width*2"));
     EXPECT_EQ(sheet.formulaText(1, 1), "=width*2");
     EXPECT_EQ(sheet.value(1, 1).error, ErrorCode::Name);
+}
+
+}  // namespace
+}  // namespace grid
+
+namespace grid {
+namespace {
+
+TEST(FormulaParser, NumberLiteralsReadExactlyAsTheirDecimalText) {
+    // Short literals take a quicker path than long ones; both must give the nearest double.
+    const char* literals[] = {"1.000001", "0.1", "0.3", "2.675", "123456789012345",
+                              "0.000000000000001", "999999999999999", "1234567890.12345",
+                              "1.0000000000000002", "3.14159265358979", "0.1000000000000001",
+                              "12345678901234567890", "7.", ".5", "1e-5", "4.35"};
+    for (const char* text : literals) {
+        Sheet sheet;
+        ASSERT_TRUE(sheet.setFormula(1, 1, std::string("=") + text)) << text;
+        EXPECT_EQ(sheet.value(1, 1).number, std::strtod(text, nullptr)) << text;
+    }
+    std::srand(7);
+    for (int i = 0; i < 2000; ++i) {
+        std::string text = std::to_string(std::rand() % 100000) + "." +
+                           std::to_string(std::rand() % 1000000000);
+        Sheet sheet;
+        ASSERT_TRUE(sheet.setFormula(1, 1, "=" + text));
+        ASSERT_EQ(sheet.value(1, 1).number, std::strtod(text.c_str(), nullptr)) << text;
+    }
 }
 
 }  // namespace
