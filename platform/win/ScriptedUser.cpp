@@ -167,6 +167,27 @@ void pressKey(int virtualKey, KeyModifiers modifiers, DialogRef dialog) {
     });
 }
 
+void focus(int controlId, DialogRef dialog) {
+    pushAction("focus", [=] {
+        if (HWND d = targetOrFail(dialog, "focus")) win::act::focus(d, controlId);
+    });
+}
+
+void mouse(int controlId, UINT message, POINT at, WPARAM flags, DialogRef dialog) {
+    pushAction("mouse", [=] {
+        if (HWND d = targetOrFail(dialog, "mouse"))
+            win::act::mouse(d, controlId, message, at, flags);
+    });
+}
+
+void rightClick(int controlId, POINT at, DialogRef dialog) {
+    pushAction("right click", [=] {
+        HWND d = targetOrFail(dialog, "right click");
+        if (d && win::act::mouse(d, controlId, WM_RBUTTONDOWN, at, MK_RBUTTON))
+            win::act::mouse(d, controlId, WM_RBUTTONUP, at, 0);
+    });
+}
+
 void closeDialog(DialogRef dialog) {
     pushAction("close dialog", [=] {
         if (HWND d = targetOrFail(dialog, "close dialog")) win::act::closeDialog(d);

@@ -78,6 +78,12 @@ void select(int controlId, int index, DialogRef dialog = {});
 void selectText(int controlId, std::string item, DialogRef dialog = {});
 void check(int controlId, int state, DialogRef dialog = {});
 void pressKey(int virtualKey, KeyModifiers modifiers = {}, DialogRef dialog = {});
+void focus(int controlId, DialogRef dialog = {});
+// One mouse message (WM_LBUTTONDOWN, WM_RBUTTONUP, ...) at a point of the control's client
+// area, with its key flags (MK_SHIFT, MK_CONTROL, ...); the cursor moves there.
+void mouse(int controlId, UINT message, POINT at, WPARAM flags = 0, DialogRef dialog = {});
+// Right button down and up at a point of the control.
+void rightClick(int controlId, POINT at, DialogRef dialog = {});
 void closeDialog(DialogRef dialog = {});
 
 // Answer steps.
@@ -116,6 +122,8 @@ bool check(HWND dialog, int controlId, int state);
 // the pre-translation hooks; printable keys and Enter, Escape, Tab and Backspace also
 // deliver their character.
 bool pressKey(HWND dialog, int virtualKey, KeyModifiers modifiers = {});
+bool focus(HWND dialog, int controlId);
+bool mouse(HWND dialog, int controlId, UINT message, POINT at, WPARAM flags = 0);
 bool closeDialog(HWND dialog);
 }  // namespace act
 

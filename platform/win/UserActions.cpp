@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "win/CMenu.h"
 #include "win/CWnd.h"
 #include "win/ScriptedUser.h"
 #include "win/UserSteps.h"
@@ -352,6 +353,28 @@ bool pressKey(HWND dialog, int virtualKey, KeyModifiers modifiers) {
     if (!IsWindow(target)) target = afterDown ? afterDown : dialog;
     if (IsWindow(target)) deliverKey(target, WM_KEYUP, static_cast<WPARAM>(virtualKey));
     g_shiftDown = g_ctrlDown = false;
+    return true;
+}
+
+bool focus(HWND dialog, int controlId) {
+    WindowRecord* record = reachable(dialog, controlId, "focus");
+    if (!record) return false;
+    SetFocus(record->handle);
+    return true;
+}
+
+bool mouse(HWND dialog, int controlId, UINT message, POINT at, WPARAM flags) {
+    WindowRecord* record = reachable(dialog, controlId, "mouse");
+    if (!record) return false;
+    HWND control = record->handle;
+    POINT screen = at;
+    ClientToScreen(control, &screen);
+    SetCursorPos(screen.x, screen.y);
+    if (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN)
+        SetFocus(control);
+    if (!IsWindow(control)) return true;
+    SendMessage(control, message, flags,
+                MAKELPARAM(static_cast<WORD>(at.x), static_cast<WORD>(at.y)));
     return true;
 }
 
