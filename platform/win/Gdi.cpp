@@ -52,6 +52,38 @@ std::size_t gdiObjectCount() {
     return gdi().objects.size();
 }
 
+namespace {
+
+struct DcTable {
+    std::map<UINT_PTR, DeviceContext> contexts;
+    UINT_PTR next = 0x60000;
+};
+
+DcTable& dcs() {
+    static DcTable t;
+    return t;
+}
+
+}  // namespace
+
+HDC createDeviceContext() {
+    auto& t = dcs();
+    const UINT_PTR key = t.next;
+    t.next += 4;
+    t.contexts.emplace(key, DeviceContext{});
+    return reinterpret_cast<HDC>(key);
+}
+
+DeviceContext* findDeviceContext(HDC dc) {
+    auto& contexts = dcs().contexts;
+    auto it = contexts.find(reinterpret_cast<UINT_PTR>(dc));
+    return it == contexts.end() ? nullptr : &it->second;
+}
+
+void deleteDeviceContext(HDC dc) {
+    dcs().contexts.erase(reinterpret_cast<UINT_PTR>(dc));
+}
+
 }  // namespace win::detail
 
 void setFaceName(LOGFONT& font, const char* face) {
@@ -183,14 +215,29 @@ int GetObject(HGDIOBJ handle, int size, LPVOID out) {
     return 0;
 }
 
-int SetBkMode(HDC, int) {
-    return OPAQUE;
+int SetBkMode(HDC dc, int mode) {
+    auto* context = win::detail::findDeviceContext(dc);
+    if (!context) return 0;
+    const int old = context->backMode;
+    context->backMode = mode;
+    return old;
 }
-COLORREF SetTextColor(HDC, COLORREF) {
-    return 0;
+
+COLORREF SetTextColor(HDC dc, COLORREF color) {
+    auto* context = win::detail::findDeviceContext(dc);
+    if (!context) return 0xFFFFFFFF;
+    const COLORREF old = context->textColor;
+    context->textColor = color;
+    context->textColorSet = true;
+    return old;
 }
-COLORREF SetBkColor(HDC, COLORREF) {
-    return RGB(255, 255, 255);
+
+COLORREF SetBkColor(HDC dc, COLORREF color) {
+    auto* context = win::detail::findDeviceContext(dc);
+    if (!context) return 0xFFFFFFFF;
+    const COLORREF old = context->backColor;
+    context->backColor = color;
+    return old;
 }
 
 CGdiObject::~CGdiObject() {

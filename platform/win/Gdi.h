@@ -35,8 +35,8 @@ HGDIOBJ GetStockObject(int index);
 BOOL DeleteObject(HGDIOBJ object);
 // Copies the description of a font (LOGFONT) or bitmap (BITMAP); returns the bytes copied.
 int GetObject(HGDIOBJ object, int size, LPVOID out);
-// A device context is a placeholder in the headless system: colour requests receive one and
-// may set its text colour and background mode, which the painter honours.
+// Device contexts exist only for colour requests (WM_CTLCOLOR*): the handler may set the text
+// colour, background colour and mode, and returns a brush; the painter honours them.
 int SetBkMode(HDC dc, int mode);
 COLORREF SetTextColor(HDC dc, COLORREF color);
 COLORREF SetBkColor(HDC dc, COLORREF color);

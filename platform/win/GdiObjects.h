@@ -25,6 +25,18 @@ struct GdiObject {
     bool stock = false;                        // never deleted
 };
 
+// What a colour request may set on the device context it receives.
+struct DeviceContext {
+    COLORREF textColor = 0;
+    bool textColorSet = false;
+    COLORREF backColor = 0xFFFFFF;
+    int backMode = 2;  // OPAQUE
+};
+
+HDC createDeviceContext();
+DeviceContext* findDeviceContext(HDC dc);
+void deleteDeviceContext(HDC dc);
+
 HGDIOBJ addGdiObject(GdiObject object);
 GdiObject* findGdiObject(HGDIOBJ handle);
 bool deleteGdiObject(HGDIOBJ handle);

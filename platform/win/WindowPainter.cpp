@@ -185,9 +185,62 @@ void image(cairo_t* cr, HGDIOBJ handle, int x, int y, int w, int h, bool center)
     cairo_surface_destroy(surface);
 }
 
+// The answer to a control's colour request: the background to fill (none when the handler
+// chose a hollow brush or transparent mode) and the text colour.
+struct Colours {
+    bool fillBackground = true;
+    Rgb background = kFace;
+    Rgb ink = kText;
+};
+
+UINT colourRequestOf(const WindowRecord& r) {
+    const std::string& cls = r.windowClass->name;
+    if (cls == "BUTTON") {
+        const DWORD type = r.style & BS_TYPEMASK;
+        return (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON || type == BS_PUSHBOX ||
+                type == BS_OWNERDRAW)
+                   ? WM_CTLCOLORBTN
+                   : WM_CTLCOLORSTATIC;
+    }
+    if (cls == "EDIT" || cls == "RichEdit20A" || cls == "RICHEDIT" || cls == "RichEdit")
+        return (r.style & (ES_READONLY | WS_DISABLED)) ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT;
+    if (cls == "LISTBOX") return WM_CTLCOLORLISTBOX;
+    if (cls == "COMBOBOX") return WM_CTLCOLOREDIT;
+    if (cls == "#32770") return WM_CTLCOLORDLG;
+    return WM_CTLCOLORSTATIC;
+}
+
+Colours askColours(const WindowRecord& r, const Rgb& defaultBackground, const Rgb& defaultInk) {
+    Colours colours;
+    colours.background = defaultBackground;
+    colours.ink = defaultInk;
+    const UINT request = colourRequestOf(r);
+    HWND asked = request == WM_CTLCOLORDLG ? r.handle : r.parent;
+    if (!asked) return colours;
+    HDC dc = detail::createDeviceContext();
+    const LRESULT brush = SendMessage(asked, request, reinterpret_cast<WPARAM>(dc),
+                                      reinterpret_cast<LPARAM>(r.handle));
+    if (const auto* context = detail::findDeviceContext(dc)) {
+        if (context->textColorSet) colours.ink = rgbOf(context->textColor);
+        if (context->backMode == 1) colours.fillBackground = false;  // TRANSPARENT
+    }
+    detail::deleteDeviceContext(dc);
+    if (const auto* object = detail::findGdiObject(reinterpret_cast<HGDIOBJ>(brush));
+        object && object->kind == detail::GdiKind::Brush) {
+        if (object->hollow)
+            colours.fillBackground = false;
+        else
+            colours.background = rgbOf(object->color);
+    }
+    return colours;
+}
+
 void paintButton(cairo_t* cr, const WindowRecord& r, int w, int h) {
     const LOGFONT font = fontOf(r);
-    const Rgb& ink = (r.style & WS_DISABLED) ? kGrayText : kText;
+    const Colours colours = askColours(r, kFace, (r.style & WS_DISABLED) ? kGrayText : kText);
+    const Rgb& ink = colours.ink;
+    if (colours.fillBackground && (r.style & BS_TYPEMASK) != BS_GROUPBOX)
+        fill(cr, 0, 0, w, h, colours.background);
     const std::string label = withoutMnemonics(r.text);
     const DWORD type = r.style & BS_TYPEMASK;
     const int lineH = lineHeight(font);
@@ -267,13 +320,15 @@ void paintButton(cairo_t* cr, const WindowRecord& r, int w, int h) {
 void paintEdit(cairo_t* cr, const WindowRecord& r, int w, int h) {
     const bool framed = (r.style & WS_BORDER) || (r.exStyle & WS_EX_CLIENTEDGE);
     const bool dim = (r.style & WS_DISABLED) || (r.style & ES_READONLY);
-    fill(cr, 0, 0, w, h, dim ? kFace : kLight);
+    const Colours colours =
+        askColours(r, dim ? kFace : kLight, (r.style & WS_DISABLED) ? kGrayText : kText);
+    if (colours.fillBackground) fill(cr, 0, 0, w, h, colours.background);
     if (framed) edge(cr, 0, 0, w, h, false);
     const DWORD align = r.style & 0x3;
     const std::string shown = (r.style & ES_PASSWORD) ? std::string(r.text.size(), '*') : r.text;
     text(cr, fontOf(r), shown, 3, framed ? 2 : 0, w - 6, h - (framed ? 4 : 0),
          align == ES_CENTER ? Align::Center : (align == ES_RIGHT ? Align::Right : Align::Left),
-         (r.style & WS_DISABLED) ? kGrayText : kText, !(r.style & ES_MULTILINE));
+         colours.ink, !(r.style & ES_MULTILINE));
 }
 
 void paintStatic(cairo_t* cr, const WindowRecord& r, int w, int h) {
@@ -300,11 +355,13 @@ void paintStatic(cairo_t* cr, const WindowRecord& r, int w, int h) {
         line(cr, 0, 1, w - 1, 1, kLight);
         return;
     }
+    const Colours colours = askColours(r, kFace, (r.style & WS_DISABLED) ? kGrayText : kText);
+    if (colours.fillBackground) fill(cr, 0, 0, w, h, colours.background);
     if (r.style & SS_SUNKEN) edge(cr, 0, 0, w, h, false);
     const std::string label = (r.style & SS_NOPREFIX) ? r.text : withoutMnemonics(r.text);
     text(cr, fontOf(r), label, 0, 0, w, h,
          type == SS_CENTER ? Align::Center : (type == SS_RIGHT ? Align::Right : Align::Left),
-         (r.style & WS_DISABLED) ? kGrayText : kText, false);
+         colours.ink, false);
 }
 
 void dropArrow(cairo_t* cr, int x, int y, int w, int h) {
@@ -378,7 +435,12 @@ void paintUnknown(cairo_t* cr, const WindowRecord& r, int w, int h) {
 }
 
 void paintFrame(cairo_t* cr, const WindowRecord& r, int w, int h) {
+    const Colours colours = askColours(r, kFace, kText);
     fill(cr, 0, 0, w, h, kFace);
+    const RECT client = detail::nonClientInsets(r.style, r.exStyle);
+    if (colours.fillBackground)
+        fill(cr, client.left, client.top, w - client.left - client.right,
+             h - client.top - client.bottom, colours.background);
     const RECT inset = detail::nonClientInsets(r.style, r.exStyle);
     if (inset.left > 0) edge(cr, 0, 0, w, h, true);
     if ((r.style & WS_CAPTION) == WS_CAPTION) {

@@ -7,6 +7,7 @@
 
 #include "win/CDialog.h"
 #include "win/FilePaths.h"
+#include "win/Gdi.h"
 #include "win/WinTestSupport.h"
 
 namespace fs = std::filesystem;
@@ -99,6 +100,52 @@ TEST_F(WindowPainterTest, NoWindowOrNoFolderMeansNoPicture) {
     RegisterClass(&cls);
     ASSERT_TRUE(dlg.Create(10));
     EXPECT_FALSE(win::paintWindowToPng(dlg.m_hWnd, folder / "missing" / "x.png"));
+}
+
+// A page as designed dialogs draw it: texts stand on a picture behind them when the dialog
+// answers their colour request with a hollow brush.
+class ColouredDialog : public CDialog {
+public:
+    explicit ColouredDialog(int mode) : CDialog(11), mode_(mode) {}
+    HBRUSH OnCtlColor(HDC dc, CWnd* control, UINT kind) override {
+        if (kind == CTLCOLOR_STATIC && control && control->GetDlgCtrlID() == 1) {
+            if (mode_ == 1) {
+                SetBkMode(dc, TRANSPARENT);
+                return static_cast<HBRUSH>(GetStockObject(HOLLOW_BRUSH));
+            }
+            if (mode_ == 2) return red_;
+        }
+        return CDialog::OnCtlColor(dc, control, kind);
+    }
+    ~ColouredDialog() override { DeleteObject(red_); }
+
+private:
+    int mode_;
+    HBRUSH red_ = CreateSolidBrush(RGB(255, 0, 0));
+};
+
+TEST_F(WindowPainterTest, ColourRequestsDecideTheBackgroundOfTexts) {
+    AfxSetResourceHandle(win::loadResourceModuleFromText(R"(
+11 DIALOG 0, 0, 100, 40
+STYLE WS_POPUP
+BEGIN
+    LTEXT "", 1, 10, 10, 40, 10
+    CONTROL "", 2, "Static", SS_BLACKRECT, 0, 0, 100, 40
+END
+)"));
+    unsigned seen[3] = {};
+    for (int mode = 0; mode < 3; ++mode) {
+        ColouredDialog dlg(mode);
+        ASSERT_TRUE(dlg.Create(11));
+        const fs::path file = folder / ("mode" + std::to_string(mode) + ".png");
+        ASSERT_TRUE(win::paintWindowToPng(dlg.m_hWnd, file));
+        const Picture picture = readPng(file);
+        seen[mode] = picture.pixel(20, 20);  // inside the text, which is empty
+        EXPECT_EQ(picture.pixel(5, 5), 0x000000u) << "the black picture outside the text";
+    }
+    EXPECT_EQ(seen[0], 0xD4D0C8u) << "by default a text hides what is behind it";
+    EXPECT_EQ(seen[1], 0x000000u) << "transparent: the picture shows through";
+    EXPECT_EQ(seen[2], 0xFF0000u) << "the brush the dialog chose";
 }
 
 TEST(Windows1252, BytesBecomeUtf8) {
