@@ -107,10 +107,10 @@ TEST_F(DrawingFileTest, ObjectsComeBackWithTheirIdsAndValues) {
     AcDbDatabase db;
     fillAwkward(db);
     AcDbObjectId boxId = db.objectIds()[0];
-    auto special = std::make_unique<TestBox>();
-    special->width = std::numeric_limits<double>::quiet_NaN();
-    special->marks = {};
-    AcDbObjectId nanId = add(db, std::move(special));
+    auto notANumber = std::make_unique<TestBox>();
+    notANumber->width = std::numeric_limits<double>::quiet_NaN();
+    notANumber->marks = {};
+    AcDbObjectId nanId = add(db, std::move(notANumber));
     auto negative = std::make_unique<TestBox>();
     negative->width = -std::numeric_limits<double>::infinity();
     AcDbObjectId infId = add(db, std::move(negative));

@@ -12,7 +12,7 @@ namespace host {
 std::string windows1252ToUtf8(std::string_view bytes);
 
 // Strict: false for malformed UTF-8 or a character without a Windows-1252 byte, with the
-// byte offset of the first offending sequence in badOffset; out is then unspecified.
+// byte offset of the first offending sequence in badOffset; out then holds an unfinished text.
 bool utf8ToWindows1252(std::string_view utf8, std::string& out, std::size_t& badOffset);
 
 }  // namespace host
