@@ -1,5 +1,6 @@
 #include "frame/KvSSDlgsMgr.h"
 
+#include "core/KvTempResourceOverride.h"
 #include "frame/KvSSPooledDlg.h"
 #include "host/MainWindow.h"
 
@@ -27,6 +28,7 @@ void KvSSDlgsMgr::setDialogFactory(DialogFactory newFactory) {
 }
 
 void* KvSSDlgsMgr::getDlg() {
+    KvTempResourceOverride resources;
     for (int i = 0; i < dialogs.length(); ++i) {
         if (inUse[i]) continue;
         inUse[i] = true;
