@@ -52,6 +52,17 @@ bool Mdx_Spread::attachToDlgItem(CWnd* parent, int ctrlId, bool exactRect) {
     return attached;
 }
 
+bool Mdx_Spread::attachToGridItem(CWnd* parent, int ctrlId) {
+    if (attached || !parent || !parent->GetSafeHwnd()) return false;
+    HWND item = ::GetDlgItem(parent->GetSafeHwnd(), ctrlId);
+    if (!item || !SSGetModel(item)) return false;
+    if (!SubclassDlgItem(static_cast<UINT>(ctrlId), parent)) return false;
+    ownerWindow = parent->GetSafeHwnd();
+    controlId = ctrlId;
+    attached = true;
+    return true;
+}
+
 bool Mdx_Spread::setStandardLayout(int selectMode) {
     if (!attached) return false;
     SetBool(kOptionRedraw, FALSE);

@@ -37,6 +37,8 @@ public:
 
     // Life and placement.
     bool attachToDlgItem(CWnd* parent, int ctrlId, bool exactRect);
+    // Takes over a grid control that the dialog template already holds, as it is.
+    bool attachToGridItem(CWnd* parent, int ctrlId);
     bool isAttached() const { return attached; }
     bool setStandardLayout(int selectMode);
     int getMaxRows() const;

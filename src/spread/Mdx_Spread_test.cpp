@@ -88,6 +88,35 @@ TEST_F(SheetAttach, WithoutPlaceholderNothingIsCreatedAndEveryCallFails) {
     EXPECT_EQ(sheet->appendRow(false), -1);
 }
 
+TEST_F(SheetAttach, AGridFromTheTemplateIsTakenOverAsItIs) {
+    ASSERT_TRUE(SSRegisterSpreadClass());
+    HINSTANCE local = win::loadResourceModuleFromText(
+        "101 DIALOG 0, 0, 200, 100\n"
+        "STYLE WS_POPUP | WS_CAPTION\n"
+        "BEGIN\n"
+        "    CONTROL \"\", 1025, \"fpSpread70\", WS_CHILD | WS_VISIBLE, 5, 5, 150, 40\n"
+        "    LTEXT \"\", 1026, 5, 60, 50, 8\n"
+        "END\n");
+    win::addResourceSearchModule(local);
+    CDialog dialog;
+    ASSERT_TRUE(dialog.Create(101u, nullptr));
+    HWND grid = GetDlgItem(dialog.m_hWnd, 1025);
+    ASSERT_NE(grid, nullptr);
+    RECT before;
+    GetWindowRect(grid, &before);
+    Mdx_Spread names;
+    EXPECT_FALSE(names.attachToGridItem(&dialog, 1026)) << "not a grid";
+    ASSERT_TRUE(names.attachToGridItem(&dialog, 1025));
+    EXPECT_EQ(names.GetSafeHwnd(), grid);
+    RECT after;
+    GetWindowRect(grid, &after);
+    EXPECT_EQ(after.left, before.left);
+    EXPECT_EQ(after.right, before.right);
+    ASSERT_TRUE(names.setMaxCols(2, false));
+    EXPECT_EQ(SSGetMaxCols(grid), 2);
+    names.UnsubclassWindow();
+}
+
 TEST_F(SheetTest, StandardLayoutEndsWithRedrawOnAndTheSelectionModeApplied) {
     ASSERT_TRUE(sheet->attachToDlgItem(host.get(), 1196, false));
     ASSERT_TRUE(sheet->setStandardLayout(1));
