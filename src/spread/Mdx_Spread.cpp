@@ -18,8 +18,9 @@ Mdx_Spread::~Mdx_Spread() {
     findDialog.reset();
 }
 
+// A sheet holds one window: a second attach would leave the first grid without its owner.
 bool Mdx_Spread::attachToDlgItem(CWnd* parent, int ctrlId, bool exactRect) {
-    if (!parent || !parent->GetSafeHwnd()) return false;
+    if (attached || !parent || !parent->GetSafeHwnd()) return false;
     HWND placeholder = ::GetDlgItem(parent->GetSafeHwnd(), ctrlId);
     if (!placeholder) return false;
     ownerWindow = parent->GetSafeHwnd();

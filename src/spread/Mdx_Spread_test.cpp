@@ -34,6 +34,7 @@ TEST_F(SheetAttach, ExactPlacementTakesThePlaceholderOffsetFromTheWindowOrigin) 
     const RECT expected = placeholderFromWindowOrigin(host->m_hWnd, 1196);
     ASSERT_TRUE(sheet->attachToDlgItem(host.get(), 1196, true));
     EXPECT_EQ(GetDlgItem(host->m_hWnd, 1196), sheetWindow()) << "the grid takes the id";
+    EXPECT_FALSE(sheet->attachToDlgItem(host.get(), 1196, true)) << "one window per sheet";
     const RECT actual = childRectInParent(sheetWindow(), host->m_hWnd);
     EXPECT_EQ(actual.left, expected.left);
     EXPECT_EQ(actual.top, expected.top);
