@@ -12,6 +12,10 @@
 #include "host/AcadErrorStatus.h"
 #include "win/WinTypes.h"
 
+// The entry point a module defines (one module per program here); the host reaches it only
+// through the definition given to the module loader.
+extern "C" int acrxEntryPoint(int message, void* appId);
+
 namespace host {
 
 // Messages of the entry point; a module ignores the ones it does not handle.
