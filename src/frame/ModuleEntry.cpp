@@ -4,6 +4,7 @@
 
 #include "core/KvTempResourceOverride.h"
 #include "frame/ExtensionModule.h"
+#include "frame/KvSSDlgsMgr.h"
 #include "frame/MacroDialogSlots.h"
 #include "frame/ConstraintEditorLaunch.h"
 #include "host/CommandStack.h"
@@ -57,7 +58,7 @@ void unloadApplication() {
 
 }  // namespace
 
-int acrxEntryPoint(int message, void* appId) {
+extern "C" int acrxEntryPoint(int message, void* appId) {
     if (message == host::kInitialiseApplication) initialiseApplication(appId);
     if (message == host::kUnloadApplication) unloadApplication();
     return 0;
@@ -71,6 +72,8 @@ BOOL meridoxLibraryEntry(HINSTANCE instance, DWORD reason, LPVOID) {
         if (!module.extension.initialise(instance)) return 0;
         module.extension.linkIntoResourceSearch();
     } else if (reason == host::kProcessDetach) {
+        // The module's life ends here: the pooled dialogs go while their windows still exist.
+        gSSDlgsMgr.destroyAll();
         module.unchecked.reset();
         module.checked.reset();
         module.extension.terminate();

@@ -9,7 +9,7 @@ inline constexpr const char* kMeridoxCommandGroup = "MERIDOX_SS";
 inline constexpr const char* kMeridoxModuleName = "meridox";
 
 // Always 0, the host's success code. Message 1 initialises, 2 unloads, others are ignored.
-int acrxEntryPoint(int message, void* appId);
+extern "C" int acrxEntryPoint(int message, void* appId);
 
 // Process attach saves the instance as the default resource and initialises the extension
 // module (0 when that fails, so the load fails); detach terminates it. 1 otherwise.
