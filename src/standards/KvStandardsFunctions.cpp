@@ -198,22 +198,11 @@ Mdx_String lookUpKey(const SSCALCVALUE* args, int count) {
 
 BOOL lookUp(LPSSCALCVALUE result, LPSSCALCVALUE args, short count, bool bySystemNames) {
     notHandled(result);
-    Mdx_String name, path;
+    Mdx_String name, path, value;
     if (count < 2 || !argText(args[0], name) || !findStandardsDataFile(name, path)) return FALSE;
-    Mdx_Array<Mdx_StringArray> rows;
-    if (!readStandardsDataFile(path, rows) || rows.isEmpty()) return FALSE;
     const Mdx_String key = lookUpKey(args, count);
-    for (const Mdx_StringArray& columns : rows) {
-        Mdx_String rowKey = columns.length() > 0 ? columns[0] : Mdx_String();
-        if (bySystemNames) {
-            Mdx_String systemName;
-            if (gSectionTables.getSystemName(rowKey, systemName) == Acad::eOk) rowKey = systemName;
-        }
-        if (!rowKey.equal(key, false)) continue;
-        if (columns.length() < 2) return FALSE;
-        return setText(result, columns[1]);
-    }
-    return FALSE;
+    if (lookUpStandardsData(path, key, bySystemNames, value) != KvDataLookUp::Found) return FALSE;
+    return setText(result, value);
 }
 
 BOOL getCell(LPSSCALCVALUE result, LPSSCALCVALUE args, short count) {

@@ -60,7 +60,7 @@ TEST_F(StandardsFunctionsTest, RoundToGoesToTheNearestMultipleOfTheStep) {
 }
 
 TEST_F(StandardsFunctionsTest, GetCellBuildsItsKeyFromNumbersAndTexts) {
-    library->put("Data\\Bolts.dat",
+    library->put("Data/Bolts.dat",
                  "// diameter;grade<tab>value\n"
                  "20;M\t330\tignored\n"
                  "20.5;M\t331 // half sizes are rare\n"
@@ -85,18 +85,18 @@ TEST_F(StandardsFunctionsTest, GetCellBuildsItsKeyFromNumbersAndTexts) {
 TEST_F(StandardsFunctionsTest, DataFilesAreLookedUpInOrder) {
     library->put("Sizes.dat", "k\tstandards\n");
     EXPECT_EQ(calc("=GETCELL(\"Sizes.dat\",\"k\")"), "standards");
-    library->put("Data\\Sizes.dat", "k\tdata\n");
+    library->put("Data/Sizes.dat", "k\tdata\n");
     EXPECT_EQ(calc("=GETCELL(\"Sizes.dat\",\"k\")"), "data");
     const std::string own = (library->standards() / "Own.dat").string();
     library->put("Own.dat", "k\town\n");
-    library->put("Data\\Own.dat", "k\tdata\n");
+    library->put("Data/Own.dat", "k\tdata\n");
     EXPECT_EQ(calc("=GETCELL(\"" + own + "\",\"k\")"), "own");  // the name itself first
-    library->put("Data\\Empty.dat", "// nothing but remarks\n\n");
+    library->put("Data/Empty.dat", "// nothing but remarks\n\n");
     EXPECT_EQ(calc("=GETCELL(\"Empty.dat\",\"k\")"), "#VALUE!");
 }
 
 TEST_F(StandardsFunctionsTest, ProfileKeysAreComparedAsSystemNames) {
-    library->put("Data\\Profiles.dat", "IPE 300\tbeam\nHEB 999\tunknown\n");
+    library->put("Data/Profiles.dat", "IPE 300\tbeam\nHEB 999\tunknown\n");
     EXPECT_EQ(calc("=GETPROFCELL(\"Profiles.dat\",GETSYSNAME(\"IPE 300\"))"), "beam");
     EXPECT_EQ(calc("=GETPROFCELL(\"Profiles.dat\",\"IPE300\")"), "beam");
     // The argument is not converted, and GETCELL compares the keys as written.
@@ -148,7 +148,7 @@ TEST_F(StandardsFunctionsTest, TextsToNumbersAndTests) {
 }
 
 TEST_F(StandardsFunctionsTest, NearestStandardSizeTiesGoBelow) {
-    library->put("Data\\Sizes.txt", "100\n110\n");
+    library->put("Data/Sizes.txt", "100\n110\n");
     EXPECT_EQ(calc("=STDSIZEWITHTOLERANCE(\"Sizes.txt\",5,104,5,5)"), "100");
     EXPECT_EQ(calc("=STDSIZEWITHTOLERANCE(\"Sizes.txt\",5,105,5,5)"), "100");
     EXPECT_EQ(calc("=STDSIZEWITHTOLERANCE(\"Sizes.txt\",5,106,5,5)"), "110");
@@ -158,7 +158,7 @@ TEST_F(StandardsFunctionsTest, NearestStandardSizeTiesGoBelow) {
 }
 
 TEST_F(StandardsFunctionsTest, WithoutAFittingSizeTheValueIsRoundedWithinTheBand) {
-    library->put("Data\\One.txt", "100\n");
+    library->put("Data/One.txt", "100\n");
     EXPECT_EQ(calc("=STDSIZEWITHTOLERANCE(\"One.txt\",5,104,2,2)"), "105");
     EXPECT_EQ(calc("=STDSIZEWITHTOLERANCE(\"One.txt\",5,104,2,0.5)"), "104");
     EXPECT_EQ(calc("=STDSIZEWITHTOLERANCE(\"One.txt\",5,101.5,2,2)"), "100");  // the size fits
@@ -171,7 +171,7 @@ TEST_F(StandardsFunctionsTest, WithoutAFittingSizeTheValueIsRoundedWithinTheBand
 }
 
 TEST_F(StandardsFunctionsTest, WidthsOfTheThicknessAndThicknessesInFileOrder) {
-    library->put("Data\\Plates.txt",
+    library->put("Data/Plates.txt",
                  "/* width x thickness; a width alone fits every thickness\n"
                  "   140x12 would be here */\n"
                  "130x10\n"
@@ -192,7 +192,7 @@ TEST_F(StandardsFunctionsTest, WidthsOfTheThicknessAndThicknessesInFileOrder) {
 }
 
 TEST_F(StandardsFunctionsTest, InvalidTolerancesAreReportedAndStillGiveAValue) {
-    library->put("Data\\Sizes.txt", "100\n110\n");
+    library->put("Data/Sizes.txt", "100\n110\n");
     const std::string result = calc("=STDSIZEWITHTOLERANCE(\"Sizes.txt\",5,104,-3,1)");
     EXPECT_NE(result, "#VALUE!");
     EXPECT_NE(result, "");
