@@ -7,6 +7,7 @@
 #include "core/StringHelpers.h"
 #include "core/sections/Mdx_SectionTableManager.h"
 #include "standards/testing/StandardsSheet.h"
+#include "win/GlobalMemory.h"
 #include "win/MessageBox.h"
 #include "win/ScriptedUser.h"
 
@@ -114,6 +115,26 @@ TEST_F(StandardsFunctionsTest, SectionValuesAndSystemNames) {
     EXPECT_EQ(calc("=SECTIONSIZE(\"IPE300\",1E300)"), "#VALUE!");
     EXPECT_EQ(calc("=GETSYSNAME(\"IPE 300\")"), "IPE300");
     EXPECT_EQ(calc("=GETSYSNAME(\"Plate 20\")"), "Plate 20");
+}
+
+TEST_F(StandardsFunctionsTest, QuotesAroundATextArgumentAreDropped) {
+    // A text that arrives with its own quotes, as a quoted general variable inside a text
+    // would: one quote is removed at each end, no more.
+    EXPECT_EQ(calc("=GETSYSNAME(\"\"\"IPE 300\"\"\")"), "IPE300");
+    EXPECT_EQ(calc("=GETSYSNAME(\"\"\"IPE 300\")"), "IPE300");
+    EXPECT_EQ(calc("=GETARRAYITEM(\"\"\"\"\"a;b\"\"\"\"\",1)"), "\"a");
+    EXPECT_EQ(calc("=TONUMBER(\"\"\"12\"\"\")"), "12");
+}
+
+TEST_F(StandardsFunctionsTest, TextResultsAndDeclinedCallsLeaveNoMemoryBehind) {
+    library->put("Data/Bolts.dat", "20;M\t330\n");
+    const std::size_t before = win::liveGlobalBlocks();
+    for (int i = 0; i < 50; ++i) {
+        EXPECT_EQ(calc("=GETCELL(\"Bolts.dat\",20,\"M\")"), "330");
+        EXPECT_EQ(calc("=GETCELL(\"Bolts.dat\",21,\"M\")"), "#VALUE!");
+        EXPECT_EQ(calc("=GETSYSNAME(\"IPE 300\")"), "IPE300");
+    }
+    EXPECT_EQ(win::liveGlobalBlocks(), before);
 }
 
 TEST_F(StandardsFunctionsTest, ArrayItemsCountFromOne) {
