@@ -31,17 +31,17 @@ bool KvVarCell::parseDeclaration(const Mdx_String& text, KvValueType& type, Mdx_
     return true;
 }
 
-Acad::ErrorStatus KvVarCell::initialize(Mdx_Spread& sheet, const int& col_, const int& row_,
+Acad::ErrorStatus KvVarCell::initialize(Mdx_Spread& sheet, const int& cellCol, const int& cellRow,
                                         const KvCellType& type) {
     Mdx_String text;
-    if (!sheet.getCellText(col_, row_, text, kTextValue)) return Acad::eInvalidInput;
+    if (!sheet.getCellText(cellCol, cellRow, text, kTextValue)) return Acad::eInvalidInput;
     KvValueType declaredType = KvValueType::String;
     Mdx_String declaredName;
     if (!parseDeclaration(text, declaredType, declaredName)) return Acad::eInvalidInput;
     valueType = declaredType;
     name = declaredName;
-    col = col_;
-    row = row_;
+    col = cellCol;
+    row = cellRow;
     cellType = type;
     return Acad::eOk;
 }
