@@ -180,6 +180,10 @@ private:
             line += " tag ";
             appendQuoted(line, f.tag);
         }
+        if (!f.note.empty()) {
+            line += " note ";
+            appendQuoted(line, f.note);
+        }
     }
 
     SpreadModel& model_;
@@ -440,6 +444,7 @@ private:
             return true;
         }
         if (key == "tag") return in.text(f.tag);
+        if (key == "note") return in.text(f.note);
         return false;
     }
 

@@ -62,6 +62,7 @@ protected:
         m.setLock(1, 5, 2, 5, true);
         m.setTag(0, 0, "settings\xA4text");
         m.setTag(3, 3, "tagged");
+        m.setNote(4, 4, "check this\nvalue");
         m.addSpan(1, 6, 2, 2);
         m.setColumnWidth(2, 120);
         m.setColumnWidth(0, 33);
@@ -115,6 +116,7 @@ TEST_F(SheetFiles, RoundTripKeepsEveryProperty) {
     EXPECT_EQ(loaded.type(3, 2).text, "one\ttwo");
     EXPECT_EQ(loaded.font(2, 3).weight, 700);
     EXPECT_TRUE(loaded.isLocked(2, 5));
+    EXPECT_EQ(loaded.note(4, 4), "check this\nvalue");
     EXPECT_EQ(loaded.border(3, 4).color, 0x8000000Bu);
     Span span;
     ASSERT_TRUE(loaded.spanAt(2, 7, span));

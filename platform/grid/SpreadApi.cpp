@@ -507,6 +507,18 @@ BOOL SSSetCellNoteIndicator(HWND hwnd, int indicator) {
     return TRUE;
 }
 
+BOOL SSSetCellNote(HWND hwnd, int col, int row, LPCSTR note) {
+    SpreadModel* m = SSGetModel(hwnd);
+    return m && m->setNote(col, row, safe(note)) ? TRUE : FALSE;
+}
+
+int SSGetCellNote(HWND hwnd, int col, int row, LPSTR buffer, int bufferSize) {
+    if (buffer && bufferSize > 0) buffer[0] = '\0';
+    SpreadModel* m = SSGetModel(hwnd);
+    if (!m || !m->isCell(col, row)) return -1;
+    return copyOut(m->note(col, row), buffer, bufferSize);
+}
+
 // ---- Structure ----------------------------------------------------------------------------
 
 namespace {

@@ -109,6 +109,9 @@ BOOL SSSetBorderRange(HWND hwnd, int col1, int row1, int col2, int row2, WORD ty
                       COLORREF color);
 BOOL SSGetBorder(HWND hwnd, int col, int row, WORD* type, WORD* style, COLORREF* color);
 BOOL SSSetCellNoteIndicator(HWND hwnd, int indicator);
+// A cell's note, which the note indicator marks.
+BOOL SSSetCellNote(HWND hwnd, int col, int row, LPCSTR note);
+int SSGetCellNote(HWND hwnd, int col, int row, LPSTR buffer, int bufferSize);
 
 // ---- Structure ------------------------------------------------------------------------------
 // Rows and columns move with their cells, formats and spans; the counts stay as they are.

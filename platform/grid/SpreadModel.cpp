@@ -161,6 +161,20 @@ std::string SpreadModel::tag(int column, int row) const {
     return f ? f->tag : std::string();
 }
 
+bool SpreadModel::setNote(int column, int row, std::string_view note) {
+    column = normalise(column);
+    row = normalise(row);
+    if (!isCell(column, row)) return false;
+    formatAt(column, row).note.assign(note);
+    markChanged();
+    return true;
+}
+
+std::string SpreadModel::note(int column, int row) const {
+    const CellFormat* f = findFormat(normalise(column), normalise(row));
+    return f ? f->note : std::string();
+}
+
 // ---- types and formats ------------------------------------------------------------------
 
 const CellFormat* SpreadModel::findFormat(int column, int row) const {

@@ -61,9 +61,10 @@ struct CellFormat {
     BorderSpec border;
     bool locked = false;
     std::string tag;
+    std::string note;  // shown by the note indicator
     bool isDefault() const {
         return typeId == 0 && fontId == 0 && backColor == kNoColor && foreColor == kNoColor &&
-               border == BorderSpec() && !locked && tag.empty();
+               border == BorderSpec() && !locked && tag.empty() && note.empty();
     }
 };
 
@@ -127,6 +128,8 @@ public:
     bool number(int column, int row, double& out);
     bool setTag(int column, int row, std::string_view tag);
     std::string tag(int column, int row) const;
+    bool setNote(int column, int row, std::string_view note);
+    std::string note(int column, int row) const;
 
     // Types and formats; ranges are clipped to the sheet, -1 means every column or row.
     bool setType(int c1, int r1, int c2, int r2, const CellType& type);
