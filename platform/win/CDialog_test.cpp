@@ -269,3 +269,30 @@ TEST_F(CDialogTest, TemplateUnitsBecomePixelsWithTheDialogFont) {
 }
 
 }  // namespace
+
+namespace {
+
+// The usual modeless dialog: it owns itself and goes away with its window.
+class SelfDeletingDialog : public CDialog {
+public:
+    explicit SelfDeletingDialog(bool* deleted) : CDialog(301), deleted_(deleted) {}
+    ~SelfDeletingDialog() override { *deleted_ = true; }
+    void OnOK() override { DestroyWindow(); }
+    void PostNcDestroy() override { delete this; }
+
+private:
+    bool* deleted_;
+};
+
+TEST_F(CDialogTest, AModelessDialogMayDeleteItselfWhenItsWindowGoes) {
+    bool deleted = false;
+    auto* dlg = new SelfDeletingDialog(&deleted);
+    ASSERT_TRUE(dlg->Create(301));
+    dlg->ShowWindow(SW_SHOW);
+    HWND hwnd = dlg->m_hWnd;
+    EXPECT_TRUE(win::act::click(hwnd, IDOK));
+    EXPECT_TRUE(deleted);
+    EXPECT_FALSE(IsWindow(hwnd));
+}
+
+}  // namespace

@@ -112,9 +112,11 @@ BOOL CWnd::CreateEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD st
 BOOL CWnd::DestroyWindow() {
     if (!::IsWindow(m_hWnd)) return FALSE;
     HWND hwnd = m_hWnd;
-    const BOOL ok = ::DestroyWindow(hwnd);
-    if (!m_routed) m_hWnd = nullptr;
-    return ok;
+    // A routed object may be deleted by its PostNcDestroy while the window goes: nothing of
+    // it may be touched afterwards.
+    if (m_routed) return ::DestroyWindow(hwnd);
+    m_hWnd = nullptr;
+    return ::DestroyWindow(hwnd);
 }
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
@@ -127,11 +129,29 @@ LRESULT CWnd::SendDlgItemMessage(int id, UINT message, WPARAM wParam, LPARAM lPa
     return ::SendDlgItemMessage(m_hWnd, id, message, wParam, lParam);
 }
 
+namespace {
+
+// The messages being handled, innermost last. Kept outside the objects: a handler may end
+// with its object deleted (PostNcDestroy), and nothing may touch the object after that.
+struct HandledMessage {
+    const CWnd* object;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+std::vector<HandledMessage>& handledMessages() {
+    static std::vector<HandledMessage> stack;
+    return stack;
+}
+
+}  // namespace
+
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    const CurrentMessage saved = m_current;
-    m_current = CurrentMessage{message, wParam, lParam};
+    auto& stack = handledMessages();
+    stack.push_back(HandledMessage{this, message, wParam, lParam});
     const LRESULT result = dispatch(message, wParam, lParam);
-    m_current = saved;
+    stack.pop_back();
     return result;
 }
 
@@ -142,7 +162,10 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CWnd::Default() {
-    return DefWindowProc(m_current.message, m_current.wParam, m_current.lParam);
+    const auto& stack = handledMessages();
+    for (auto it = stack.rbegin(); it != stack.rend(); ++it)
+        if (it->object == this) return DefWindowProc(it->message, it->wParam, it->lParam);
+    return 0;
 }
 
 namespace {

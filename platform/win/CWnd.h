@@ -166,14 +166,8 @@ public:
     bool routesMessages() const { return m_routed; }
 
 private:
-    struct CurrentMessage {
-        UINT message = 0;
-        WPARAM wParam = 0;
-        LPARAM lParam = 0;
-    };
     LRESULT dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     bool m_routed = false;
-    CurrentMessage m_current;
 };
 
 // Walks the pre-translation hooks from the message's window up to its top-level window;
