@@ -227,6 +227,15 @@ void Sheet::copyRange(const CellRect& from, int toColumn, int toRow) {
         return;
     int dc = toColumn - from.column1, dr = toRow - from.row1;
     if (!validPosition(toColumn, toRow)) return;
+    // Only the used part of the block holds anything; the rest of the target is cleared.
+    // A block as large as the sheet must not cost a step per empty cell.
+    CellRect used{from.column1, from.row1, std::min(from.column2, lastColumn()),
+                  std::min(from.row2, lastRow())};
+    CellRect target{toColumn, toRow, from.column2 + dc, from.row2 + dr};
+    if (used.column1 > used.column2 || used.row1 > used.row2) {
+        clearRange(target);
+        return;
+    }
     struct Item {
         CellValue value;
         std::string text;
@@ -234,8 +243,8 @@ void Sheet::copyRange(const CellRect& from, int toColumn, int toRow) {
     };
     // Taken first: the source and the target may overlap.
     std::vector<Item> items;
-    for (int c = from.column1; c <= from.column2; ++c) {
-        for (int r = from.row1; r <= from.row2; ++r) {
+    for (int c = used.column1; c <= used.column2; ++c) {
+        for (int r = used.row1; r <= used.row2; ++r) {
             Item item;
             const Cell* cell = cells_.find(c, r);
             if (cell) {
@@ -246,10 +255,11 @@ void Sheet::copyRange(const CellRect& from, int toColumn, int toRow) {
             items.push_back(std::move(item));
         }
     }
+    clearRange(target);
     BlockMove none(CellRect{0, 0, -1, -1}, 0, 0);
     size_t i = 0;
-    for (int c = from.column1; c <= from.column2; ++c) {
-        for (int r = from.row1; r <= from.row2; ++r, ++i) {
+    for (int c = used.column1; c <= used.column2; ++c) {
+        for (int r = used.row1; r <= used.row2; ++r, ++i) {
             int tc = c + dc, tr = r + dr;
             if (!validPosition(tc, tr)) continue;
             const Item& item = items[i];

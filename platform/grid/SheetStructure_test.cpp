@@ -117,3 +117,22 @@ TEST_F(Structure, HeaderBandStaysInPlace) {
 
 }  // namespace
 }  // namespace grid
+
+namespace grid {
+namespace {
+
+TEST(StructureLimits, CopyingAHugeMostlyEmptyBlockCostsOnlyItsCells) {
+    Sheet s;
+    s.setNumber(1, 1, 5);
+    s.setFormula(2, 1, "=A1*2");
+    s.setNumber(3, 40, 9);  // inside the target: cleared by the copy
+    s.copyRange(CellRect{1, 1, 100, kMaxRows / 2}, 2, 30);
+    EXPECT_EQ(s.value(2, 30).number, 5);
+    EXPECT_EQ(s.formulaText(3, 30), "=B30*2");
+    EXPECT_EQ(s.value(3, 30).number, 10);
+    EXPECT_TRUE(s.value(3, 40).isEmpty());
+    EXPECT_EQ(s.value(3, 1).kind, ValueKind::Empty);
+}
+
+}  // namespace
+}  // namespace grid

@@ -123,17 +123,20 @@ bool SpreadModel::copyRange(int c1, int r1, int c2, int r2, int toColumn, int to
     toRow = normalise(toRow);
     if (!isCell(toColumn, toRow) || toColumn < 1 || toRow < 1) return false;
     sheet_->copyRange(CellRect{c1, r1, c2, r2}, toColumn, toRow);
+    // Formats of the target block are replaced by those of the source; only cells that
+    // have a format are visited, whatever the size of the block.
+    int dc = toColumn - c1, dr = toRow - r1;
+    CellRect source{c1, r1, c2, r2}, target{toColumn, toRow, c2 + dc, r2 + dr};
     std::vector<std::pair<std::uint64_t, CellFormat>> copies;
-    for (int c = c1; c <= c2; ++c)
-        for (int r = r1; r <= r2; ++r) {
-            const CellFormat* f = findFormat(c, r);
-            copies.emplace_back(key(c - c1 + toColumn, r - r1 + toRow), f ? *f : CellFormat());
-        }
-    for (auto& [k, f] : copies) {
-        if (keyColumn(k) > kMaxColumns || keyRow(k) > kMaxRows) continue;
-        if (f.isDefault()) formats_.erase(k);
-        else formats_[k] = f;
+    std::vector<std::uint64_t> cleared;
+    for (const auto& [k, f] : formats_) {
+        int c = keyColumn(k), r = keyRow(k);
+        if (source.contains(c, r) && c + dc <= kMaxColumns && r + dr <= kMaxRows)
+            copies.emplace_back(key(c + dc, r + dr), f);
+        if (target.contains(c, r)) cleared.push_back(k);
     }
+    for (std::uint64_t k : cleared) formats_.erase(k);
+    for (auto& [k, f] : copies) formats_[k] = std::move(f);
     markChanged();
     return true;
 }
@@ -147,18 +150,16 @@ bool SpreadModel::moveRange(int c1, int r1, int c2, int r2, int toColumn, int to
     int dc = toColumn - c1, dr = toRow - r1;
     if (c2 + dc > kMaxColumns || r2 + dr > kMaxRows) return false;
     sheet_->moveRange(CellRect{c1, r1, c2, r2}, toColumn, toRow);
+    CellRect source{c1, r1, c2, r2}, target{c1 + dc, r1 + dr, c2 + dc, r2 + dr};
     std::vector<std::pair<std::uint64_t, CellFormat>> moving;
-    for (int c = c1; c <= c2; ++c)
-        for (int r = r1; r <= r2; ++r) {
-            auto it = formats_.find(key(c, r));
-            moving.emplace_back(key(c + dc, r + dr),
-                                it == formats_.end() ? CellFormat() : std::move(it->second));
-            if (it != formats_.end()) formats_.erase(it);
-        }
-    for (auto& [k, f] : moving) {
-        if (f.isDefault()) formats_.erase(k);
-        else formats_[k] = std::move(f);
+    std::vector<std::uint64_t> cleared;
+    for (auto& [k, f] : formats_) {
+        int c = keyColumn(k), r = keyRow(k);
+        if (source.contains(c, r)) moving.emplace_back(key(c + dc, r + dr), std::move(f));
+        if (source.contains(c, r) || target.contains(c, r)) cleared.push_back(k);
     }
+    for (std::uint64_t k : cleared) formats_.erase(k);
+    for (auto& [k, f] : moving) formats_[k] = std::move(f);
     for (Span& s : spans_) {
         if (s.column >= c1 && s.column <= c2 && s.row >= r1 && s.row <= r2) {
             s.column += dc;
