@@ -25,6 +25,12 @@ void arrToStr(const Mdx_StringArray& items, Mdx_String& text, const Mdx_String& 
     text = arrToStr(items, separator);
 }
 
+Mdx_String appStrs(std::initializer_list<Mdx_String> parts) {
+    Mdx_String text;
+    for (const Mdx_String& part : parts) text.append(part);
+    return text;
+}
+
 Mdx_StringArray stringArr(std::initializer_list<Mdx_String> items) {
     Mdx_StringArray array;
     for (const Mdx_String& item : items) array.append(item);

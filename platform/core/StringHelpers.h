@@ -17,6 +17,9 @@ Mdx_StringArray strToArr(const Mdx_String& text, const Mdx_String& separator = "
 Mdx_String arrToStr(const Mdx_StringArray& items, const Mdx_String& separator = ";");
 void arrToStr(const Mdx_StringArray& items, Mdx_String& text, const Mdx_String& separator = ";");
 
+// The texts one after the other: appStrs({dialString(1732), dialString(1733), "\n"}).
+Mdx_String appStrs(std::initializer_list<Mdx_String> parts);
+
 // An array from a list of texts: stringArr({"a", "b"}).
 Mdx_StringArray stringArr(std::initializer_list<Mdx_String> items);
 

@@ -30,6 +30,11 @@ TEST(StringHelpers, ArrToStrIsTheInverseOfStrToArr) {
     EXPECT_EQ(out, Mdx_String("1, 2"));
 }
 
+TEST(StringHelpers, AppStrsJoinsWithoutSeparator) {
+    EXPECT_EQ(appStrs({"These settings", " apply", "\n"}), Mdx_String("These settings apply\n"));
+    EXPECT_EQ(appStrs({}), Mdx_String());
+}
+
 TEST(StringHelpers, SplitAtSymbolBothForms) {
     Mdx_String name, expression;
     EXPECT_TRUE(splitStringAtSymbol("x=a=b", "=", name, expression, true));
