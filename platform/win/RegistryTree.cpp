@@ -218,7 +218,7 @@ bool readValueLine(const std::string& line, RegistryKey& key) {
             value.bytes += static_cast<char>(hexDigit(bytes[i]) * 16 + hexDigit(bytes[i + 1]));
             i += 2;
             if (i < bytes.size()) {
-                if (bytes[i] != ',') return false;
+                if (bytes[i] != ',' || i + 1 == bytes.size()) return false;  // no dangling comma
                 ++i;
             }
         }
