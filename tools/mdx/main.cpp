@@ -2,17 +2,18 @@
 // Each command lives in its own file; this file only puts them together.
 #include <CLI/CLI.hpp>
 
-#include <iostream>
-
+#include "RunCommand.h"
 #include "SheetCommand.h"
+#include "VersionCommand.h"
 
 int main(int argc, char** argv) {
     CLI::App app{"mdx - the Meridox spreadsheet module on the command line"};
     app.require_subcommand(1);
-    auto* version = app.add_subcommand("version", "Print the program version");
-    version->callback([] { std::cout << "mdx 0.1\n"; });
+    int exitCode = 0;
+    addVersionCommand(app);
     addDemoCommand(app);
     addSheetCommands(app);
+    addRunCommand(app, exitCode);
     CLI11_PARSE(app, argc, argv);
-    return 0;
+    return exitCode;
 }
