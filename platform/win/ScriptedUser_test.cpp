@@ -5,6 +5,7 @@
 
 #include "win/CDialog.h"
 #include "win/CMenu.h"
+#include "win/CTabCtrl.h"
 #include "win/WinTestSupport.h"
 
 namespace {
@@ -112,6 +113,90 @@ TEST_F(ScriptedUserTest, StepsNamingADialogThatIsNotOpenFail) {
     win::user::click(IDOK, win::DialogRef{0, "Sheet"});
     EXPECT_EQ(dlg.DoModal(), IDOK);
     EXPECT_EQ(win::user::failures().size(), 1u);
+}
+
+}  // namespace
+
+namespace {
+
+constexpr const char* kPages = R"(
+41 DIALOG 0, 0, 200, 100
+CAPTION "Pages"
+BEGIN
+    CONTROL "", 8097, "SysTabControl32", 0, 3, 3, 150, 80
+    LISTBOX 1100, 160, 5, 35, 40
+    LISTBOX 1101, 160, 50, 35, 40, NOT LBS_NOTIFY
+END
+)";
+
+class PagesDialog : public CDialog {
+public:
+    PagesDialog() : CDialog(41) {}
+    bool lockPages = false;
+    std::vector<std::string> seen;
+    BOOL OnInitDialog() override {
+        CDialog::OnInitDialog();
+        auto* tabs = static_cast<CTabCtrl*>(GetDlgItem(8097));
+        tabs->InsertItem(0, "Constraints");
+        tabs->InsertItem(1, "Objects");
+        for (int id : {1100, 1101}) {
+            ::SendDlgItemMessage(m_hWnd, id, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("a"));
+            ::SendDlgItemMessage(m_hWnd, id, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("b"));
+        }
+        return TRUE;
+    }
+    BOOL OnNotify(WPARAM, LPARAM lParam, LRESULT* result) override {
+        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (header->code == TCN_SELCHANGING) {
+            seen.push_back("changing");
+            *result = lockPages ? TRUE : FALSE;
+            return TRUE;
+        }
+        if (header->code == TCN_SELCHANGE) {
+            seen.push_back("page " +
+                           std::to_string(static_cast<CTabCtrl*>(GetDlgItem(8097))->GetCurSel()));
+            return TRUE;
+        }
+        return FALSE;
+    }
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
+        if (HIWORD(wParam) == LBN_SELCHANGE)
+            seen.push_back("list " + std::to_string(LOWORD(wParam)));
+        if (HIWORD(wParam) == LBN_DBLCLK) seen.push_back("open " + std::to_string(LOWORD(wParam)));
+        return CDialog::OnCommand(wParam, lParam);
+    }
+};
+
+class PagesTest : public win::testing::WindowSystemTest {
+protected:
+    void SetUp() override {
+        WindowSystemTest::SetUp();
+        AfxSetResourceHandle(win::loadResourceModuleFromText(kPages));
+    }
+};
+
+TEST_F(PagesTest, ChoosingATabAsksFirstAndTheDialogMayRefuse) {
+    PagesDialog dlg;
+    win::user::selectText(8097, "Objects");
+    dlg.DoModal();
+    EXPECT_EQ(dlg.seen, (std::vector<std::string>{"changing", "page 1"}));
+    PagesDialog locked;
+    locked.lockPages = true;
+    win::user::select(8097, 1);
+    win::user::act(
+        [] { EXPECT_EQ(SendDlgItemMessage(win::activeDialog(), 8097, TCM_GETCURSEL, 0, 0), 0); });
+    locked.DoModal();
+    EXPECT_EQ(locked.seen, (std::vector<std::string>{"changing"}));
+    EXPECT_TRUE(win::user::failures().empty());
+}
+
+TEST_F(PagesTest, ListNotificationsFollowTheNotifyStyle) {
+    PagesDialog dlg;
+    win::user::select(1100, 1);
+    win::user::select(1101, 1);
+    win::user::doubleClick(1100, 0);
+    dlg.DoModal();
+    EXPECT_EQ(dlg.seen, (std::vector<std::string>{"list 1100", "list 1100", "open 1100"}));
 }
 
 }  // namespace
