@@ -271,3 +271,28 @@ TEST_F(SpreadWindow, SelectionEditingAndTheEditCommands) {
 }
 
 }  // namespace
+
+namespace {
+
+HWND gClosing = nullptr;
+
+BOOL closeOwnWindow(LPSSCALCVALUE result, LPSSCALCVALUE, short) {
+    DestroyWindow(gClosing);
+    result->status = SS_VALUE_OK;
+    result->kind = SS_KIND_LONG;
+    result->value.lValue = 3;
+    return TRUE;
+}
+
+TEST_F(SpreadWindow, ACallbackMayDestroyItsOwnGridWindow) {
+    gClosing = grid;
+    ASSERT_TRUE(SSAddCustomFunctionExt(grid, "CLOSE", 0, 0, closeOwnWindow, 0));
+    SSSetData(grid, 1, 1, "4");
+    EXPECT_FALSE(SSSetFormula(grid, 2, 1, "=CLOSE()+A1", TRUE) && IsWindow(grid));
+    EXPECT_FALSE(IsWindow(grid));
+    EXPECT_EQ(SSGetMaxRows(grid), -1);
+    grid = make();  // creating the next grid frees the orphaned state
+    EXPECT_EQ(SSGetMaxRows(grid), 0);
+}
+
+}  // namespace

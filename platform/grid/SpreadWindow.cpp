@@ -9,9 +9,30 @@ namespace grid {
 
 namespace {
 
+// Controls whose window was destroyed while their sheet was calculating (a callback closing
+// its own grid): the calculation still runs on them, so they are freed later.
+std::vector<SpreadControl*>& orphans() {
+    static std::vector<SpreadControl*> list;
+    return list;
+}
+
+void freeIdleOrphans() {
+    auto& list = orphans();
+    for (size_t i = 0; i < list.size();) {
+        if (list[i]->model.sheet().isCalculating()) {
+            ++i;
+            continue;
+        }
+        delete list[i];
+        list[i] = list.back();
+        list.pop_back();
+    }
+}
+
 LRESULT spreadProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE: {
+        freeIdleOrphans();
         auto* control = new SpreadControl();
         control->window = hwnd;
         SetWindowLongPtr(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
@@ -20,7 +41,9 @@ LRESULT spreadProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NCDESTROY: {
         auto* control = reinterpret_cast<SpreadControl*>(GetWindowLongPtr(hwnd, GWLP_USERDATA));
         SetWindowLongPtr(hwnd, GWLP_USERDATA, 0);
-        delete control;
+        if (control && control->model.sheet().isCalculating()) orphans().push_back(control);
+        else delete control;
+        freeIdleOrphans();
         break;
     }
     default: break;
