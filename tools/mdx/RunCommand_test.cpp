@@ -95,6 +95,11 @@ TEST(MdxRun, TheGridDialogReturnsTheEditedRows) {
         << run.output;
     EXPECT_NE(run.output.find("user step failed: click: control 1089 is disabled"),
               std::string::npos);
+    EXPECT_NE(run.output.find("StartDlgGrid returned {\"record\":{\"firstCount\":6,"
+                              "\"firstName\":\"X\","),
+              std::string::npos)
+        << run.output;
+    EXPECT_NE(run.output.find("\"option\":true"), std::string::npos);
     EXPECT_NE(run.output.find("StartDlgStandardsSStest returned {\"result\":false}"),
               std::string::npos);
 }

@@ -7,6 +7,7 @@
 #include "frame/MacroDialogSlots.h"
 #include "frame/SheetFileLaunch.h"
 #include "frame/StandardsLaunch.h"
+#include "otherdlg/KvGridDlg.h"
 #include "otherdlg/StringArrayGridDialog.h"
 #include "standards/KvDlgStandardsData.h"
 
@@ -72,6 +73,29 @@ json callEndConstraints(const json&) {
     return json::object();
 }
 
+KvGridDlgData gridRecord(const json& args) {
+    KvGridDlgData data;
+    data.firstCount = intField(args, "firstCount", data.firstCount);
+    data.firstSpacing = textField(args, "firstSpacing", data.firstSpacing.c_str());
+    data.firstName = textField(args, "firstName", data.firstName.c_str());
+    data.secondCount = intField(args, "secondCount", data.secondCount);
+    data.secondSpacing = textField(args, "secondSpacing", data.secondSpacing.c_str());
+    data.secondName = textField(args, "secondName", data.secondName.c_str());
+    data.option = boolField(args, "option", data.option);
+    return data;
+}
+void checkGrid(const json& args) { gridRecord(args); }
+json callGrid(const json& args) {
+    KvGridDlgData data = gridRecord(args);
+    const bool result = StartDlgGrid(data);
+    return {{"result", result},
+            {"record",
+             {{"firstCount", data.firstCount}, {"firstSpacing", toJson(data.firstSpacing)},
+              {"firstName", toJson(data.firstName)}, {"secondCount", data.secondCount},
+              {"secondSpacing", toJson(data.secondSpacing)},
+              {"secondName", toJson(data.secondName)}, {"option", data.option}}}};
+}
+
 KvCellType cellKind(int kind) {
     if (kind < 0 || kind > 2) throw ScenarioError("\"kind\" of a variable must be 0, 1 or 2");
     return static_cast<KvCellType>(kind);
@@ -113,6 +137,7 @@ const LaunchPoint kLaunchPoints[] = {
     {"EvaluateSS", noArgs, callEvaluateSS},
     {"ReadSSFile", checkReadSSFile, callReadSSFile},
     {"startGridDialog", checkGridDialog, callGridDialog},
+    {"StartDlgGrid", checkGrid, callGrid},
     {"StartDlgMacroModeless", checkMacroModeless, callMacroModeless},
     {"GetDlgMacroData", checkSlot, callGetMacroData},
     {"EndDlgMacroModeless", checkSlot, callEndMacroModeless},
