@@ -10,6 +10,12 @@
 namespace win {
 namespace {
 
+std::string lowerWord(std::string s) {
+    for (char& c : s)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+    return s;
+}
+
 std::string upper(std::string s) {
     for (char& c : s)
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
@@ -467,7 +473,12 @@ private:
         if (type.text == "BITMAP" || type.text == "ICON") {
             skipMemoryOptions();
             const std::string file = stringToken();
-            (type.text == "BITMAP" ? out_.bitmapFiles : out_.iconFiles)[resourceId(first)] = file;
+            const UINT id = resourceId(first);
+            auto& files = type.text == "BITMAP" ? out_.bitmapFiles : out_.iconFiles;
+            if (files.count(id))
+                report(first.line,
+                       lowerWord(type.text) + " " + std::to_string(id) + " is defined again");
+            files[id] = file;
             return;
         }
         skipOtherResource();
@@ -504,7 +515,10 @@ private:
             try {
                 const UINT id = static_cast<UINT>(expression());
                 lexer_.accept(",");
-                out_.strings[id] = stringToken();
+                std::string text = stringToken();
+                if (out_.strings.count(id))
+                    report(line, "string " + std::to_string(id) + " is defined again");
+                out_.strings[id] = std::move(text);
             } catch (const ParseError& e) {
                 report(e.line, e.what);
                 while (lexer_.peek().kind != Tok::End && lexer_.peek().line == line &&
@@ -516,6 +530,7 @@ private:
     }
 
     void dialog(UINT id, bool extended) {
+        const int startLine = lexer_.peek().line;
         DialogTemplate dlg;
         dlg.id = id;
         dlg.extended = extended;
@@ -575,6 +590,9 @@ private:
             }
         }
         lexer_.next();
+        // The later definition wins, as with the resource compiler's last word; say so.
+        if (out_.dialogs.count(id))
+            report(startLine, "dialog " + std::to_string(id) + " is defined again");
         out_.dialogs[id] = std::move(dlg);
     }
 

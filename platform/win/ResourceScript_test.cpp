@@ -130,6 +130,24 @@ END
     EXPECT_NE(script.errors[2].find("UNKNOWN_ID"), std::string::npos) << script.errors[2];
 }
 
+TEST(ResourceScript, ANumberDefinedTwiceIsReportedAndTheLaterOneKept) {
+    win::SymbolTable symbols;
+    win::ResourceScript script;
+    win::readResourceScript(
+        "218 DIALOG 0, 0, 10, 10\nCAPTION \"First\"\nBEGIN\nEND\n8134 BITMAP \"a.bmp\"\n", "a.rc",
+        symbols, script);
+    win::readResourceScript(
+        "218 DIALOG 0, 0, 20, 20\nCAPTION \"Second\"\nBEGIN\nEND\nSTRINGTABLE BEGIN 1 \"x\" 1 "
+        "\"y\" END\n"
+        "8134 BITMAP \"b.bmp\"\n",
+        "b.rc", symbols, script);
+    EXPECT_EQ(script.dialogs.at(218).caption, "Second");
+    EXPECT_EQ(script.strings.at(1), "y");
+    EXPECT_EQ(script.bitmapFiles.at(8134), "b.bmp");
+    ASSERT_EQ(script.errors.size(), 3u);
+    EXPECT_EQ(script.errors[0], "b.rc:1: dialog 218 is defined again");
+}
+
 TEST(ResourceScript, AnyBytesAreReadWithoutCrashingOrHanging) {
     std::mt19937 random(7);
     const std::string pieces[] = {
