@@ -46,9 +46,8 @@ Acad::ErrorStatus accessBoltData(MacroTabData& tab, bool diameter, Mdx_String& v
     return Acad::eOk;
 }
 
-Acad::ErrorStatus accessReverseStart(Mdx_Module& module, const Mdx_String& patternName,
-                                     bool first, Mdx_String& value, bool get,
-                                     AcTransaction* transaction) {
+Acad::ErrorStatus accessReverseStart(Mdx_Module& module, const Mdx_String& patternName, bool first,
+                                     Mdx_String& value, bool get, AcTransaction* transaction) {
     auto* bolts = dynamic_cast<Mdx_BoltModule*>(&module);
     AcDbObjectId patternId;
     if (!bolts || findPattern(bolts, patternName, patternId, transaction) != Acad::eOk)

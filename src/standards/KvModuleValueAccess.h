@@ -26,9 +26,8 @@ Acad::ErrorStatus accessCutValue(Mdx_Module& module, const Mdx_String& cutName, 
 Acad::ErrorStatus accessBoltData(MacroTabData& tab, bool diameter, Mdx_String& value, bool get);
 // On writing, "1" (ignoring case) sets the flag and any other text clears it; on reading
 // the flag set gives "0" and clear gives "1", the sense the standards sheets were built on.
-Acad::ErrorStatus accessReverseStart(Mdx_Module& module, const Mdx_String& patternName,
-                                     bool first, Mdx_String& value, bool get,
-                                     AcTransaction* transaction);
+Acad::ErrorStatus accessReverseStart(Mdx_Module& module, const Mdx_String& patternName, bool first,
+                                     Mdx_String& value, bool get, AcTransaction* transaction);
 // found tells whether the tab has the profile group.
 Acad::ErrorStatus accessMemberName(MacroTabData& tab, const Mdx_String& group, Mdx_String& value,
                                    bool get, bool& found);

@@ -109,7 +109,8 @@ Acad::ErrorStatus KvObjectMap::getSetMacroVarValue(Mdx_DbMacro* macro, MacroData
         case KvObjectKind::GenVar:
             if (!model->hasGeneralVariable(objectName)) return Acad::eInvalidInput;
             if (get)
-                value = Mdx_String(model->generalVariableValue(objectName), kGenVarPrecision, false);
+                value =
+                    Mdx_String(model->generalVariableValue(objectName), kGenVarPrecision, false);
             else
                 model->setGeneralVariable(objectName, leadingDouble(value.view()));
             return Acad::eOk;
@@ -122,8 +123,8 @@ Acad::ErrorStatus KvObjectMap::getSetMacroVarValue(Mdx_DbMacro* macro, MacroData
     }
 }
 
-Acad::ErrorStatus KvObjectMap::getSetBaseProfValue(Mdx_DbMacro* macro, Mdx_String& value,
-                                                   bool get, AcTransaction* transaction) const {
+Acad::ErrorStatus KvObjectMap::getSetBaseProfValue(Mdx_DbMacro* macro, Mdx_String& value, bool get,
+                                                   AcTransaction* transaction) const {
     if (!get) return Acad::eInvalidInput;
     Mdx_String profilePart = objectName, columnPart;
     bool sectionSize = kind == KvObjectKind::MemberSectionSize;
@@ -131,8 +132,7 @@ Acad::ErrorStatus KvObjectMap::getSetBaseProfValue(Mdx_DbMacro* macro, Mdx_Strin
         return Acad::eInvalidInput;
     int index = 0;
     AcDbObjectId profileId;
-    if (!readBaseProfIndex(profilePart, index) ||
-        getBaseProf(macro, index, profileId) != Acad::eOk)
+    if (!readBaseProfIndex(profilePart, index) || getBaseProf(macro, index, profileId) != Acad::eOk)
         return Acad::eInvalidInput;
     if (kind == KvObjectKind::PrPlMaterial)
         return getMaterial(profileId, value, transaction) == Acad::eOk ? Acad::eOk

@@ -33,10 +33,10 @@ public:
     Acad::ErrorStatus isCompatible(const KvObjectMap& other) const;
 
     // The object's value in the macro as text.
-    Acad::ErrorStatus getMacroVarValue(Mdx_DbMacro* macro, MacroData* macroData,
-                                       Mdx_String& value, AcTransaction* transaction) const;
-    Acad::ErrorStatus setMacroVarValue(Mdx_DbMacro* macro, MacroData* macroData,
-                                       Mdx_String& value, AcTransaction* transaction) const;
+    Acad::ErrorStatus getMacroVarValue(Mdx_DbMacro* macro, MacroData* macroData, Mdx_String& value,
+                                       AcTransaction* transaction) const;
+    Acad::ErrorStatus setMacroVarValue(Mdx_DbMacro* macro, MacroData* macroData, Mdx_String& value,
+                                       AcTransaction* transaction) const;
 
     // False for kind None.
     bool valueType(KvValueType& type) const { return kindValueType(kind, type); }

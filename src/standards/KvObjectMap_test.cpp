@@ -31,8 +31,8 @@ TEST(MappingTextTest, ReadsGroupKindAndObject) {
 
 TEST(MappingTextTest, RefusesTextsWithoutBulletOrKnownKeyword) {
     for (const Mdx_String& text :
-         {Mdx_String("Plate Distance L1"), "Plate" + kBullet + "Length L1",
-          "Plate" + kBullet + "", "Plate" + kBullet + "Dist L1", Mdx_String("")}) {
+         {Mdx_String("Plate Distance L1"), "Plate" + kBullet + "Length L1", "Plate" + kBullet + "",
+          "Plate" + kBullet + "Dist L1", Mdx_String("")}) {
         KvObjectMap object;
         object.groupName = "kept";
         EXPECT_EQ(object.getMappingFromStrs("v", text), Acad::eInvalidInput) << text.toUtf8();
@@ -110,10 +110,10 @@ TEST(MappingTextTest, MapsFromParallelArraysByTheCellsName) {
     KvVarCell cell;
     cell.name = "WIDTH";
     KvObjectMap object;
-    EXPECT_EQ(object.mapFromArrays({"depth", "width"}, {"a" + kBullet + "Distance d",
-                                                        "b" + kBullet + "Distance w"},
-                                   cell),
-              Acad::eOk);
+    EXPECT_EQ(
+        object.mapFromArrays({"depth", "width"},
+                             {"a" + kBullet + "Distance d", "b" + kBullet + "Distance w"}, cell),
+        Acad::eOk);
     EXPECT_EQ(object.objectName, Mdx_String("w"));
     EXPECT_EQ(object.ssVarName, Mdx_String("width"));
     EXPECT_EQ(object.mapFromArrays({"depth", "width"}, {"a" + kBullet + "Distance d"}, cell),

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "core/StringHelpers.h"
 #include "core/PathHelpers.h"
+#include "core/StringHelpers.h"
 #include "core/macro/StringChecks.h"
 #include "standards/KvDlgStandardsData.h"
 #include "standards/KvMappingFile.h"
@@ -123,7 +123,8 @@ bool KvSSMapping::isEqual(const KvSSMapping& other) const {
     for (const KvObjectMap& object : objects_) {
         KvValueType type;
         int index = -1;
-        if (!object.valueType(type) || other.findSSVar(object.ssVarName, type, index) != Acad::eOk ||
+        if (!object.valueType(type) ||
+            other.findSSVar(object.ssVarName, type, index) != Acad::eOk ||
             other.objects_[index].isCompatible(object) != Acad::eOk)
             return false;
     }

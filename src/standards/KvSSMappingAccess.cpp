@@ -17,11 +17,13 @@ constexpr int kGenByNamePrecision = 4;
 
 // The cut suffixes of a by-name variable, in offset-type order.
 constexpr std::array<const char*, 9> kCutSuffixes{
-    ".Cut",        ".CutPoly",   ".CutLength", ".CutCenter", ".CutInside",
-    ".CutOutside", ".Chamfer1",  ".Chamfer2",  ".CutRadius",
+    ".Cut",        ".CutPoly",  ".CutLength", ".CutCenter", ".CutInside",
+    ".CutOutside", ".Chamfer1", ".Chamfer2",  ".CutRadius",
 };
 
-bool endsWith(const Mdx_String& name, const char* suffix) { return name.endsWith(suffix, false); }
+bool endsWith(const Mdx_String& name, const char* suffix) {
+    return name.endsWith(suffix, false);
+}
 
 // The object a by-name variable addresses: the part before its last point. Object names
 // may hold points themselves ("Plate.1.Name" names "Plate.1"); suffixes never do.
@@ -46,20 +48,18 @@ Acad::ErrorStatus accessGenByName(Mdx_Macro& macro, const Mdx_String& name, Mdx_
 }  // namespace
 
 Acad::ErrorStatus KvSSMapping::getMacroVarValue(const Mdx_String& ssVar, const KvValueType& type,
-                                                Mdx_String& value,
-                                                KvDlgStandardsData& data) const {
+                                                Mdx_String& value, KvDlgStandardsData& data) const {
     return getSetMacroVarValue(ssVar, type, value, data, true);
 }
 
 Acad::ErrorStatus KvSSMapping::setMacroVarValue(const Mdx_String& ssVar, const KvValueType& type,
-                                                Mdx_String& value,
-                                                KvDlgStandardsData& data) const {
+                                                Mdx_String& value, KvDlgStandardsData& data) const {
     return getSetMacroVarValue(ssVar, type, value, data, false);
 }
 
-Acad::ErrorStatus KvSSMapping::getSetMacroVarValue(const Mdx_String& ssVar,
-                                                   const KvValueType& type, Mdx_String& value,
-                                                   KvDlgStandardsData& data, bool get) const {
+Acad::ErrorStatus KvSSMapping::getSetMacroVarValue(const Mdx_String& ssVar, const KvValueType& type,
+                                                   Mdx_String& value, KvDlgStandardsData& data,
+                                                   bool get) const {
     if (!data.dbMacro) return Acad::eInvalidInput;
     if (mappingMode != kModuleGroup) {
         int index = -1;
@@ -78,9 +78,8 @@ Acad::ErrorStatus KvSSMapping::getSetMacroVarValue(const Mdx_String& ssVar,
     for (const Mdx_String& name : moduleNames) {
         Mdx_Module* module = macro->findModuleWrite(name);
         if (!module) continue;
-        Acad::ErrorStatus status = getSetModuleVarByName(ssVar, type, macro, module,
-                                                         data.macroData, value, get,
-                                                         data.transaction);
+        Acad::ErrorStatus status = getSetModuleVarByName(ssVar, type, macro, module, data.macroData,
+                                                         value, get, data.transaction);
         if (status == Acad::eOk && get) return Acad::eOk;
         written = written || status == Acad::eOk;
     }

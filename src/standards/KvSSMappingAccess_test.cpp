@@ -302,7 +302,8 @@ TEST_F(MacroValueTest, NothingWorksWithoutTheModulesTab) {
     map.kind = KvObjectKind::Distance;
     map.objectName = "L1";
     EXPECT_EQ(map.getMacroVarValue(dbMacro, &empty, value, transaction.get()), Acad::eInvalidInput);
-    EXPECT_EQ(map.getMacroVarValue(dbMacro, nullptr, value, transaction.get()), Acad::eInvalidInput);
+    EXPECT_EQ(map.getMacroVarValue(dbMacro, nullptr, value, transaction.get()),
+              Acad::eInvalidInput);
     EXPECT_EQ(map.getMacroVarValue(nullptr, &macroData, value, transaction.get()),
               Acad::eInvalidInput);
 }

@@ -68,7 +68,8 @@ void KvSSMapping::addAllCuts(const Mdx_Module* module, Mdx_String& group) {
         AcArray<int> offsets;
         if (getCutOffsets(cutTypes[i], offsets) != Acad::eOk) continue;
         for (int offset : offsets) {
-            auto kind = static_cast<KvObjectKind>(static_cast<int>(KvObjectKind::CutOffset) + offset);
+            auto kind =
+                static_cast<KvObjectKind>(static_cast<int>(KvObjectKind::CutOffset) + offset);
             addObject(group, names[i], kind, 0);
         }
     }
@@ -122,6 +123,5 @@ void KvSSMapping::addAllBaseProfs(const Mdx_DbMacro* macro, AcTransaction* trans
 void KvSSMapping::addAllGenVars(const Mdx_Macro* macro) {
     Mdx_StringArray names;
     macro->getGeneralVariables(names);
-    for (const Mdx_String& name : names)
-        addObject(Mdx_String(), name, KvObjectKind::GenVar, 0);
+    for (const Mdx_String& name : names) addObject(Mdx_String(), name, KvObjectKind::GenVar, 0);
 }

@@ -36,19 +36,18 @@ protected:
 TEST_F(CollectTest, ModulesInOrderThenBaseProfilesThenGeneralVariables) {
     KvSSMapping mapping;
     ASSERT_EQ(mapping.initAllVarsFromMacro(dbMacro, transaction.get()), Acad::eOk);
-    EXPECT_EQ(describe(mapping, 0, 8),
-              (std::vector<std::string>{
-                  "Plate|Distance|L1|0|", "Plate|Distance|L2|1|",
-                  "Plate|Distance|Thickness|2|", "Plate|Distance|Width|3|",
-                  "Plate|CutOffset|Cut1|0|", "Plate|CutPolyOffset|Cut1|0|",
-                  "Plate|CutChamferOffset1|Chamfer|0|", "Plate|CutChamferOffset2|Chamfer|0|"}));
-    EXPECT_EQ(describe(mapping, 8, 7),
-              (std::vector<std::string>{
-                  "Bolts|Distance|EdgeDist|0|", "Bolts|BoltsDiameter||0|",
-                  "Bolts|BoltsHoleOffset||0|", "Bolts|PatternNrBolts1|BoltPattern|0|",
-                  "Bolts|PatternReverseStart1|BoltPattern|0|",
-                  "Bolts|PatternNrBolts2|BoltPattern|0|",
-                  "Bolts|PatternReverseStart2|BoltPattern|0|"}));
+    EXPECT_EQ(
+        describe(mapping, 0, 8),
+        (std::vector<std::string>{
+            "Plate|Distance|L1|0|", "Plate|Distance|L2|1|", "Plate|Distance|Thickness|2|",
+            "Plate|Distance|Width|3|", "Plate|CutOffset|Cut1|0|", "Plate|CutPolyOffset|Cut1|0|",
+            "Plate|CutChamferOffset1|Chamfer|0|", "Plate|CutChamferOffset2|Chamfer|0|"}));
+    EXPECT_EQ(
+        describe(mapping, 8, 7),
+        (std::vector<std::string>{
+            "Bolts|Distance|EdgeDist|0|", "Bolts|BoltsDiameter||0|", "Bolts|BoltsHoleOffset||0|",
+            "Bolts|PatternNrBolts1|BoltPattern|0|", "Bolts|PatternReverseStart1|BoltPattern|0|",
+            "Bolts|PatternNrBolts2|BoltPattern|0|", "Bolts|PatternReverseStart2|BoltPattern|0|"}));
     // The stiffeners have no group: their module name stands in. The unnamed placement is
     // left out.
     EXPECT_EQ(describe(mapping, 15, 8),
@@ -58,8 +57,7 @@ TEST_F(CollectTest, ModulesInOrderThenBaseProfilesThenGeneralVariables) {
                   "Stiffeners|OwnedMemberName|Stiffener2|0|", "Plate|Distance|Clearance|1|",
                   "Plate|CutOffset|BeamCut|0|", "|PrPlName|Prof0|0|"}));
     EXPECT_EQ(describe(mapping, 23, 3),
-              (std::vector<std::string>{"|PrPlMaterial|Prof0|0|",
-                                        "|MemberSectionSize|Prof0;0|0|h",
+              (std::vector<std::string>{"|PrPlMaterial|Prof0|0|", "|MemberSectionSize|Prof0;0|0|h",
                                         "|MemberSectionSize|Prof0;1|0|b"}));
     int total = mapping.mappedObjects().length();
     // Two base profiles with six columns each, then the two general variables.

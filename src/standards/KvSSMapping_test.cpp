@@ -74,8 +74,8 @@ TEST_F(MappingFileTest, VersionLineIsDroppedButAFileWithoutOneStillWorks) {
 }
 
 TEST_F(MappingFileTest, KeysMatchExactlyAndTheFirstMatchingLineWins) {
-    library.put("S.map", kVersion + "Key=" + pair("a", "G", "Distance one") + "\r\n" + "Key=" +
-                             pair("a", "G", "Distance two") + "\r\n");
+    library.put("S.map", kVersion + "Key=" + pair("a", "G", "Distance one") + "\r\n" +
+                             "Key=" + pair("a", "G", "Distance two") + "\r\n");
     KvSSMapping mapping;
     ASSERT_EQ(mapping.getMappingFromFile("S", "Key"), Acad::eOk);
     EXPECT_EQ(mapping.mappedObjects()[0].objectName, Mdx_String("one"));
@@ -97,9 +97,9 @@ TEST_F(MappingFileTest, WritesTheVersionLineAndOneLinePerKey) {
                                      object("gap", "", KvObjectKind::GenVar, "gen_gap")});
     Mdx_String key = "K1";
     ASSERT_EQ(mapping.setMappingToFile("EndPlate", key), Acad::eOk);
-    EXPECT_EQ(library.get("EndPlate.map"),
-              kVersion + "K1=" + pair("width", "Plate", "Distance L1") + kPairs +
-                  pair("gap", "", "GenVar gen_gap") + "\r\n");
+    EXPECT_EQ(library.get("EndPlate.map"), kVersion +
+                                               "K1=" + pair("width", "Plate", "Distance L1") +
+                                               kPairs + pair("gap", "", "GenVar gen_gap") + "\r\n");
     KvSSMapping back;
     ASSERT_EQ(back.getMappingFromFile("EndPlate", "K1"), Acad::eOk);
     EXPECT_TRUE(back.isEqual(mapping));
@@ -113,7 +113,8 @@ TEST_F(MappingFileTest, SameMappingTwiceLeavesTheFileUntouched) {
     std::string first = library.get("EndPlate.map");
     // Any write from here on fails, so success means nothing was written.
     win::setWriteFaultHook([](win::WriteStage) { return true; });
-    KvSSMapping sameTieOtherCase = mappingOf({object("WIDTH", "plate", KvObjectKind::Distance, "l1")});
+    KvSSMapping sameTieOtherCase =
+        mappingOf({object("WIDTH", "plate", KvObjectKind::Distance, "l1")});
     EXPECT_EQ(sameTieOtherCase.setMappingToFile("EndPlate", key), Acad::eOk);
     EXPECT_EQ(library.get("EndPlate.map"), first);
 }
@@ -129,9 +130,9 @@ TEST_F(MappingFileTest, ChangedMappingMovesToTheEndAndOtherLinesStay) {
     ASSERT_EQ(mappingOf({object("w", "Plate", KvObjectKind::Distance, "Width")})
                   .setMappingToFile("EndPlate", a),
               Acad::eOk);
-    EXPECT_EQ(library.get("EndPlate.map"), kVersion + "B=" + pair("w", "Plate", "Distance L2") +
-                                               "\r\n" + "A=" +
-                                               pair("w", "Plate", "Distance Width") + "\r\n");
+    EXPECT_EQ(library.get("EndPlate.map"),
+              kVersion + "B=" + pair("w", "Plate", "Distance L2") + "\r\n" +
+                  "A=" + pair("w", "Plate", "Distance Width") + "\r\n");
 }
 
 TEST_F(MappingFileTest, MappingThatLostATieIsStoredAgain) {
@@ -153,7 +154,10 @@ TEST_F(MappingFileTest, DuplicateAndUnstorableVariablesAreLeftOut) {
                                      object("W", "Plate", KvObjectKind::Distance, "L2"),
                                      object("a/b", "Plate", KvObjectKind::Distance, "L3"),
                                      object("none", "Plate", KvObjectKind::None, "L4"),
-                                     object("x", "Pl\xBF" "ate", KvObjectKind::Distance, "L5"),
+                                     object("x",
+                                            "Pl\xBF"
+                                            "ate",
+                                            KvObjectKind::Distance, "L5"),
                                      object("y", "Plate", KvObjectKind::Distance, "L\n6"),
                                      object("t", "Plate", KvObjectKind::Distance, "Thickness")});
     Mdx_String key = "K";
@@ -194,15 +198,15 @@ TEST_F(MappingFileTest, FailedWriteLeavesTheSharedFileIntact) {
 }
 
 TEST_F(MappingFileTest, SameMappingIsFoundUnderItsKey) {
-    library.put("S.map", kVersion + "A=" + pair("w", "Plate", "Distance L2") + "\r\n" + "B=" +
-                             pair("w", "Plate", "Distance L1") + kPairs +
+    library.put("S.map", kVersion + "A=" + pair("w", "Plate", "Distance L2") + "\r\n" +
+                             "B=" + pair("w", "Plate", "Distance L1") + kPairs +
                              pair("g", "", "GenVar gen_gap") + "\r\n");
     Mdx_String key;
-    EXPECT_TRUE(mappingOf({object("w", "Plate", KvObjectKind::Distance, "L1")})
-                    .hasSameMapping("S", key));
+    EXPECT_TRUE(
+        mappingOf({object("w", "Plate", KvObjectKind::Distance, "L1")}).hasSameMapping("S", key));
     EXPECT_EQ(key, Mdx_String("B"));
-    EXPECT_FALSE(mappingOf({object("w", "Plate", KvObjectKind::Distance, "L3")})
-                     .hasSameMapping("S", key));
+    EXPECT_FALSE(
+        mappingOf({object("w", "Plate", KvObjectKind::Distance, "L3")}).hasSameMapping("S", key));
     EXPECT_FALSE(KvSSMapping().hasSameMapping("Missing", key));
 }
 

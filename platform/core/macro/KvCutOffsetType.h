@@ -16,4 +16,6 @@ enum class KvCutOffsetType : int {
 
 inline constexpr int kvCutOffsetTypeCount = 9;
 
-inline bool isCutOffsetType(int value) { return value >= 0 && value < kvCutOffsetTypeCount; }
+inline bool isCutOffsetType(int value) {
+    return value >= 0 && value < kvCutOffsetTypeCount;
+}

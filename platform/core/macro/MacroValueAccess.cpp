@@ -111,7 +111,8 @@ Acad::ErrorStatus findPattern(Mdx_BoltModule* module, const Mdx_String& name,
     if (!module || !transaction) return Acad::eInvalidInput;
     for (AcDbObjectId id : module->patternIds()) {
         Mdx_DbPattern* pattern = nullptr;
-        if (getPattern(id, pattern, transaction) == Acad::eOk && pattern->name().equal(name, false)) {
+        if (getPattern(id, pattern, transaction) == Acad::eOk &&
+            pattern->name().equal(name, false)) {
             patternId = id;
             return Acad::eOk;
         }
@@ -137,8 +138,7 @@ Acad::ErrorStatus getSetBoltPatternReverses(Mdx_BoltModule* module, AcDbObjectId
     return Acad::eOk;
 }
 
-Acad::ErrorStatus getNamedPrpl(const Mdx_Module* module, const Mdx_String& name,
-                               AcDbObjectId& id) {
+Acad::ErrorStatus getNamedPrpl(const Mdx_Module* module, const Mdx_String& name, AcDbObjectId& id) {
     if (!module) return Acad::eInvalidInput;
     for (const Mdx_NamedPrpl& prpl : module->prpls()) {
         if (prpl.name.equal(name, false)) {

@@ -53,8 +53,9 @@ TEST_F(MacroValueAccessTest, CutsOnlyHaveTheOffsetsOfTheirType) {
     Mdx_CutConstraint* cut = nullptr;
     ASSERT_EQ(getCutConstraint(plate, "cut1", cut), Acad::eOk);
     double number = 0;
-    EXPECT_EQ(getSetCutValue(plate, cut, static_cast<int>(KvCutOffsetType::PolyOffset), number, true),
-              Acad::eOk);
+    EXPECT_EQ(
+        getSetCutValue(plate, cut, static_cast<int>(KvCutOffsetType::PolyOffset), number, true),
+        Acad::eOk);
     EXPECT_DOUBLE_EQ(number, 12.5);
     EXPECT_EQ(getSetCutValue(plate, cut, static_cast<int>(KvCutOffsetType::Radius), number, true),
               Acad::eInvalidInput);
@@ -74,10 +75,12 @@ TEST_F(MacroValueAccessTest, ReversedStartsNeedThePatternOfTheModuleAndItsDirect
     AcDbObjectId id;
     ASSERT_EQ(findPattern(bolts, "boltPATTERN", id, transaction.get()), Acad::eOk);
     bool flag = false;
-    ASSERT_EQ(getSetBoltPatternReverses(bolts, id, false, true, flag, transaction.get()), Acad::eOk);
+    ASSERT_EQ(getSetBoltPatternReverses(bolts, id, false, true, flag, transaction.get()),
+              Acad::eOk);
     EXPECT_TRUE(flag);
     flag = true;
-    ASSERT_EQ(getSetBoltPatternReverses(bolts, id, true, false, flag, transaction.get()), Acad::eOk);
+    ASSERT_EQ(getSetBoltPatternReverses(bolts, id, true, false, flag, transaction.get()),
+              Acad::eOk);
     Mdx_DbPattern* pattern = nullptr;
     ASSERT_EQ(getPattern(id, pattern, transaction.get()), Acad::eOk);
     EXPECT_TRUE(pattern->pattern().reverseStart1);

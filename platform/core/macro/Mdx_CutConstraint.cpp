@@ -12,7 +12,9 @@ constexpr std::array<unsigned, mdxCutTypeCount> kOffsetsOfType{
     0x1FFu,                                         // Cope
 };
 
-bool knownCutType(int cutType) { return cutType >= 0 && cutType < mdxCutTypeCount; }
+bool knownCutType(int cutType) {
+    return cutType >= 0 && cutType < mdxCutTypeCount;
+}
 
 }  // namespace
 

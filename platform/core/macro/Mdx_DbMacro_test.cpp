@@ -122,8 +122,8 @@ TEST_F(MacroDrawingTest, AbortedChangeOfAMacroIsUndone) {
 }
 
 TEST_F(MacroDrawingTest, SampleDrawingLoadsSavesToTheSameBytesAndBringsItsSections) {
-    const std::filesystem::path file =
-        std::filesystem::path(MDX_SOURCE_DIR) / "examples" / "drawings" / "EndPlate_IPE300_HEA300.json";
+    const std::filesystem::path file = std::filesystem::path(MDX_SOURCE_DIR) / "examples" /
+                                       "drawings" / "EndPlate_IPE300_HEA300.json";
     std::string bytes;
     ASSERT_TRUE(win::readWholeFile(file, bytes));
     gSectionTables.removeAll();

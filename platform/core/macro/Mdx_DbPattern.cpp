@@ -24,7 +24,8 @@ Acad::ErrorStatus Mdx_DbPattern::readFields(host::FieldReader& in) {
         !in.readInt("nrBolts2", read.nrBolts2) || !in.readReal("spacing2", read.spacing2) ||
         !in.readBool("reverseStart2", read.reverseStart2))
         return in.status();
-    if (read.typeCode != Mdx_Pattern::kOneDirection && read.typeCode != Mdx_Pattern::kTwoDirections) {
+    if (read.typeCode != Mdx_Pattern::kOneDirection &&
+        read.typeCode != Mdx_Pattern::kTwoDirections) {
         in.fail("pattern \"" + name.toUtf8() + "\" has an unknown type " +
                 std::to_string(read.typeCode));
         return in.status();

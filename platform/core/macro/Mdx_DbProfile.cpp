@@ -11,8 +11,7 @@ void Mdx_DbProfile::writeFields(host::FieldWriter& out) const {
 
 Acad::ErrorStatus Mdx_DbProfile::readFields(host::FieldReader& in) {
     Mdx_String readSection, readMaterial;
-    if (!readText(in, "section", readSection) ||
-        !readText(in, "material", readMaterial))
+    if (!readText(in, "section", readSection) || !readText(in, "material", readMaterial))
         return in.status();
     if (!in.atEnd()) {
         in.fail("unexpected fields after the material");

@@ -43,7 +43,9 @@ Mdx_Module* Mdx_Macro::findModuleWrite(const Mdx_String& name) {
     return nullptr;
 }
 
-void Mdx_Macro::getGeneralVariables(Mdx_StringArray& names) const { names = genVarNames_; }
+void Mdx_Macro::getGeneralVariables(Mdx_StringArray& names) const {
+    names = genVarNames_;
+}
 
 int Mdx_Macro::findGeneralVariable(const Mdx_String& name) const {
     return genVarNames_.find(name, false);

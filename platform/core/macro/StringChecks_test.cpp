@@ -17,7 +17,8 @@ TEST(DuplicatesTest, ReportsEveryLaterOccurrenceSoThatOneOfEachStays) {
 
 TEST(DuplicatesTest, NamesEachDuplicatedNameOnceAsFirstWritten) {
     Mdx_StringArray duplicates{"stale"};
-    EXPECT_TRUE(hasDuplicates({"width", "Depth", "WIDTH", "depth", "width", "x"}, duplicates, false));
+    EXPECT_TRUE(
+        hasDuplicates({"width", "Depth", "WIDTH", "depth", "width", "x"}, duplicates, false));
     EXPECT_EQ(duplicates, (Mdx_StringArray{"width", "Depth"}));
     EXPECT_FALSE(hasDuplicates({"width", "Width"}, duplicates, true));
     EXPECT_TRUE(duplicates.isEmpty());

@@ -23,8 +23,7 @@ void Mdx_DbSectionTable::writeFields(host::FieldWriter& out) const {
 Acad::ErrorStatus Mdx_DbSectionTable::readFields(host::FieldReader& in) {
     Mdx_SectionTable read;
     int columns = 0, rows = 0;
-    if (!readText(in, "table", read.name) || !readCount(in, "columns", columns))
-        return in.status();
+    if (!readText(in, "table", read.name) || !readCount(in, "columns", columns)) return in.status();
     for (int i = 0; i < columns; ++i) {
         Mdx_String column;
         if (!readText(in, "column", column)) return in.status();

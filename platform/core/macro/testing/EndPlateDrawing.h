@@ -47,16 +47,21 @@ inline void addSectionTables(AcDbDatabase& db) {
     auto ipe = std::make_unique<Mdx_DbSectionTable>();
     ipe->table.name = "IPE";
     ipe->table.columnNames = {"h", "b", "tw", "tf", "r", "A"};
-    ipe->table.rows.append(sectionRow("IPE240", "IPE 240", {"240", "120", "6.2", "9.8", "15", "39.1"}));
-    ipe->table.rows.append(sectionRow("IPE270", "IPE 270", {"270", "135", "6.6", "10.2", "15", "45.9"}));
-    ipe->table.rows.append(sectionRow("IPE300", "IPE 300", {"300", "150", "7.1", "10.7", "15", "53.8"}));
+    ipe->table.rows.append(
+        sectionRow("IPE240", "IPE 240", {"240", "120", "6.2", "9.8", "15", "39.1"}));
+    ipe->table.rows.append(
+        sectionRow("IPE270", "IPE 270", {"270", "135", "6.6", "10.2", "15", "45.9"}));
+    ipe->table.rows.append(
+        sectionRow("IPE300", "IPE 300", {"300", "150", "7.1", "10.7", "15", "53.8"}));
     gSectionTables.setTable(ipe->table);
     add(db, std::move(ipe));
     auto hea = std::make_unique<Mdx_DbSectionTable>();
     hea->table.name = "HEA";
     hea->table.columnNames = {"h", "b", "tw", "tf", "r", "A"};
-    hea->table.rows.append(sectionRow("HEA260", "HEA 260", {"250", "260", "7.5", "12.5", "24", "86.8"}));
-    hea->table.rows.append(sectionRow("HEA300", "HEA 300", {"290", "300", "8.5", "14", "27", "112.5"}));
+    hea->table.rows.append(
+        sectionRow("HEA260", "HEA 260", {"250", "260", "7.5", "12.5", "24", "86.8"}));
+    hea->table.rows.append(
+        sectionRow("HEA300", "HEA 300", {"290", "300", "8.5", "14", "27", "112.5"}));
     gSectionTables.setTable(hea->table);
     add(db, std::move(hea));
 }
@@ -98,9 +103,9 @@ inline Drawing build(AcDbDatabase& db) {
     plate->dialogVariables().append(variable("Width", 200, false, false, false));
     plate->cuts().append(cut("Cut1", Mdx_CutType::Polygon,
                              {{KvCutOffsetType::Offset, 5}, {KvCutOffsetType::PolyOffset, 12.5}}));
-    plate->cuts().append(cut("Chamfer", Mdx_CutType::Chamfer,
-                             {{KvCutOffsetType::ChamferOffset1, 10},
-                              {KvCutOffsetType::ChamferOffset2, 10}}));
+    plate->cuts().append(
+        cut("Chamfer", Mdx_CutType::Chamfer,
+            {{KvCutOffsetType::ChamferOffset1, 10}, {KvCutOffsetType::ChamferOffset2, 10}}));
     plate->prpls().append({"Plate1", drawing.plate});
     macro->addModule(std::move(plate));
 
