@@ -1,0 +1,69 @@
+#include "otherdlg/KvCis2Dlg.h"
+
+#include "frame/FrameTestSupport.h"
+
+namespace {
+
+class Cis2Dialog : public frame_testing::FrameTest {
+protected:
+    static HWND dialog() { return win::findDialog(KvCis2Dlg::kTemplateId); }
+    static bool enabled(int id) { return IsWindowEnabled(GetDlgItem(dialog(), id)); }
+};
+
+TEST_F(Cis2Dialog, WithTheDefaultsTheDependentOptionsAreDisabled) {
+    KvDlgCis2Data data;
+    win::user::act([] {
+        EXPECT_EQ(IsDlgButtonChecked(dialog(), KvCis2Dlg::kFirstOn), UINT(BST_CHECKED));
+        EXPECT_EQ(IsDlgButtonChecked(dialog(), KvCis2Dlg::kSecond), UINT(BST_CHECKED));
+        EXPECT_EQ(IsDlgButtonChecked(dialog(), KvCis2Dlg::kThirdOff), UINT(BST_CHECKED));
+        for (int id : {KvCis2Dlg::kSecond, KvCis2Dlg::kFourth, KvCis2Dlg::kThirdOff,
+                       KvCis2Dlg::kFifth, KvCis2Dlg::kThirdOn})
+            EXPECT_FALSE(enabled(id)) << id;
+        EXPECT_TRUE(enabled(KvCis2Dlg::kSectionNames));
+        char text[128] = {};
+        GetDlgItemText(dialog(), KvCis2Dlg::kInformation, text, sizeof text);
+        EXPECT_STREQ(text, "These settings apply to the CIS/2 exportand import of the model.\n");
+    });
+    win::user::click(IDOK);
+    EXPECT_TRUE(StartDlgCis2Info(data));
+    EXPECT_TRUE(data.first);
+    EXPECT_TRUE(data.second);
+    EXPECT_FALSE(data.third);
+}
+
+TEST_F(Cis2Dialog, DependentStatesChangedWhileEnabledAreKept) {
+    KvDlgCis2Data data;
+    win::user::click(KvCis2Dlg::kFirstOff);
+    win::user::act([] { EXPECT_TRUE(enabled(KvCis2Dlg::kFourth)); });
+    win::user::check(KvCis2Dlg::kFourth, BST_CHECKED);
+    win::user::check(KvCis2Dlg::kSecond, BST_UNCHECKED);
+    win::user::click(KvCis2Dlg::kThirdOn);
+    win::user::click(KvCis2Dlg::kFirstOn);
+    win::user::act([] { EXPECT_FALSE(enabled(KvCis2Dlg::kFourth)); });
+    win::user::click(IDOK);
+    EXPECT_TRUE(StartDlgCis2Info(data));
+    EXPECT_TRUE(win::user::failures().empty()) << win::user::failures().front();
+    EXPECT_TRUE(data.first);
+    EXPECT_FALSE(data.second);
+    EXPECT_TRUE(data.third);
+    EXPECT_TRUE(data.fourth);
+    EXPECT_FALSE(data.fifth);
+}
+
+TEST_F(Cis2Dialog, ARecordOpensAsItIsAndCancelKeepsIt) {
+    KvDlgCis2Data data;
+    data.first = false;
+    data.third = true;
+    win::user::act([] {
+        EXPECT_EQ(IsDlgButtonChecked(dialog(), KvCis2Dlg::kFirstOff), UINT(BST_CHECKED));
+        EXPECT_EQ(IsDlgButtonChecked(dialog(), KvCis2Dlg::kThirdOn), UINT(BST_CHECKED));
+        EXPECT_TRUE(enabled(KvCis2Dlg::kFifth));
+    });
+    win::user::check(KvCis2Dlg::kFifth, BST_CHECKED);
+    win::user::click(IDCANCEL);
+    EXPECT_FALSE(StartDlgCis2Info(data));
+    EXPECT_FALSE(data.fifth);
+    EXPECT_FALSE(data.first);
+}
+
+}  // namespace
