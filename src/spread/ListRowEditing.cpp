@@ -12,8 +12,7 @@ void addRowAfterActive(Mdx_Spread* sheet) {
     // On a sheet that had no rows the new row is the first one.
     const int newRow = std::min(row + 1, rows);
     sheet->InsRow(newRow);
-    sheet->setRangeFont(SS_HEADER, newRow, sheet->getMaxCols(), newRow, "Tahoma", 15, false,
-                        false);
+    sheet->setRangeFont(SS_HEADER, newRow, sheet->getMaxCols(), newRow, "Tahoma", 15, false, false);
     sheet->SetFocus();
     sheet->SetActiveCell(col, newRow);
 }

@@ -207,8 +207,8 @@ bool Mdx_Spread::getEditSelection(int& start, int& end) const {
 
 // ---- Calculation and files ------------------------------------------------------------------
 
-bool Mdx_Spread::addCustomFunction(const char* name, int minArgs, int maxArgs,
-                                   SSCALCFUNC callback, int flags) {
+bool Mdx_Spread::addCustomFunction(const char* name, int minArgs, int maxArgs, SSCALCFUNC callback,
+                                   int flags) {
     return attached && AddCustomFunctionExt(name, static_cast<short>(minArgs),
                                             static_cast<short>(maxArgs), callback, flags);
 }

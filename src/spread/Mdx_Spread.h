@@ -67,8 +67,8 @@ public:
     int getFontHeight() const { return fontHeight; }
     void setFontFace(const Mdx_String& face) { fontFace = face; }
     const Mdx_String& getFontFace() const { return fontFace; }
-    bool setRangeFont(int c1, int r1, int c2, int r2, const Mdx_String& face, int height,
-                      bool bold, bool textTip);
+    bool setRangeFont(int c1, int r1, int c2, int r2, const Mdx_String& face, int height, bool bold,
+                      bool textTip);
     bool applyHeaderFonts();
     bool applyFonts(bool textTip);
     bool applyRowFont(int row, bool headerToo);
@@ -81,8 +81,7 @@ public:
     bool setNumberCell(int col, int row, int decimals, bool altStyle);
     bool setStaticCell(int col, int row, int style);
     bool setStaticColumn(int col, int style);
-    bool setComboCells(int c1, int r1, int c2, int r2, const Mdx_StringArray& items,
-                       bool editable);
+    bool setComboCells(int c1, int r1, int c2, int r2, const Mdx_StringArray& items, bool editable);
     bool setComboCell(int col, int row, const Mdx_StringArray& items, bool editable);
     bool setComboColumn(int col, const Mdx_StringArray& items, bool editable);
     bool setCheckBoxColumn(int col, bool withBorder, bool spanHeader);
@@ -182,8 +181,8 @@ public:
     // Search helpers of the find dialog; all compare value texts.
     bool findInRow(const Mdx_String& text, bool partial, int row, int startCol,
                    int& foundCol) const;
-    bool findNext(const Mdx_String& text, bool partial, int startCol, int startRow,
-                  int& foundCol, int& foundRow) const;
+    bool findNext(const Mdx_String& text, bool partial, int startCol, int startRow, int& foundCol,
+                  int& foundRow) const;
     bool findInCell(const Mdx_String& text, int col, int row, int startPos, int& foundPos) const;
     bool selectFoundText(const Mdx_String& text, int col, int row, int startPos);
     bool replaceInCell(int col, int row, const Mdx_String& find, const Mdx_String& replace);

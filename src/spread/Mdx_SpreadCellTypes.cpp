@@ -34,8 +34,8 @@ bool Mdx_Spread::setEditCell(int col, int row) {
 bool Mdx_Spread::setNumberCells(int c1, int r1, int c2, int r2, int decimals, bool altStyle) {
     if (!attached) return false;
     SSCELLTYPE type;
-    SetTypeNumber(&type, altStyle ? 0x10400000 : 0x10100000, decimals, -kNumberLimit,
-                  kNumberLimit, FALSE);
+    SetTypeNumber(&type, altStyle ? 0x10400000 : 0x10100000, decimals, -kNumberLimit, kNumberLimit,
+                  FALSE);
     return SetCellTypeRange(c1, r1, c2, r2, &type) != FALSE;
 }
 
@@ -92,11 +92,14 @@ void Mdx_Spread::ensureCheckImages() {
 // The check-box type record: the clear and the checked picture serve the normal and the
 // focused states; the disabled states have none.
 static SSCELLTYPE checkBoxType(TSpread& sheet, HGDIOBJ clear, HGDIOBJ checked) {
-    const LPCSTR pictures[6] = {static_cast<LPCSTR>(clear), static_cast<LPCSTR>(checked),
-                                static_cast<LPCSTR>(clear), static_cast<LPCSTR>(checked),
-                                nullptr,                   nullptr};
-    const WORD types[6] = {SS_PICTURE_HANDLE, SS_PICTURE_HANDLE, SS_PICTURE_HANDLE,
-                           SS_PICTURE_HANDLE, 0,                 0};
+    const LPCSTR pictures[6] = {static_cast<LPCSTR>(clear),
+                                static_cast<LPCSTR>(checked),
+                                static_cast<LPCSTR>(clear),
+                                static_cast<LPCSTR>(checked),
+                                nullptr,
+                                nullptr};
+    const WORD types[6] = {
+        SS_PICTURE_HANDLE, SS_PICTURE_HANDLE, SS_PICTURE_HANDLE, SS_PICTURE_HANDLE, 0, 0};
     SSCELLTYPE type;
     sheet.SetTypeCheckBox(&type, 0x300, "", pictures, types);
     return type;
@@ -105,8 +108,8 @@ static SSCELLTYPE checkBoxType(TSpread& sheet, HGDIOBJ clear, HGDIOBJ checked) {
 bool Mdx_Spread::setCheckBoxColumn(int col, bool withBorder, bool spanHeader) {
     if (!attached) return false;
     ensureCheckImages();
-    const SSCELLTYPE type = checkBoxType(*this, uncheckedImage->GetSafeHandle(),
-                                         checkedImage->GetSafeHandle());
+    const SSCELLTYPE type =
+        checkBoxType(*this, uncheckedImage->GetSafeHandle(), checkedImage->GetSafeHandle());
     const int rows = GetMaxRows();
     bool ok = true;
     if (rows >= 1) {
@@ -120,8 +123,8 @@ bool Mdx_Spread::setCheckBoxColumn(int col, bool withBorder, bool spanHeader) {
 bool Mdx_Spread::setCheckBoxCell(int col, int row, bool withBorder) {
     if (!attached) return false;
     ensureCheckImages();
-    const SSCELLTYPE type = checkBoxType(*this, uncheckedImage->GetSafeHandle(),
-                                         checkedImage->GetSafeHandle());
+    const SSCELLTYPE type =
+        checkBoxType(*this, uncheckedImage->GetSafeHandle(), checkedImage->GetSafeHandle());
     const bool ok = SetCellType(col, row, &type) != FALSE;
     if (withBorder) SetBorder(col, row, 2, 6, 0);
     return ok;
@@ -176,9 +179,8 @@ bool Mdx_Spread::setPictureFileCell(const Mdx_String& path, int col, int row) {
 bool Mdx_Spread::setResourceImageCell(int col, int row, int resourceId, bool isIcon) {
     if (!attached) return false;
     HINSTANCE module = AfxGetResourceHandle();
-    HGDIOBJ image = isIcon
-                        ? static_cast<HGDIOBJ>(LoadIcon(module, MAKEINTRESOURCE(resourceId)))
-                        : static_cast<HGDIOBJ>(LoadBitmap(module, MAKEINTRESOURCE(resourceId)));
+    HGDIOBJ image = isIcon ? static_cast<HGDIOBJ>(LoadIcon(module, MAKEINTRESOURCE(resourceId)))
+                           : static_cast<HGDIOBJ>(LoadBitmap(module, MAKEINTRESOURCE(resourceId)));
     if (!image) return false;
     SSCELLTYPE type;
     SetTypePictureHandle(&type, isIcon ? 0x211004 : 0x210024, image);

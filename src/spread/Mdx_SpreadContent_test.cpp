@@ -194,8 +194,8 @@ TEST_F(SheetContent, CheckBoxCellsCarryTheModuleBitmaps) {
 
 TEST_F(SheetContent, LabelledChecksAlternateCheckAndLabel) {
     attach(6, 1);
-    ASSERT_TRUE(sheet->setLabelledChecks(Mdx_StringArray{"A", "B", "C"},
-                                         AcArray<bool>{true, false}, 1));
+    ASSERT_TRUE(
+        sheet->setLabelledChecks(Mdx_StringArray{"A", "B", "C"}, AcArray<bool>{true, false}, 1));
     EXPECT_EQ(value(2, 1), "A");
     EXPECT_EQ(value(4, 1), "B");
     EXPECT_EQ(value(6, 1), "C");
@@ -207,8 +207,7 @@ TEST_F(SheetContent, LabelledChecksAlternateCheckAndLabel) {
 TEST_F(SheetContent, PictureFileCellsNeedTheFile) {
     attach(3, 2);
     EXPECT_FALSE(sheet->setPictureFileCell("C:\\no\\such\\picture.bmp", 2, 1));
-    const std::string bitmap =
-        (resources::moduleResourceFolder() / "checkbox_clear.bmp").string();
+    const std::string bitmap = (resources::moduleResourceFolder() / "checkbox_clear.bmp").string();
     ASSERT_TRUE(sheet->setPictureFileCell(bitmap.c_str(), 2, 1));
     EXPECT_EQ(sheet->getCellTypeCode(2, 1), grid::kTypePicture);
     int height = 0;

@@ -183,7 +183,7 @@ TEST_F(SheetEditing, ChecksInSelectionTouchOnlyCheckBoxes) {
     ASSERT_TRUE(sheet->selectRange(1, 1, 2, 3));
     ASSERT_TRUE(sheet->setChecksInSelection(true));
     EXPECT_EQ(value(1, 1), "1");
-    EXPECT_EQ(value(1, 3), "1") ;
+    EXPECT_EQ(value(1, 3), "1");
     EXPECT_EQ(value(2, 2), "text");
     EXPECT_EQ(value(2, 1), "");
     ASSERT_TRUE(sheet->selectRange(1, 2, 1, 2));

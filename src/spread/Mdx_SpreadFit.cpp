@@ -77,7 +77,8 @@ void Mdx_Spread::fitColumnsEqually(bool fixedFirst, int fixedWidth) {
     }
     const int fixedCol = fixedFirst ? 1 : cols;
     const int others = d - 1 > 0 ? (usable - fixedWidth) / (d - 1) : 0;
-    for (int col = 1; col <= cols; ++col) setColumnPixels(col, col == fixedCol ? fixedWidth : others);
+    for (int col = 1; col <= cols; ++col)
+        setColumnPixels(col, col == fixedCol ? fixedWidth : others);
     setRowHeaderPixels(others);
 }
 

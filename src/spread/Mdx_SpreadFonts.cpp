@@ -1,8 +1,8 @@
 #include "spread/Mdx_Spread.h"
 #include "win/Gdi.h"
 
-bool Mdx_Spread::setRangeFont(int c1, int r1, int c2, int r2, const Mdx_String& face,
-                              int height, bool bold, bool textTip) {
+bool Mdx_Spread::setRangeFont(int c1, int r1, int c2, int r2, const Mdx_String& face, int height,
+                              bool bold, bool textTip) {
     if (!attached) return false;
     CFont font;
     if (!font.CreateFont(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET,
@@ -35,7 +35,8 @@ bool Mdx_Spread::applyFonts(bool textTip) {
     if (!applyHeaderFonts()) return false;
     const int cols = GetMaxCols();
     const int rows = GetMaxRows();
-    if (cols >= 1 && rows >= 1) setRangeFont(1, 1, cols, rows, fontFace, fontHeight, false, textTip);
+    if (cols >= 1 && rows >= 1)
+        setRangeFont(1, 1, cols, rows, fontFace, fontHeight, false, textTip);
     return true;
 }
 

@@ -1,6 +1,6 @@
+#include "core/Texts.h"
 #include "grid/CellType.h"
 #include "spread/FindReplaceDialog.h"
-#include "core/Texts.h"
 #include "spread/SheetTestSupport.h"
 #include "win/CMenu.h"
 

@@ -62,12 +62,12 @@ bool Mdx_Spread::handleTabKey(int key, int& exitDirection) {
     if (!GetActiveCell(&col, &row) || col < 1 || row < 1) return false;
     int edgeCol = 0, edgeRow = 0;
     if (GetKeyState(VK_SHIFT) < 0) {
-        const bool atFirst = findFirstUnlockedCell(edgeCol, edgeRow) && edgeCol == col &&
-                             edgeRow == row;
+        const bool atFirst =
+            findFirstUnlockedCell(edgeCol, edgeRow) && edgeCol == col && edgeRow == row;
         exitDirection = atFirst ? 3 : 0;
     } else {
-        const bool atLast = findLastUnlockedCell(edgeCol, edgeRow) && edgeCol == col &&
-                            edgeRow == row;
+        const bool atLast =
+            findLastUnlockedCell(edgeCol, edgeRow) && edgeCol == col && edgeRow == row;
         exitDirection = atLast ? 2 : 0;
     }
     return true;

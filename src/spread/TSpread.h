@@ -130,8 +130,7 @@ public:
     BOOL SetTextTip(int status, int delay, const LOGFONT* font, COLORREF back, COLORREF fore) {
         return SSSetTextTip(m_hWnd, status, delay, font, back, fore);
     }
-    BOOL GetTextTip(int* status, int* delay, LOGFONT* font, COLORREF* back,
-                    COLORREF* fore) const {
+    BOOL GetTextTip(int* status, int* delay, LOGFONT* font, COLORREF* back, COLORREF* fore) const {
         return SSGetTextTip(m_hWnd, status, delay, font, back, fore);
     }
     BOOL SetColorRange(int c1, int r1, int c2, int r2, COLORREF back, COLORREF fore) {

@@ -1,7 +1,7 @@
 #include "spread/ValueInputDialog.h"
 
-#include "resources/spread_ids.h"
 #include "core/Texts.h"
+#include "resources/spread_ids.h"
 #include "spread/SheetTestSupport.h"
 #include "win/CEdit.h"
 
