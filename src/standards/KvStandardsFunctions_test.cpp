@@ -96,6 +96,14 @@ TEST_F(StandardsFunctionsTest, DataFilesAreLookedUpInOrder) {
     EXPECT_EQ(calc("=GETCELL(\"Empty.dat\",\"k\")"), "#VALUE!");
 }
 
+TEST_F(StandardsFunctionsTest, EveryCalculationReadsTheFileAnew) {
+    library->put("Data/Bolts.dat", "20;M\t330\n");
+    EXPECT_EQ(calc("=GETCELL(\"Bolts.dat\",20,\"M\")"), "330");
+    library->put("Data/Bolts.dat", "20;M\t340\n");
+    ASSERT_TRUE(sheet->recalcAll());
+    EXPECT_EQ(value(kScratchCol, 1), "340");
+}
+
 TEST_F(StandardsFunctionsTest, ProfileKeysAreComparedAsSystemNames) {
     library->put("Data/Profiles.dat", "IPE 300\tbeam\nHEB 999\tunknown\n");
     EXPECT_EQ(calc("=GETPROFCELL(\"Profiles.dat\",GETSYSNAME(\"IPE 300\"))"), "beam");
