@@ -26,30 +26,28 @@ struct RefToken {
 
 class Parser {
 public:
-    Parser(std::string_view text, int column, int row, RefStyle style, FunctionNames& names)
-        : text_(text), cellColumn_(column), cellRow_(row), style_(style), names_(names) {}
+    Parser(std::string_view text, int column, int row, RefStyle style, FunctionNames& names,
+           std::string& code)
+        : text_(text), cellColumn_(column), cellRow_(row), style_(style), names_(names),
+          code_(code) {}
 
-    ParseResult run() {
-        ParseResult result;
-        code_.reserve(text_.size() * 2 + 16);
+    bool run(std::string& error) {
+        code_.clear();
         skipBlanks();
         if (pos_ < text_.size() && text_[pos_] == '=') ++pos_;
         skipBlanks();
-        if (pos_ >= text_.size()) return fail("empty formula");
-        if (!expression()) return fail(error_);
+        if (pos_ >= text_.size()) return fail(error, "empty formula");
+        if (!expression()) return fail(error, error_);
         skipBlanks();
-        if (pos_ != text_.size()) return fail("unexpected text after the formula");
-        if (code_.size() > kMaxCode) return fail("formula too long");
-        result.ok = true;
-        result.code = std::move(code_);
-        return result;
+        if (pos_ != text_.size()) return fail(error, "unexpected text after the formula");
+        if (code_.size() > kMaxCode) return fail(error, "formula too long");
+        return true;
     }
 
 private:
-    ParseResult fail(const std::string& why) {
-        ParseResult r;
-        r.error = why.empty() ? "syntax error" : why;
-        return r;
+    static bool fail(std::string& error, const std::string& why) {
+        error = why.empty() ? "syntax error" : why;
+        return false;
     }
 
     bool setError(const char* why) {
@@ -522,21 +520,27 @@ private:
     int cellColumn_, cellRow_;
     RefStyle style_;
     FunctionNames& names_;
-    std::string code_;
+    std::string& code_;
     std::string error_;
     int depth_ = 0;
 };
 
 }  // namespace
 
+bool parseFormulaInto(std::string_view text, int cellColumn, int cellRow, RefStyle style,
+                      FunctionNames& names, std::string& code, std::string& error) {
+    if (text.size() > 32768) {
+        error = "formula too long";
+        return false;
+    }
+    return Parser(text, cellColumn, cellRow, style, names, code).run(error);
+}
+
 ParseResult parseFormula(std::string_view text, int cellColumn, int cellRow, RefStyle style,
                          FunctionNames& names) {
-    if (text.size() > 32768) {
-        ParseResult r;
-        r.error = "formula too long";
-        return r;
-    }
-    return Parser(text, cellColumn, cellRow, style, names).run();
+    ParseResult result;
+    result.ok = parseFormulaInto(text, cellColumn, cellRow, style, names, result.code, result.error);
+    return result;
 }
 
 }  // namespace grid

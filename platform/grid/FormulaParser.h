@@ -25,5 +25,9 @@ struct ParseResult {
 
 ParseResult parseFormula(std::string_view text, int cellColumn, int cellRow, RefStyle style,
                          FunctionNames& names);
+// The same into a buffer the caller keeps (its capacity is reused from one formula to the
+// next); false with the reason in error.
+bool parseFormulaInto(std::string_view text, int cellColumn, int cellRow, RefStyle style,
+                      FunctionNames& names, std::string& code, std::string& error);
 
 }  // namespace grid

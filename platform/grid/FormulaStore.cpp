@@ -39,7 +39,7 @@ void FormulaStore::grow() {
     }
 }
 
-std::uint32_t FormulaStore::intern(std::string code) {
+std::uint32_t FormulaStore::intern(std::string_view code) {
     if ((used_ + 1) * 2 > slots_.size()) grow();
     std::uint64_t hash = hashCode(code);
     size_t slot = findSlot(code, hash);
@@ -49,7 +49,7 @@ std::uint32_t FormulaStore::intern(std::string code) {
         return found;
     }
     auto formula = std::make_unique<Formula>();
-    formula->code = std::move(code);
+    formula->code.assign(code);  // copied only when it is new
     formula->refs = listReferences(formula->code);
     formula->uses = 1;
     std::uint32_t id;

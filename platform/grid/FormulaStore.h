@@ -20,7 +20,7 @@ struct Formula {
 class FormulaStore {
 public:
     // Id (from 1) of the formula with this code, counting one more use.
-    std::uint32_t intern(std::string code);
+    std::uint32_t intern(std::string_view code);
     void retain(std::uint32_t id) { ++formulas_[id]->uses; }
     void release(std::uint32_t id);
     // Stable while the formula is used: entries are never moved.

@@ -83,12 +83,9 @@ bool Sheet::setFormula(int column, int row, std::string_view text, bool recalcul
         lastError_ = "cell outside the sheet";
         return false;
     }
-    ParseResult parsed = parseFormula(text, column, row, refStyle_, *this);
-    if (!parsed.ok) {
-        lastError_ = parsed.error;
+    if (!parseFormulaInto(text, column, row, refStyle_, *this, parseBuffer_, lastError_))
         return false;
-    }
-    std::uint32_t id = formulas_.intern(std::move(parsed.code));
+    std::uint32_t id = formulas_.intern(parseBuffer_);
     Cell* cell = prepareWrite(column, row);
     cell->formula = id;
     cell->state = CellState::Dirty;

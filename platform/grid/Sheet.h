@@ -143,6 +143,7 @@ private:
     std::vector<CustomEntry> customs_;
     std::vector<Frame> frames_;
     std::vector<std::pair<int, int>> dirtyWork_;
+    std::string parseBuffer_;  // reused by every setFormula
     std::vector<std::unique_ptr<Evaluator>> evaluators_;
     int evaluatorDepth_ = 0;
     RefStyle refStyle_ = RefStyle::Default;
