@@ -25,6 +25,17 @@ TEST_F(StringGrid, NoHeadersNoDialog) {
     EXPECT_EQ(win::findDialog(StringArrayGridDialog::kTemplateId), nullptr);
 }
 
+TEST_F(StringGrid, TheCallersResourcesComeBackOnEveryWayOut) {
+    AfxSetResourceHandle(nullptr);
+    Mdx_Array<Mdx_StringArray> rows;
+    EXPECT_FALSE(startGridDialog({}, {}, rows, true, "", "Table"));
+    EXPECT_EQ(AfxGetResourceHandle(), nullptr);
+    win::user::act([this] { EXPECT_EQ(AfxGetResourceHandle(), module); });
+    win::user::click(IDOK);
+    EXPECT_TRUE(startGridDialog(headers, {}, rows, true, "", "Table"));
+    EXPECT_EQ(AfxGetResourceHandle(), nullptr);
+}
+
 TEST_F(StringGrid, OkReturnsEveryCellOfEveryRow) {
     Mdx_Array<Mdx_StringArray> rows;
     rows.append(Mdx_StringArray{"Bolt", "16", "mm"});
