@@ -12,8 +12,12 @@ bool isToolbar(HWND window) {
     return strcasecmp(name, "ToolbarWindow32") == 0;
 }
 
-LONG width(const RECT& r) { return r.right - r.left; }
-LONG height(const RECT& r) { return r.bottom - r.top; }
+LONG width(const RECT& r) {
+    return r.right - r.left;
+}
+LONG height(const RECT& r) {
+    return r.bottom - r.top;
+}
 
 }  // namespace
 

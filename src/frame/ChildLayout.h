@@ -10,7 +10,7 @@ class ChildLayout {
 public:
     // Flag bits, the same for the horizontal and the vertical direction.
     static constexpr int kKeepSize = 1;
-    static constexpr int kKeepPosition = 2;  // left, or top
+    static constexpr int kKeepPosition = 2;   // left, or top
     static constexpr int kFollowFarEdge = 4;  // right, or bottom
 
     // Forgets every entry; when parent is a window, records its window rectangle and every

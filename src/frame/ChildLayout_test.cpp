@@ -15,8 +15,8 @@ protected:
     }
     HWND child(int id, int left, int top, int right, int bottom, const char* cls = "BUTTON") {
         return CreateWindowEx(0, cls, "", WS_CHILD | WS_VISIBLE, left, top, right - left,
-                              bottom - top, parent, reinterpret_cast<HMENU>(intptr_t(id)),
-                              nullptr, nullptr);
+                              bottom - top, parent, reinterpret_cast<HMENU>(intptr_t(id)), nullptr,
+                              nullptr);
     }
     void resize(int width, int height) { MoveWindow(parent, 0, 0, width, height, TRUE); }
     RECT placed(HWND window) const {

@@ -27,6 +27,8 @@ void adopt(std::unique_ptr<CDialog> editor) {
     openEditor() = std::move(editor);
 }
 
-bool isOpen() { return openEditor() != nullptr; }
+bool isOpen() {
+    return openEditor() != nullptr;
+}
 
 }  // namespace constraint_editor

@@ -21,7 +21,9 @@ KvSSDlgsMgr::DialogFactory& factory() {
 
 KvSSDlgsMgr::KvSSDlgsMgr() : dialogs(0, 8), inUse(0, 8) {}
 
-KvSSDlgsMgr::~KvSSDlgsMgr() { destroyAll(); }
+KvSSDlgsMgr::~KvSSDlgsMgr() {
+    destroyAll();
+}
 
 void KvSSDlgsMgr::setDialogFactory(DialogFactory newFactory) {
     factory() = newFactory ? newFactory : makePlainDialog;

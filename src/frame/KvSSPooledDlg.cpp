@@ -2,6 +2,10 @@
 
 KvSSPooledDlg::KvSSPooledDlg(CWnd* parent) : CAcUiDialog(kTemplateId, parent) {}
 
-bool KvSSPooledDlg::createWindow() { return Create(kTemplateId, m_pParentWnd); }
+bool KvSSPooledDlg::createWindow() {
+    return Create(kTemplateId, m_pParentWnd);
+}
 
-Acad::ErrorStatus KvSSPooledDlg::evaluate() { return Acad::eInvalidInput; }
+Acad::ErrorStatus KvSSPooledDlg::evaluate() {
+    return Acad::eInvalidInput;
+}

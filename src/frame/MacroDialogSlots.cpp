@@ -76,7 +76,8 @@ bool StartDlgMacroModeless(bool keepFocus, MacroData& data, int& slot) {
         slot = slots.length();
         slots.append(nullptr);
     }
-    std::unique_ptr<MacroSlotDialog> dialog = makeMacroSlotDialog(CWnd::FromHandle(adsw_acadMainWnd()));
+    std::unique_ptr<MacroSlotDialog> dialog =
+        makeMacroSlotDialog(CWnd::FromHandle(adsw_acadMainWnd()));
     if (!dialog) {
         removeTrailingEmptySlots();
         return false;
@@ -128,13 +129,17 @@ void DestroyAllMacroDlgs() {
 
 namespace macro_slots {
 
-int slotCount() { return macroDialogSlots().length(); }
+int slotCount() {
+    return macroDialogSlots().length();
+}
 
 MacroSlotDialog* dialogInSlot(int slot) {
     return isOccupied(slot) ? macroDialogSlots()[slot] : nullptr;
 }
 
-int pendingCloseCount() { return static_cast<int>(pendingMacroCloses().size()); }
+int pendingCloseCount() {
+    return static_cast<int>(pendingMacroCloses().size());
+}
 
 void reset() {
     for (const PendingClose& entry : pendingMacroCloses()) KillTimer(nullptr, entry.timerId);

@@ -15,10 +15,14 @@ MacroSlotDialogFactory& factory() {
 
 MacroSlotDialog::MacroSlotDialog(CWnd* parent) : CAcUiDialog(kTemplateId, parent) {}
 
-bool MacroSlotDialog::createWindow() { return Create(kTemplateId, m_pParentWnd); }
+bool MacroSlotDialog::createWindow() {
+    return Create(kTemplateId, m_pParentWnd);
+}
 
 void setMacroSlotDialogFactory(MacroSlotDialogFactory newFactory) {
     factory() = newFactory ? newFactory : makeStandIn;
 }
 
-std::unique_ptr<MacroSlotDialog> makeMacroSlotDialog(CWnd* parent) { return factory()(parent); }
+std::unique_ptr<MacroSlotDialog> makeMacroSlotDialog(CWnd* parent) {
+    return factory()(parent);
+}

@@ -3,10 +3,10 @@
 #include <memory>
 
 #include "core/KvTempResourceOverride.h"
+#include "frame/ConstraintEditorLaunch.h"
 #include "frame/ExtensionModule.h"
 #include "frame/KvSSDlgsMgr.h"
 #include "frame/MacroDialogSlots.h"
-#include "frame/ConstraintEditorLaunch.h"
 #include "host/CommandStack.h"
 #include "host/DynamicLinker.h"
 #include "host/ModuleLoader.h"
@@ -38,8 +38,8 @@ std::unique_ptr<CBitmap> loadSharedBitmap(UINT id) {
 }
 
 void initialiseApplication(void* appId) {
-    auto* linker =
-        dynamic_cast<host::DynamicLinker*>(host::SystemRegistry::at(host::SystemRegistry::kDynamicLinker));
+    auto* linker = dynamic_cast<host::DynamicLinker*>(
+        host::SystemRegistry::at(host::SystemRegistry::kDynamicLinker));
     if (linker) {
         linker->unlockApplication(appId);
         linker->registerMultiDocumentAware(appId);
@@ -81,10 +81,16 @@ BOOL meridoxLibraryEntry(HINSTANCE instance, DWORD reason, LPVOID) {
     return 1;
 }
 
-HINSTANCE meridoxInstance() { return state().instance; }
+HINSTANCE meridoxInstance() {
+    return state().instance;
+}
 
-CBitmap* sharedUncheckedBitmap() { return state().unchecked.get(); }
-CBitmap* sharedCheckedBitmap() { return state().checked.get(); }
+CBitmap* sharedUncheckedBitmap() {
+    return state().unchecked.get();
+}
+CBitmap* sharedCheckedBitmap() {
+    return state().checked.get();
+}
 
 bool defineMeridoxModule(HINSTANCE instance) {
     host::ModuleDefinition definition;

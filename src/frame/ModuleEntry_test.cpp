@@ -19,7 +19,8 @@ protected:
         ASSERT_TRUE(defineMeridoxModule(module));
     }
     void TearDown() override {
-        if (host::ModuleLoader::isLoaded(kMeridoxModuleName)) host::ModuleLoader::unload(kMeridoxModuleName);
+        if (host::ModuleLoader::isLoaded(kMeridoxModuleName))
+            host::ModuleLoader::unload(kMeridoxModuleName);
         host::ModuleLoader::clear();
         FrameTest::TearDown();
     }

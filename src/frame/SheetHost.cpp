@@ -95,14 +95,29 @@ void SheetHost::readIntoArrays() {
 BOOL SheetHost::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (HIWORD(wParam) == BN_CLICKED) {
         switch (LOWORD(wParam)) {
-            case IDC_SAVE_TO_FILE: onSave(); return TRUE;
-            case IDC_LOAD_FROM_FILE: onLoad(); return TRUE;
-            case IDC_AUTO_CALCULATE: onAutoCalculate(); return TRUE;
-            case IDC_RECALCULATE: sheet.recalcAll(); return TRUE;
-            case IDC_STYLE_DEFAULT: onRefStyle(0); return TRUE;
-            case IDC_STYLE_A1: onRefStyle(1); return TRUE;
-            case IDC_STYLE_R1C1: onRefStyle(2); return TRUE;
-            default: break;
+            case IDC_SAVE_TO_FILE:
+                onSave();
+                return TRUE;
+            case IDC_LOAD_FROM_FILE:
+                onLoad();
+                return TRUE;
+            case IDC_AUTO_CALCULATE:
+                onAutoCalculate();
+                return TRUE;
+            case IDC_RECALCULATE:
+                sheet.recalcAll();
+                return TRUE;
+            case IDC_STYLE_DEFAULT:
+                onRefStyle(0);
+                return TRUE;
+            case IDC_STYLE_A1:
+                onRefStyle(1);
+                return TRUE;
+            case IDC_STYLE_R1C1:
+                onRefStyle(2);
+                return TRUE;
+            default:
+                break;
         }
     }
     return CAcUiDialog::OnCommand(wParam, lParam);

@@ -60,18 +60,29 @@ HGLOBAL copyToNewBlock(const Mdx_String& text) {
 void printResult(const SSCALCVALUE& result) {
     if (result.status != SS_VALUE_OK) return;
     switch (result.kind) {
-        case SS_KIND_LONG: acutPrintf("Result is long: %i\n", int(result.value.lValue)); break;
-        case SS_KIND_DOUBLE: acutPrintf("Result is double: %f\n", result.value.dfValue); break;
+        case SS_KIND_LONG:
+            acutPrintf("Result is long: %i\n", int(result.value.lValue));
+            break;
+        case SS_KIND_DOUBLE:
+            acutPrintf("Result is double: %f\n", result.value.dfValue);
+            break;
         case SS_KIND_TEXT:
             acutPrintf("Result is string: %s\n", blockText(result.value.hText).c_str());
             break;
-        case SS_KIND_CELL: acutPrintf("Result is cell\n"); break;
-        case SS_KIND_RANGE: acutPrintf("Result is range\n"); break;
-        default: break;
+        case SS_KIND_CELL:
+            acutPrintf("Result is cell\n");
+            break;
+        case SS_KIND_RANGE:
+            acutPrintf("Result is range\n");
+            break;
+        default:
+            break;
     }
 }
 
-bool isCell(const SSCALCVALUE& value) { return value.kind == SS_KIND_CELL; }
+bool isCell(const SSCALCVALUE& value) {
+    return value.kind == SS_KIND_CELL;
+}
 
 }  // namespace
 
@@ -91,16 +102,20 @@ BOOL SheetHost::lookUpCallback(LPSSCALCVALUE result, LPSSCALCVALUE args, short c
 // nothing.
 Mdx_String SheetHost::argumentText(const SSCALCVALUE& arg) const {
     switch (arg.kind) {
-        case SS_KIND_LONG: return Mdx_String::fromInt(int(arg.value.lValue));
-        case SS_KIND_DOUBLE: return Mdx_String(arg.value.dfValue, 15, false);
-        case SS_KIND_TEXT: return blockText(arg.value.hText);
+        case SS_KIND_LONG:
+            return Mdx_String::fromInt(int(arg.value.lValue));
+        case SS_KIND_DOUBLE:
+            return Mdx_String(arg.value.dfValue, 15, false);
+        case SS_KIND_TEXT:
+            return blockText(arg.value.hText);
         case SS_KIND_CELL: {
             Mdx_String text;
             callerSheet->getCellText(int(arg.value.cell.col), int(arg.value.cell.row), text,
                                      kTextData);
             return text;
         }
-        default: return {};
+        default:
+            return {};
     }
 }
 

@@ -11,15 +11,22 @@ struct ControlText {
     int id;
     int text;
 };
-constexpr ControlText kTexts[] = {
-    {KvCis2Dlg::kFirstOn, 1734},  {KvCis2Dlg::kFirstOff, 1735},     {KvCis2Dlg::kSecond, 665},
-    {KvCis2Dlg::kFourth, 1736},   {KvCis2Dlg::kFifth, 1741},        {KvCis2Dlg::kThirdOff, 1737},
-    {KvCis2Dlg::kThirdOn, 1738},  {KvCis2Dlg::kSectionNames, 1739}, {IDOK, 1},
-    {IDCANCEL, 2}};
+constexpr ControlText kTexts[] = {{KvCis2Dlg::kFirstOn, 1734},
+                                  {KvCis2Dlg::kFirstOff, 1735},
+                                  {KvCis2Dlg::kSecond, 665},
+                                  {KvCis2Dlg::kFourth, 1736},
+                                  {KvCis2Dlg::kFifth, 1741},
+                                  {KvCis2Dlg::kThirdOff, 1737},
+                                  {KvCis2Dlg::kThirdOn, 1738},
+                                  {KvCis2Dlg::kSectionNames, 1739},
+                                  {IDOK, 1},
+                                  {IDCANCEL, 2}};
 constexpr int kDependents[] = {KvCis2Dlg::kSecond, KvCis2Dlg::kFourth, KvCis2Dlg::kThirdOff,
                                KvCis2Dlg::kFifth, KvCis2Dlg::kThirdOn};
 
-UINT state(bool on) { return on ? BST_CHECKED : BST_UNCHECKED; }
+UINT state(bool on) {
+    return on ? BST_CHECKED : BST_UNCHECKED;
+}
 
 }  // namespace
 
@@ -28,7 +35,8 @@ KvCis2Dlg::KvCis2Dlg(CWnd* parent) : CAcUiDialog(kTemplateId, parent) {}
 void KvCis2Dlg::labelControls() {
     SetWindowText(dialString(1731).c_str());
     SetDlgItemText(kInformation, appStrs({dialString(1732), dialString(1733), "\n"}).c_str());
-    for (const ControlText& entry : kTexts) SetDlgItemText(entry.id, dialString(entry.text).c_str());
+    for (const ControlText& entry : kTexts)
+        SetDlgItemText(entry.id, dialString(entry.text).c_str());
 }
 
 void KvCis2Dlg::enableDependents() {

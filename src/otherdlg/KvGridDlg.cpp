@@ -13,9 +13,10 @@ struct ControlText {
     int text;
 };
 // Labels and group boxes of both directions share their texts.
-constexpr ControlText kTexts[] = {{1372, 1464}, {1375, 1465}, {1366, 1466}, {1373, 1466},
-                                  {1368, 1467}, {1376, 1467}, {1370, 1468}, {1378, 1468},
-                                  {KvGridDlg::kOption, 1469}, {IDOK, 1}, {IDCANCEL, 2}};
+constexpr ControlText kTexts[] = {{1372, 1464}, {1375, 1465}, {1366, 1466},
+                                  {1373, 1466}, {1368, 1467}, {1376, 1467},
+                                  {1370, 1468}, {1378, 1468}, {KvGridDlg::kOption, 1469},
+                                  {IDOK, 1},    {IDCANCEL, 2}};
 
 }  // namespace
 
@@ -23,7 +24,8 @@ KvGridDlg::KvGridDlg(CWnd* parent) : CAcUiDialog(kTemplateId, parent) {}
 
 void KvGridDlg::labelControls() {
     SetWindowText(dialString(1463).c_str());
-    for (const ControlText& entry : kTexts) SetDlgItemText(entry.id, dialString(entry.text).c_str());
+    for (const ControlText& entry : kTexts)
+        SetDlgItemText(entry.id, dialString(entry.text).c_str());
 }
 
 BOOL KvGridDlg::OnInitDialog() {

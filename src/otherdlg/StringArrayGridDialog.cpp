@@ -14,7 +14,7 @@ struct GridOption {
     int index;
     BOOL on;
 };
-constexpr GridOption kGridOptions[] = {{12, FALSE}, {25, TRUE}, {kOptionAutoCalc, FALSE},
+constexpr GridOption kGridOptions[] = {{12, FALSE}, {25, TRUE},  {kOptionAutoCalc, FALSE},
                                        {21, TRUE},  {26, FALSE}, {13, TRUE},
                                        {32, TRUE},  {18, TRUE},  {0, TRUE},
                                        {11, TRUE},  {10, FALSE}, {22, TRUE}};

@@ -120,7 +120,8 @@ TEST_F(StringGrid, NotEditableStillTakesTextButKeepsItsRows) {
     rows.append(Mdx_StringArray{"a", "1", "m"});
     win::user::act([] {
         StringArrayGridDialog* dialog = open();
-        EXPECT_FALSE(IsWindowEnabled(dialog->GetDlgItem(StringArrayGridDialog::kAddButton)->m_hWnd));
+        EXPECT_FALSE(
+            IsWindowEnabled(dialog->GetDlgItem(StringArrayGridDialog::kAddButton)->m_hWnd));
         EXPECT_FALSE(
             IsWindowEnabled(dialog->GetDlgItem(StringArrayGridDialog::kRemoveButton)->m_hWnd));
         dialog->grid.setCellData(3, 1, "mm");
@@ -145,7 +146,8 @@ TEST_F(StringGrid, RowHeadersAndButtonTextsAreShown) {
         char label[32] = {};
         dialog->GetDlgItem(StringArrayGridDialog::kAddButton)->GetWindowText(label, sizeof label);
         EXPECT_STREQ(label, "Add");
-        dialog->GetDlgItem(StringArrayGridDialog::kRemoveButton)->GetWindowText(label, sizeof label);
+        dialog->GetDlgItem(StringArrayGridDialog::kRemoveButton)
+            ->GetWindowText(label, sizeof label);
         EXPECT_STREQ(label, "Remove");
     });
     EXPECT_FALSE(startGridDialog(headers, Mdx_StringArray{"first"}, rows, true, "", "Parts"));

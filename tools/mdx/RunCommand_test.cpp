@@ -56,10 +56,11 @@ private:
 TEST(MdxRun, ReadsASheetFileIntoHeadersAndRows) {
     const MdxResult run = mdx("run " + scenario("read-sheet-file.json"));
     EXPECT_EQ(run.exitCode, 0) << run.output;
-    EXPECT_NE(run.output.find("ReadSSFile returned {\"firstCell\":\"IPE300\",\"headers\":[\"Section\","
-                              "\"Height\",\"Width\"],\"rows\":[[\"IPE300\",\"300\",\"150\"],"
-                              "[\"HEA300\",\"290\",\"300\"]]}"),
-              std::string::npos)
+    EXPECT_NE(
+        run.output.find("ReadSSFile returned {\"firstCell\":\"IPE300\",\"headers\":[\"Section\","
+                        "\"Height\",\"Width\"],\"rows\":[[\"IPE300\",\"300\",\"150\"],"
+                        "[\"HEA300\",\"290\",\"300\"]]}"),
+        std::string::npos)
         << run.output;
     EXPECT_NE(run.output.find("module unloaded"), std::string::npos);
 }

@@ -22,7 +22,9 @@ json callEvaluateSS(const json&) {
     return json::object();
 }
 
-void checkReadSSFile(const json& args) { requiredText(args, "path"); }
+void checkReadSSFile(const json& args) {
+    requiredText(args, "path");
+}
 json callReadSSFile(const json& args) {
     Mdx_String firstCell;
     Mdx_StringArray headers;
@@ -47,7 +49,9 @@ json callGridDialog(const json& args) {
     return {{"result", result}, {"rows", toJson(rows)}};
 }
 
-void checkMacroModeless(const json& args) { boolField(args, "keepFocus", false); }
+void checkMacroModeless(const json& args) {
+    boolField(args, "keepFocus", false);
+}
 json callMacroModeless(const json& args) {
     MacroData data;
     int slot = -1;
@@ -55,7 +59,9 @@ json callMacroModeless(const json& args) {
     return {{"result", result}, {"slot", slot}};
 }
 
-void checkSlot(const json& args) { requiredInt(args, "slot"); }
+void checkSlot(const json& args) {
+    requiredInt(args, "slot");
+}
 json callGetMacroData(const json& args) {
     MacroData data;
     const bool result = GetDlgMacroData(requiredInt(args, "slot"), data);
@@ -84,16 +90,21 @@ KvGridDlgData gridRecord(const json& args) {
     data.option = boolField(args, "option", data.option);
     return data;
 }
-void checkGrid(const json& args) { gridRecord(args); }
+void checkGrid(const json& args) {
+    gridRecord(args);
+}
 json callGrid(const json& args) {
     KvGridDlgData data = gridRecord(args);
     const bool result = StartDlgGrid(data);
     return {{"result", result},
             {"record",
-             {{"firstCount", data.firstCount}, {"firstSpacing", toJson(data.firstSpacing)},
-              {"firstName", toJson(data.firstName)}, {"secondCount", data.secondCount},
+             {{"firstCount", data.firstCount},
+              {"firstSpacing", toJson(data.firstSpacing)},
+              {"firstName", toJson(data.firstName)},
+              {"secondCount", data.secondCount},
               {"secondSpacing", toJson(data.secondSpacing)},
-              {"secondName", toJson(data.secondName)}, {"option", data.option}}}};
+              {"secondName", toJson(data.secondName)},
+              {"option", data.option}}}};
 }
 
 KvCellType cellKind(int kind) {
@@ -125,13 +136,17 @@ json standardsJson(const KvDlgStandardsData& data) {
                          {"kind", static_cast<int>(data.varCells[i].cellType)}});
     return {{"fileName", toJson(data.fileName)}, {"mode", data.mode}, {"varCells", cells}};
 }
-void checkStandards(const json& args) { standardsRecord(args); }
+void checkStandards(const json& args) {
+    standardsRecord(args);
+}
 json callStandards(const json& args) {
     KvDlgStandardsData data = standardsRecord(args);
     const bool result = StartDlgStandardsSS(data);
     return {{"result", result}, {"record", standardsJson(data)}};
 }
-json callStandardsTest(const json&) { return {{"result", StartDlgStandardsSStest()}}; }
+json callStandardsTest(const json&) {
+    return {{"result", StartDlgStandardsSStest()}};
+}
 
 const LaunchPoint kLaunchPoints[] = {
     {"EvaluateSS", noArgs, callEvaluateSS},
@@ -157,7 +172,8 @@ const LaunchPoint* findLaunchPoint(std::string_view name) {
 
 std::string launchPointNames() {
     std::string names;
-    for (const LaunchPoint& point : kLaunchPoints) names += (names.empty() ? "" : ", ") + std::string(point.name);
+    for (const LaunchPoint& point : kLaunchPoints)
+        names += (names.empty() ? "" : ", ") + std::string(point.name);
     return names;
 }
 

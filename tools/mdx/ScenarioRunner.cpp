@@ -46,8 +46,8 @@ void checkCall(const json& step) {
     const std::string name = step["launch"].get<std::string>();
     const scenario::LaunchPoint* point = scenario::findLaunchPoint(name);
     if (!point)
-        throw ScenarioError("unknown launch point \"" + name + "\" (known: " +
-                            scenario::launchPointNames() + ")");
+        throw ScenarioError("unknown launch point \"" + name +
+                            "\" (known: " + scenario::launchPointNames() + ")");
     const json args = step.value("args", json::object());
     if (!args.is_object()) throw ScenarioError("\"args\" must be an object");
     point->check(args);
@@ -90,8 +90,10 @@ public:
         if (kind == "load") load();
         if (kind == "unload") unload();
         if (kind == "message") message(scenario::requiredInt(step, "message"));
-        if (kind == "clock") win::advanceClock(static_cast<DWORD>(scenario::requiredInt(step, "ms")));
-        if (kind == "busy") setBusy(scenario::requiredInt(step, "slot"), scenario::boolField(step, "busy", true));
+        if (kind == "clock")
+            win::advanceClock(static_cast<DWORD>(scenario::requiredInt(step, "ms")));
+        if (kind == "busy")
+            setBusy(scenario::requiredInt(step, "slot"), scenario::boolField(step, "busy", true));
         if (kind == "call") call(step);
         reportUser();
     }
@@ -106,8 +108,8 @@ private:
         out << (done ? "  module unloaded\n" : "  the module did not unload\n");
     }
     void message(int number) {
-        out << "  entry point answered " << host::ModuleLoader::sendMessage(kMeridoxModuleName, number)
-            << "\n";
+        out << "  entry point answered "
+            << host::ModuleLoader::sendMessage(kMeridoxModuleName, number) << "\n";
     }
     // What the core library does while it updates a drawing: it marks the macro data busy.
     void setBusy(int slot, bool busy) {
@@ -120,8 +122,10 @@ private:
         out << "  macro data of slot " << slot << (busy ? " is busy\n" : " is free\n");
     }
     void call(const json& step) {
-        const scenario::LaunchPoint* point = scenario::findLaunchPoint(step["launch"].get<std::string>());
-        for (const json& action : step.value("user", json::array())) scenario::queueUserAction(action);
+        const scenario::LaunchPoint* point =
+            scenario::findLaunchPoint(step["launch"].get<std::string>());
+        for (const json& action : step.value("user", json::array()))
+            scenario::queueUserAction(action);
         const json result = point->call(step.value("args", json::object()));
         std::cout.flush();
         out << "  " << point->name << " returned " << result.dump() << "\n";
@@ -166,7 +170,8 @@ void checkDrives(const json& scenario) {
     for (auto it = drives.begin(); it != drives.end(); ++it) {
         if (it.key().size() != 1 || !std::isalpha(static_cast<unsigned char>(it.key()[0])))
             throw ScenarioError("\"" + it.key() + "\" is no drive letter");
-        if (!it.value().is_string()) throw ScenarioError("the folder of drive " + it.key() + " must be a text");
+        if (!it.value().is_string())
+            throw ScenarioError("the folder of drive " + it.key() + " must be a text");
     }
 }
 
@@ -178,7 +183,8 @@ void mapDrives(const json& scenario) {
 
 int refuse(std::ostream& out, std::size_t index, const json& step, const std::string& why) {
     out << "scenario refused: step " << index + 1;
-    if (step.is_object() && step.contains("step") && step["step"].is_string()) out << " (" << describe(step) << ")";
+    if (step.is_object() && step.contains("step") && step["step"].is_string())
+        out << " (" << describe(step) << ")";
     out << ": " << why << "\n";
     return 2;
 }
@@ -197,8 +203,10 @@ int runScenarioFile(const std::string& path, const std::string& profile, std::os
         return 1;
     }
     if (!scenario.is_object() || scenario.value("format", "") != "mdx-scenario" ||
-        scenario.value("version", 0) != 1 || !scenario.contains("steps") || !scenario["steps"].is_array()) {
-        out << "scenario refused: expected {\"format\": \"mdx-scenario\", \"version\": 1, \"steps\": [...]}\n";
+        scenario.value("version", 0) != 1 || !scenario.contains("steps") ||
+        !scenario["steps"].is_array()) {
+        out << "scenario refused: expected {\"format\": \"mdx-scenario\", \"version\": 1, "
+               "\"steps\": [...]}\n";
         return 2;
     }
     scenario::setScenarioFolder(fs::absolute(path).parent_path().string());
@@ -231,7 +239,8 @@ int runScenarioFile(const std::string& path, const std::string& profile, std::os
         out.flush();
         session.run(steps[i]);
     }
-    if (host::ModuleLoader::isLoaded(kMeridoxModuleName)) host::ModuleLoader::unload(kMeridoxModuleName);
+    if (host::ModuleLoader::isLoaded(kMeridoxModuleName))
+        host::ModuleLoader::unload(kMeridoxModuleName);
     if (profile.empty()) {
         std::error_code ignored;
         fs::remove_all(profileFolder, ignored);

@@ -15,7 +15,7 @@ namespace {
 
 const std::map<std::string, int>& keyNames() {
     static const std::map<std::string, int> names = {
-        {"Enter", VK_RETURN}, {"Escape", VK_ESCAPE}, {"Tab", VK_TAB}, {"F3", VK_F3},
+        {"Enter", VK_RETURN}, {"Escape", VK_ESCAPE}, {"Tab", VK_TAB},  {"F3", VK_F3},
         {"F5", VK_F3 + 2},    {"F8", VK_F3 + 5},     {"Delete", 0x2E}, {"Backspace", 0x08}};
     return names;
 }
@@ -98,14 +98,17 @@ void checkFields(const std::string& kind, const json& action) {
 
 }  // namespace
 
-void checkUserAction(const json& action) { checkFields(kindOf(action), action); }
+void checkUserAction(const json& action) {
+    checkFields(kindOf(action), action);
+}
 
 void queueUserAction(const json& action) {
     const std::string kind = kindOf(action);
     const win::DialogRef dialog = dialogOf(action);
     const int control = intField(action, "control", 0);
     if (kind == "type") win::user::typeText(control, textField(action, "text").str(), dialog);
-    if (kind == "selectText") win::user::selectText(control, textField(action, "item").str(), dialog);
+    if (kind == "selectText")
+        win::user::selectText(control, textField(action, "item").str(), dialog);
     if (kind == "click") win::user::click(control, dialog);
     if (kind == "select") win::user::select(control, requiredInt(action, "index"), dialog);
     if (kind == "check") win::user::check(control, requiredInt(action, "state"), dialog);

@@ -24,7 +24,9 @@ Mdx_String textOf(const json& value, const std::string& where) {
 
 }  // namespace
 
-void setScenarioFolder(const std::string& folder) { scenarioFolder() = folder; }
+void setScenarioFolder(const std::string& folder) {
+    scenarioFolder() = folder;
+}
 
 std::string expandText(const std::string& text) {
     std::string out = text;
@@ -39,7 +41,8 @@ std::string expandText(const std::string& text) {
 int intField(const json& object, const char* key, int fallback) {
     const json* value = field(object, key);
     if (!value) return fallback;
-    if (!value->is_number_integer()) throw ScenarioError(std::string("\"") + key + "\" must be an integer");
+    if (!value->is_number_integer())
+        throw ScenarioError(std::string("\"") + key + "\" must be an integer");
     return value->get<int>();
 }
 
@@ -51,7 +54,8 @@ int requiredInt(const json& object, const char* key) {
 bool boolField(const json& object, const char* key, bool fallback) {
     const json* value = field(object, key);
     if (!value) return fallback;
-    if (!value->is_boolean()) throw ScenarioError(std::string("\"") + key + "\" must be true or false");
+    if (!value->is_boolean())
+        throw ScenarioError(std::string("\"") + key + "\" must be true or false");
     return value->get<bool>();
 }
 
@@ -69,8 +73,10 @@ Mdx_StringArray textArray(const json& object, const char* key) {
     Mdx_StringArray texts;
     const json* value = field(object, key);
     if (!value) return texts;
-    if (!value->is_array()) throw ScenarioError(std::string("\"") + key + "\" must be a list of texts");
-    for (const json& item : *value) texts.append(textOf(item, std::string("an item of \"") + key + "\""));
+    if (!value->is_array())
+        throw ScenarioError(std::string("\"") + key + "\" must be a list of texts");
+    for (const json& item : *value)
+        texts.append(textOf(item, std::string("an item of \"") + key + "\""));
     return texts;
 }
 
@@ -78,7 +84,8 @@ Mdx_Array<Mdx_StringArray> textRows(const json& object, const char* key) {
     Mdx_Array<Mdx_StringArray> rows;
     const json* value = field(object, key);
     if (!value) return rows;
-    if (!value->is_array()) throw ScenarioError(std::string("\"") + key + "\" must be a list of rows");
+    if (!value->is_array())
+        throw ScenarioError(std::string("\"") + key + "\" must be a list of rows");
     for (const json& row : *value) {
         json wrapper = {{"row", row}};
         rows.append(textArray(wrapper, "row"));
@@ -86,7 +93,9 @@ Mdx_Array<Mdx_StringArray> textRows(const json& object, const char* key) {
     return rows;
 }
 
-json toJson(const Mdx_String& text) { return text.toUtf8(); }
+json toJson(const Mdx_String& text) {
+    return text.toUtf8();
+}
 
 json toJson(const Mdx_StringArray& texts) {
     json list = json::array();
