@@ -4,6 +4,7 @@
 #include "ScenarioValues.h"
 #include "core/macro/MacroData.h"
 #include "frame/ConstraintEditorLaunch.h"
+#include "frame/MacroDialogLaunch.h"
 #include "frame/MacroDialogSlots.h"
 #include "frame/SheetFileLaunch.h"
 #include "frame/StandardsLaunch.h"
@@ -69,6 +70,11 @@ json callGetMacroData(const json& args) {
 }
 json callEndMacroModeless(const json& args) {
     return {{"result", EndDlgMacroModeless(requiredInt(args, "slot"))}};
+}
+json callMacroModal(const json&) {
+    MacroData data;
+    StartDlgMacro(data);
+    return {{"tabs", data.tabCount()}};
 }
 json callDestroyAll(const json&) {
     DestroyAllMacroDlgs();
@@ -153,6 +159,7 @@ const LaunchPoint kLaunchPoints[] = {
     {"ReadSSFile", checkReadSSFile, callReadSSFile},
     {"startGridDialog", checkGridDialog, callGridDialog},
     {"StartDlgGrid", checkGrid, callGrid},
+    {"StartDlgMacro", noArgs, callMacroModal},
     {"StartDlgMacroModeless", checkMacroModeless, callMacroModeless},
     {"GetDlgMacroData", checkSlot, callGetMacroData},
     {"EndDlgMacroModeless", checkSlot, callEndMacroModeless},
