@@ -7,52 +7,12 @@
 
 #include "core/FileHelpers.h"
 #include "core/NumberText.h"
+#include "core/FieldEscape.h"
 #include "core/StringHelpers.h"
 
 namespace {
 
 const char* const kHeader = "MDX-PROPERTIES 1";
-
-Mdx_String escape(const Mdx_String& text) {
-    Mdx_String out;
-    for (char c : text.view()) {
-        switch (c) {
-            case '\\':
-                out.append("\\\\");
-                break;
-            case '\t':
-                out.append("\\t");
-                break;
-            case '\r':
-                out.append("\\r");
-                break;
-            case '\n':
-                out.append("\\n");
-                break;
-            default:
-                out.append(c);
-        }
-    }
-    return out;
-}
-
-bool unescape(const Mdx_String& text, Mdx_String& out) {
-    out.setEmpty();
-    const std::string_view s = text.view();
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        if (s[i] != '\\') {
-            out.append(s[i]);
-            continue;
-        }
-        if (++i == s.size()) return false;
-        const char* const from = "\\trn";
-        const char* const to = "\\\t\r\n";
-        const char* hit = std::strchr(from, s[i]);
-        if (!hit || *hit == '\0') return false;
-        out.append(to[hit - from]);
-    }
-    return true;
-}
 
 std::string exactDouble(double value) {
     char buffer[64];
@@ -192,7 +152,7 @@ Mdx_PropertiesList::Kind Mdx_PropertiesList::kindAt(int index) const {
 Mdx_String Mdx_PropertiesList::toText() const {
     std::string out = std::string(kHeader) + "\r\n";
     for (const Entry& e : m_entries) {
-        out += escape(e.key).str();
+        out += escapeField(e.key).str();
         switch (e.kind) {
             case Kind::Int:
                 out += "\ti\t" + std::to_string(e.intValue);
@@ -201,7 +161,7 @@ Mdx_String Mdx_PropertiesList::toText() const {
                 out += "\td\t" + exactDouble(e.doubleValue);
                 break;
             case Kind::Text:
-                out += "\ts\t" + escape(e.text).str();
+                out += "\ts\t" + escapeField(e.text).str();
                 break;
         }
         out += "\r\n";
@@ -217,14 +177,14 @@ bool Mdx_PropertiesList::fromText(const Mdx_String& text) {
     for (int i = 1; i < lines.length(); ++i) {
         const Mdx_StringArray parts = strToArr(lines[i], "\t");
         Mdx_String key, value;
-        if (parts.length() != 3 || !unescape(parts[0], key) || key.isEmpty()) continue;
+        if (parts.length() != 3 || !unescapeField(parts[0], key) || key.isEmpty()) continue;
         int intValue = 0;
         double doubleValue = 0.0;
         if (parts[1] == Mdx_String("i") && readExactInt(parts[2], intValue))
             read.setInt(key, intValue);
         else if (parts[1] == Mdx_String("d") && readExactDouble(parts[2], doubleValue))
             read.setDouble(key, doubleValue);
-        else if (parts[1] == Mdx_String("s") && unescape(parts[2], value))
+        else if (parts[1] == Mdx_String("s") && unescapeField(parts[2], value))
             read.setString(key, value);
     }
     *this = std::move(read);
