@@ -6,6 +6,7 @@
 #include "frame/ConstraintEditorLaunch.h"
 #include "frame/ExtensionModule.h"
 #include "frame/KvSSDlgsMgr.h"
+#include "frame/KvStandardsDlg.h"
 #include "frame/MacroDialogSlots.h"
 #include "host/CommandStack.h"
 #include "host/DynamicLinker.h"
@@ -71,6 +72,7 @@ BOOL meridoxLibraryEntry(HINSTANCE instance, DWORD reason, LPVOID) {
         KvTempResourceOverride::SaveDefaultResource(instance);
         if (!module.extension.initialise(instance)) return 0;
         module.extension.linkIntoResourceSearch();
+        installStandardsEngine();
     } else if (reason == host::kProcessDetach) {
         // The module's life ends here: the pooled dialogs go while their windows still exist.
         gSSDlgsMgr.destroyAll();

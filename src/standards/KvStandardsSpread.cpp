@@ -1,0 +1,440 @@
+#include "standards/KvStandardsSpread.h"
+
+#include "core/FileHelpers.h"
+#include "core/Mdx_Settings.h"
+#include "core/PathHelpers.h"
+#include "core/StringHelpers.h"
+#include "core/macro/StringChecks.h"
+#include "grid/TextRules.h"
+#include "standards/KvDlgStandardsData.h"
+#include "standards/KvSheetSections.h"
+#include "standards/KvStandardsFunctions.h"
+#include "standards/KvStandardsTimers.h"
+#include "win/MessageBox.h"
+
+namespace {
+
+// The grid options a calculation sheet needs: 13 and 12 on, redraw and automatic
+// calculation off, so every equation is calculated exactly when its formula is set.
+constexpr int kOptionCalcSheetA = 13;
+constexpr int kOptionCalcSheetB = 12;
+
+constexpr const char* kStandardsFolder = "Connection Standards\\";
+constexpr const char* kCallChild = "CallChild";
+
+KvStandardsSpread::ChildEvaluator gChildEvaluator = nullptr;
+int gChildNesting = 0;
+
+bool isWordChar(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+bool isWholeWord(const Mdx_String& text, int start, int length) {
+    if (start > 0 && isWordChar(text.at(start - 1))) return false;
+    const int after = start + length;
+    return after >= text.length() || !isWordChar(text.at(after));
+}
+
+void removeEnclosingQuotes(Mdx_String& text) {
+    if (text.startsWith("\"", true)) text.remove(0, 1);
+    if (text.endsWith("\"", true)) text.remove(text.length() - 1, 1);
+}
+
+// Ends a stage's timer on every way out of the stage.
+class StageTimer {
+public:
+    explicit StageTimer(Mdx_Timer& timer) : timer_(timer) { timer_.start(); }
+    ~StageTimer() { timer_.end(); }
+    StageTimer(const StageTimer&) = delete;
+    StageTimer& operator=(const StageTimer&) = delete;
+
+private:
+    Mdx_Timer& timer_;
+};
+
+// Counts one level of child nesting for as long as the child runs.
+class NestingLevel {
+public:
+    NestingLevel() { ++gChildNesting; }
+    ~NestingLevel() { --gChildNesting; }
+    NestingLevel(const NestingLevel&) = delete;
+    NestingLevel& operator=(const NestingLevel&) = delete;
+};
+
+}  // namespace
+
+void KvStandardsSpread::setChildEvaluator(ChildEvaluator evaluator) {
+    gChildEvaluator = evaluator;
+}
+
+KvStandardsSpread::ChildEvaluator KvStandardsSpread::childEvaluator() {
+    return gChildEvaluator;
+}
+
+Acad::ErrorStatus KvStandardsSpread::evaluate(KvDlgStandardsData& data) {
+    if (loadStandardsFile(data.fileName) != Acad::eOk) return Acad::eInvalidInput;
+    if (data.mode == KvDlgStandardsData::kMainEvaluation) return runMain(data);
+    if (data.mode == KvDlgStandardsData::kChildEvaluation) return runChild(data);
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus KvStandardsSpread::runMain(KvDlgStandardsData& data) {
+    if (prepareMainInput(data) != Acad::eOk) return Acad::eInvalidInput;
+    if (finishMainOutput(data) != Acad::eOk) return Acad::eInvalidInput;
+    data.varCells = varCells_;
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus KvStandardsSpread::runChild(KvDlgStandardsData& data) {
+    if (prepareChildInput(data) != Acad::eOk) return Acad::eInvalidInput;
+    if (finishChildOutput(data.varCells) != Acad::eOk) return Acad::eInvalidInput;
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus KvStandardsSpread::loadStandardsFile(const Mdx_String& name) {
+    StageTimer timer(gLoadFile);
+    Mdx_String path = name;
+    if (name.isEmpty() || !fileExists(name))
+        path = gSettings.libDir() + kStandardsFolder + name + ".kvs";
+    SetBool(kOptionCalcSheetA, TRUE);
+    SetBool(kOptionCalcSheetB, TRUE);
+    SetBool(kOptionRedraw, FALSE);
+    SetBool(kOptionAutoCalc, FALSE);
+    if (loadFromFile(path.c_str()) == 0) return Acad::eInvalidInput;
+    filePath_ = path;
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus KvStandardsSpread::initVarCells() {
+    return varCells_.initFromSheet(*this);
+}
+
+Acad::ErrorStatus KvStandardsSpread::prepareMainInput(KvDlgStandardsData& data) {
+    if (!data.dbMacro || !data.transaction) return Acad::eInvalidInput;
+    {
+        StageTimer timer(gInitSSForInput);
+        genVarNames = data.genVarNames;
+        genVarValues = data.genVarValues;
+        if (initVarCells() != Acad::eOk) return Acad::eInvalidInput;
+    }
+    {
+        StageTimer timer(gSSSGetFromMacro);
+        if (varCells_.getFromMacro(data) != Acad::eOk) return Acad::eInvalidInput;
+    }
+    {
+        StageTimer timer(gSetMacroValuelsToSS);
+        if (varCells_.setValuesToSS(*this) != Acad::eOk) return Acad::eInvalidInput;
+    }
+    StageTimer timer(gSSSreplaceGenVars);
+    return replaceGeneralVariables();
+}
+
+Acad::ErrorStatus KvStandardsSpread::finishMainOutput(KvDlgStandardsData& data) {
+    {
+        StageTimer timer(gCalcMain);
+        if (calcMain() != Acad::eOk) return Acad::eInvalidInput;
+        if (varCells_.getValuesFromSS(*this) != Acad::eOk) return Acad::eInvalidInput;
+    }
+    StageTimer timer(gSetToMacro);
+    return varCells_.setToMacro(data);
+}
+
+Acad::ErrorStatus KvStandardsSpread::prepareChildInput(KvDlgStandardsData& data) {
+    StageTimer timer(gGetFromVars);
+    genVarNames = data.genVarNames;
+    genVarValues = data.genVarValues;
+    initVarCells();
+    const KvVarCells& passed = data.varCells;
+    int locals = 0;
+    for (int k = 0; k < varCells_.length(); ++k) {
+        KvVarCell& own = varCells_[k];
+        if (own.isLocal()) {
+            ++locals;
+            if (own.setNewValue(*this, Mdx_String()) != Acad::eOk) return Acad::eInvalidInput;
+            continue;
+        }
+        const int position = k - locals;
+        if (position >= passed.length()) return Acad::eInvalidInput;
+        // An output here would write into a value the caller only reads.
+        if (own.isOutput() && passed[position].isInput()) return Acad::eInvalidInput;
+        if (own.setNewValue(*this, passed[position].value) != Acad::eOk) return Acad::eInvalidInput;
+    }
+    return replaceGeneralVariables();
+}
+
+Acad::ErrorStatus KvStandardsSpread::finishChildOutput(KvVarCells& passed) {
+    {
+        StageTimer timer(gCalcChild);
+        if (calcMain() != Acad::eOk) return Acad::eInvalidInput;
+    }
+    StageTimer timer(gSetToVars);
+    int locals = 0;
+    for (int k = 0; k < varCells_.length(); ++k) {
+        const KvVarCell& own = varCells_[k];
+        if (own.isLocal()) {
+            ++locals;
+            continue;
+        }
+        if (!own.isOutput()) continue;
+        const int position = k - locals;
+        if (position >= passed.length()) return Acad::eInvalidInput;
+        passed[position].value = own.value;
+    }
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus KvStandardsSpread::replaceGeneralVariables() {
+    if (genVarNames.length() == 0) return Acad::eOk;
+    const int rows = getMaxRows();
+    const int cols = getMaxCols();
+    for (int col = 1; col <= cols; ++col) {
+        for (int row = 1; row <= rows; ++row) {
+            Mdx_String text;
+            if (!getCellText(col, row, text, kTextValue) || text.isEmpty()) continue;
+            if (replaceWords(text, genVarNames, genVarValues, true)) setCellData(col, row, text);
+        }
+    }
+    return Acad::eOk;
+}
+
+bool KvStandardsSpread::replaceWords(Mdx_String& text, const Mdx_StringArray& names,
+                                     const Mdx_StringArray& replacements, bool quote) {
+    bool replaced = false;
+    const int count =
+        names.length() < replacements.length() ? names.length() : replacements.length();
+    for (int i = 0; i < count; ++i) {
+        const Mdx_String& name = names[i];
+        // An empty name is found everywhere and would never end.
+        if (name.isEmpty()) continue;
+        Mdx_String with = replacements[i];
+        if (quote && !isNumber(with)) with = "\"" + with + "\"";
+        int position = 0;
+        for (long hits = 0; hits < kMaxWordHits; ++hits) {
+            const int start = text.findFirstFrom(name, position, false);
+            if (start < 0) break;
+            if (!isWholeWord(text, start, name.length())) {
+                position = start + name.length();
+                continue;
+            }
+            text.replaceAt(start, name.length(), with);
+            position = start + with.length();
+            replaced = true;
+        }
+    }
+    return replaced;
+}
+
+Mdx_String KvStandardsSpread::cellAddress(const KvVarCell& cell) const {
+    Mdx_FunctionTimer timer(gCalcCellGetVarCoordName);
+    Mdx_String address(grid::columnLetters(cell.col));
+    address.append(cell.row);
+    return address;
+}
+
+Acad::ErrorStatus KvStandardsSpread::replaceVarNames(Mdx_String& expression) {
+    Mdx_StringArray names;
+    {
+        StageTimer timer(gCalcCellGetVarNames);
+        for (int i = 0; i < varCells_.length(); ++i) names.append(varCells_[i].name);
+    }
+    Mdx_StringArray found;
+    Mdx_StringArray addresses;
+    {
+        StageTimer timer(gCalcCellGetVarCoords);
+        for (int i = 0; i < names.length(); ++i) {
+            int index = -1;
+            if (varCells_.findVarCell(names[i], index) != Acad::eOk) continue;
+            found.append(names[i]);
+            addresses.append(cellAddress(varCells_[index]));
+        }
+    }
+    StageTimer timer(gCalcCellReplaceVariables);
+    replaceWords(expression, found, addresses, false);
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus KvStandardsSpread::calcMain() {
+    {
+        StageTimer timer(gRegisterFuntions);
+        registerStandardsFunctions(*this);
+    }
+    {
+        StageTimer timer(gFindDuplicates);
+        removeDuplicates();
+    }
+    StageTimer timer(gCalcCells);
+    const int first = KvSheetSections::findSectionStart(*this, KvSheetSections::kCalc);
+    if (first < 0) return Acad::eInvalidInput;
+    const int rows = getMaxRows();
+    const int cols = getMaxCols();
+    for (int row = first; row <= rows; ++row)
+        for (int col = 1; col <= cols; ++col) calcCell(col, row);
+    return Acad::eOk;
+}
+
+void KvStandardsSpread::removeDuplicates() {
+    Mdx_StringArray names;
+    for (int i = 0; i < varCells_.length(); ++i) names.append(varCells_[i].name);
+    Mdx_StringArray duplicates;
+    if (!hasDuplicates(names, duplicates, false)) return;
+    Mdx_String message = "There were duplicate variable names found in the standards file " +
+                         filePath_ +
+                         ".\nThe duplicates will be ignored. Please correct this file.\n" +
+                         "Duplicate variable names:\n\n" + arrToStr(duplicates, "\n");
+    MessageBox(message.c_str(), "Variable names must be unique", MB_ICONEXCLAMATION);
+    AcArray<int> positions;
+    getDuplicates(names, positions, false);
+    for (int i = positions.length() - 1; i >= 0; --i) varCells_.removeAt(positions[i]);
+}
+
+Acad::ErrorStatus KvStandardsSpread::calcCell(const int& col, const int& row) {
+    Mdx_String text;
+    if (!getCellText(col, row, text, kTextValue) || text.isEmpty()) return Acad::eInvalidInput;
+    Mdx_String name;
+    Mdx_String expression;
+    bool plain = false;
+    {
+        StageTimer timer(gCalcCellSplitSymbol);
+        plain = splitStringAtSymbol(text, "=", name, expression, true);
+        if (!plain) {
+            name.setEmpty();
+            expression = text;
+        }
+        name.trim();
+        expression.trim();
+    }
+    int index = -1;
+    {
+        StageTimer timer(gCalcCellFindVarCell);
+        if (plain && varCells_.findVarCell(name, index) != Acad::eOk) plain = false;
+    }
+    bool isChildCall = false;
+    {
+        StageTimer timer(gCalcCellFindFunctions);
+        isChildCall = hasASubstr(expression, stringArr({kCallChild}), false);
+    }
+    if (isChildCall) {
+        if (callChild(expression, kCallChild) == Acad::eOk) return Acad::eOk;
+        reportFailedEquation(name, expression, row);
+        return Acad::eInvalidInput;
+    }
+    if (!plain) {
+        reportFailedEquation(name, expression, row);
+        return Acad::eInvalidInput;
+    }
+    if (calcEquation(col, row, varCells_[index], expression) == Acad::eOk) return Acad::eOk;
+    reportFailedEquation(name, expression, row);
+    return Acad::eInvalidInput;
+}
+
+Acad::ErrorStatus KvStandardsSpread::calcEquation(int col, int row, KvVarCell& cell,
+                                                  Mdx_String& expression) {
+    {
+        StageTimer timer(gCalcCellCalcFunctionsPrepare);
+        if (cell.valueType == KvValueType::String)
+            setEditCell(col, row);
+        else
+            setNumberCell(col, row, 7, false);
+        replaceVarNames(expression);
+    }
+    if (!SetFormula(col, row, expression.c_str(), 1)) return Acad::eInvalidInput;
+    Mdx_FunctionTimer timer(gCalcCellCalcFunctions);
+    Mdx_String result;
+    if (!getCellText(col, row, result, kTextValue)) return Acad::eInvalidInput;
+    return cell.setNewValue(*this, result);
+}
+
+Acad::ErrorStatus KvStandardsSpread::callChild(const Mdx_String& text,
+                                               const Mdx_String& functionName) {
+    StageTimer timer(gCalcCellCalcNativeFunctions);
+    return runChildCall(text, functionName);
+}
+
+Acad::ErrorStatus KvStandardsSpread::runChildCall(const Mdx_String& text,
+                                                  const Mdx_String& functionName) {
+    const int call = text.find(functionName, false);
+    if (call < 0) return Acad::eInvalidInput;
+    const int open = text.findFirstFrom("(", call + functionName.length(), true);
+    if (open < 0) return Acad::eInvalidInput;
+    const int close = text.findFirstFrom(")", open + 1, true);
+    if (close < 0) return Acad::eInvalidInput;
+    Mdx_StringArray items;
+    splitStringAtSymbol(text.mid(open + 1, close - open - 1), ",", items, true);
+    if (items.length() < 2) return Acad::eInvalidInput;
+    Mdx_String file = items[0];
+    file.trim();
+    removeEnclosingQuotes(file);
+    const Mdx_String childPath = resolveChildFile(file);
+    if (!fileExists(childPath)) return Acad::eInvalidInput;
+    KvDlgStandardsData request;
+    items.removeAt(0);
+    if (collectPassed(items, request.varCells) != Acad::eOk) return Acad::eInvalidInput;
+    if (childPath.equal(filePath_, false)) return Acad::eInvalidInput;
+    if (!gChildEvaluator || gChildNesting >= kMaxChildNesting) return Acad::eInvalidInput;
+    request.mode = KvDlgStandardsData::kChildEvaluation;
+    request.fileName = childPath;
+    request.genVarNames = genVarNames;
+    request.genVarValues = genVarValues;
+    {
+        NestingLevel level;
+        if (!gChildEvaluator(request)) return Acad::eInvalidInput;
+    }
+    return takeChildResults(request.varCells);
+}
+
+Acad::ErrorStatus KvStandardsSpread::collectPassed(const Mdx_StringArray& items,
+                                                   KvVarCells& passed) const {
+    for (int i = 0; i < items.length(); ++i) {
+        Mdx_String name = items[i];
+        name.trim();
+        int index = -1;
+        if (varCells_.findVarCell(name, index) != Acad::eOk) return Acad::eInvalidInput;
+        KvVarCell copy = varCells_[index];
+        copy.col = 0;
+        copy.row = 0;
+        passed.append(copy);
+    }
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus KvStandardsSpread::takeChildResults(const KvVarCells& returned) {
+    for (int i = 0; i < returned.length(); ++i) {
+        if (!returned[i].isOutput()) continue;
+        int index = -1;
+        if (varCells_.findVarCell(returned[i].name, index) != Acad::eOk) continue;
+        KvVarCell& own = varCells_[index];
+        if (own.isInput()) return Acad::eInvalidInput;
+        if (own.isLocal()) continue;
+        if (own.setValueFromOther(*this, returned[i]) != Acad::eOk) return Acad::eInvalidInput;
+    }
+    return Acad::eOk;
+}
+
+Mdx_String KvStandardsSpread::resolveChildFile(const Mdx_String& name) const {
+    if (fileExists(name)) return name;
+    Mdx_String relative = name;
+    ensureNoStartBSlash(relative);
+    const Mdx_String beside = getPath(filePath_) + relative;
+    if (!getPath(filePath_).isEmpty() && fileExists(beside)) return beside;
+    const Mdx_String library = gSettings.libDir();
+    for (const char* folder : {"Connection Standards\\", "Connection Standards\\Childs\\",
+                               "Connection Standards\\Data\\", "Connection Standards\\Parents\\"}) {
+        const Mdx_String candidate = library + folder + relative;
+        if (fileExists(candidate)) return candidate;
+    }
+    return name;
+}
+
+void KvStandardsSpread::reportFailedEquation(const Mdx_String& name, const Mdx_String& expression,
+                                             int row) {
+    if (!gSettings.current().standardsMessages()) return;
+    Mdx_String message = "The following equation failed:\n";
+    if (!name.isEmpty()) message += name + " = ";
+    message += expression + "\n" + "Spreadsheet : " + filePath_ + " (line: ";
+    message.append(row);
+    message += Mdx_String(")\n") + "Here's a tip for finding the cause :\n" +
+               "If this equation contains variable names, then the translator does not know "
+               "the value of the variable. Make sure the variable exists either in input, "
+               "output, local declarations or among the gen_ variables.";
+    MessageBox(message.c_str(), nullptr, MB_ICONEXCLAMATION);
+}

@@ -1,0 +1,363 @@
+#include "standards/KvStandardsSpread.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "core/Mdx_Settings.h"
+#include "core/macro/MacroData.h"
+#include "core/macro/testing/EndPlateDrawing.h"
+#include "host/AcTransaction.h"
+#include "spread/SheetTestSupport.h"
+#include "standards/KvDlgStandardsData.h"
+#include "standards/KvStandardsTimers.h"
+#include "standards/testing/LibraryFolder.h"
+#include "win/ScriptedUser.h"
+
+namespace {
+
+using spread_testing::HostDialog;
+
+// Words of one column, top to bottom, from row 1; "" leaves a row empty.
+using Column = std::vector<std::string>;
+
+std::string quoted(const std::string& text) {
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"' || c == '\\') out += '\\';
+        out += c;
+    }
+    return out + "\"";
+}
+
+// A sheet file holding the texts of the columns from column 1.
+std::string sheetFile(const std::vector<Column>& columns) {
+    std::string file = "MDX-SHEET 1\nsize 4 40\n";
+    for (size_t col = 0; col < columns.size(); ++col)
+        for (size_t row = 0; row < columns[col].size(); ++row)
+            if (!columns[col][row].empty())
+                file += "cell " + std::to_string(col + 1) + " " + std::to_string(row + 1) + " s " +
+                        quoted(columns[col][row]) + "\n";
+    return file + "end\n";
+}
+
+// Each child runs in a fresh hidden window of its own, the way the pool lends one.
+bool evaluateInOwnWindow(KvDlgStandardsData& request) {
+    HostDialog host;
+    if (!host.Create(spread_testing::kHostTemplate, nullptr)) return false;
+    KvStandardsSpread sheet;
+    if (!sheet.attachToDlgItem(&host, spread_testing::kPlaceholder, false)) return false;
+    return sheet.evaluate(request) == Acad::eOk;
+}
+
+KvVarCell passedVar(const char* name, const char* value, KvCellType kind) {
+    KvVarCell cell;
+    cell.name = name;
+    cell.value = value;
+    cell.cellType = kind;
+    return cell;
+}
+
+class StandardsSpreadTest : public spread_testing::SheetTest {
+protected:
+    void SetUp() override {
+        SheetTest::SetUp();
+        library = std::make_unique<standards::testing::LibraryFolder>();
+        gSettings.current().setStandardsMessages(true);
+        KvStandardsSpread::setChildEvaluator(evaluateInOwnWindow);
+        spread = std::make_unique<KvStandardsSpread>();
+        ASSERT_TRUE(spread->attachToDlgItem(host.get(), spread_testing::kPlaceholder, false));
+    }
+    void TearDown() override {
+        spread.reset();
+        KvStandardsSpread::setChildEvaluator(nullptr);
+        gSettings.current().setStandardsMessages(true);
+        library.reset();
+        SheetTest::TearDown();
+    }
+
+    void putStandard(const std::string& relative, const std::vector<Column>& columns) {
+        library->put(relative, sheetFile(columns));
+    }
+    // A child request over the standard "name" with the passed variables.
+    KvDlgStandardsData childRequest(const char* name, std::initializer_list<KvVarCell> vars) {
+        KvDlgStandardsData data;
+        data.mode = KvDlgStandardsData::kChildEvaluation;
+        data.fileName = name;
+        for (const KvVarCell& var : vars) data.varCells.append(var);
+        return data;
+    }
+    std::string valueOf(const KvDlgStandardsData& data, int index) const {
+        return data.varCells[index].value.str();
+    }
+    double numberOf(const KvDlgStandardsData& data, int index) const {
+        return data.varCells[index].value.toDouble();
+    }
+    const std::vector<win::MessageBoxRecord>& boxes() const { return win::user::messageBoxes(); }
+
+    std::unique_ptr<standards::testing::LibraryFolder> library;
+    std::unique_ptr<KvStandardsSpread> spread;
+};
+
+// ---- replacing words ----------------------------------------------------------------------
+
+TEST(ReplaceWords, ReplacesWholeWordsOnlySoSimilarNamesStaySeparate) {
+    Mdx_String text = "AB+A*A_1+a";
+    EXPECT_TRUE(KvStandardsSpread::replaceWords(text, {"A", "AB"}, {"C3", "C4"}, false));
+    EXPECT_EQ(text.str(), "C4+C3*A_1+C3");
+}
+
+TEST(ReplaceWords, QuotesTextValuesButNotNumbers) {
+    Mdx_String text = "gen_grade & gen_gap";
+    EXPECT_TRUE(
+        KvStandardsSpread::replaceWords(text, {"gen_grade", "gen_gap"}, {"S355", "2.5"}, true));
+    EXPECT_EQ(text.str(), "\"S355\" & 2.5");
+}
+
+TEST(ReplaceWords, BytesAboveAsciiEndAWordAndEmptyNamesAreIgnored) {
+    Mdx_String text = "\xE9x\xE9+xy";
+    EXPECT_TRUE(KvStandardsSpread::replaceWords(text, {"", "x"}, {"Z", "B2"}, false));
+    EXPECT_EQ(text.str(),
+              "\xE9"
+              "B2\xE9+xy");
+    Mdx_String untouched = "xy";
+    EXPECT_FALSE(KvStandardsSpread::replaceWords(untouched, {"x"}, {"B2"}, false));
+}
+
+TEST(ReplaceWords, ALaterNameIsReplacedInsideAnEarlierReplacement) {
+    Mdx_String text = "p";
+    KvStandardsSpread::replaceWords(text, {"p", "B2"}, {"B2", "C9"}, false);
+    EXPECT_EQ(text.str(), "C9");
+}
+
+// ---- loading and one evaluation ------------------------------------------------------------
+
+TEST_F(StandardsSpreadTest, LoadsByNameFromTheLibraryAndFailsForAMissingFile) {
+    putStandard("plate.kvs", {{"Input", "Double a", "Output", "Local", "Calc"}});
+    EXPECT_EQ(spread->loadStandardsFile("plate"), Acad::eOk);
+    EXPECT_EQ(spread->filePath().str(), "L:\\Connection Standards\\plate.kvs");
+    EXPECT_EQ(spread->loadStandardsFile("nothing"), Acad::eInvalidInput);
+    EXPECT_EQ(spread->filePath().str(), "L:\\Connection Standards\\plate.kvs");
+}
+
+TEST_F(StandardsSpreadTest, SectionsInAnyOrderCalculateTopToBottom) {
+    putStandard("order.kvs", {{"Output", "Double b", "Double c", "Input", "Double a", "Local",
+                               "Double tmp", "Calc", "c = b * 10", "tmp = a * 2", "b = tmp + 1"}});
+    KvDlgStandardsData data = childRequest(
+        "order", {passedVar("a", "4", KvCellType::Input), passedVar("b", "7", KvCellType::Output),
+                  passedVar("c", "", KvCellType::Output)});
+    ASSERT_EQ(spread->evaluate(data), Acad::eOk);
+    EXPECT_DOUBLE_EQ(numberOf(data, 2), 70.0) << "c sees b before b is calculated";
+    EXPECT_DOUBLE_EQ(numberOf(data, 1), 9.0);
+    EXPECT_TRUE(boxes().empty());
+    EXPECT_FALSE(gCalcCells.isRunning());
+    EXPECT_FALSE(gLoadFile.isRunning());
+}
+
+TEST_F(StandardsSpreadTest, FailingCellsAreReportedWithTheirRowAndTheOthersGoOn) {
+    putStandard("faults.kvs", {{"Input", "Double a", "Output", "Double b", "Calc", "x = a + 1",
+                                "a comment without equals", "b = a + 1"}});
+    KvDlgStandardsData data = childRequest(
+        "faults", {passedVar("a", "1", KvCellType::Input), passedVar("b", "", KvCellType::Output)});
+    ASSERT_EQ(spread->evaluate(data), Acad::eOk);
+    EXPECT_DOUBLE_EQ(numberOf(data, 1), 2.0);
+    ASSERT_EQ(boxes().size(), 2u);
+    EXPECT_NE(boxes()[0].text.find("The following equation failed:\nx = a + 1\n"),
+              std::string::npos);
+    EXPECT_NE(boxes()[0].text.find("faults.kvs (line: 6)\n"), std::string::npos);
+    EXPECT_NE(boxes()[1].text.find("failed:\na comment without equals\n"), std::string::npos);
+    EXPECT_NE(boxes()[1].text.find("(line: 7)"), std::string::npos);
+}
+
+TEST_F(StandardsSpreadTest, TheDocumentSwitchSilencesFailedEquations) {
+    gSettings.current().setStandardsMessages(false);
+    putStandard("quiet.kvs", {{"Input", "Output", "Double b", "Calc", "zz = 1", "b = 5"}});
+    KvDlgStandardsData data = childRequest("quiet", {passedVar("b", "", KvCellType::Output)});
+    ASSERT_EQ(spread->evaluate(data), Acad::eOk);
+    EXPECT_DOUBLE_EQ(numberOf(data, 0), 5.0);
+    EXPECT_TRUE(boxes().empty());
+}
+
+TEST_F(StandardsSpreadTest, DuplicatesAreAlwaysReportedAndTheLaterOneDropped) {
+    gSettings.current().setStandardsMessages(false);
+    putStandard("dup.kvs", {{"Input", "Double a", "Output", "Double b", "Local", "Double a", "Calc",
+                             "b = a * 3"}});
+    KvDlgStandardsData data = childRequest(
+        "dup", {passedVar("a", "2", KvCellType::Input), passedVar("b", "", KvCellType::Output)});
+    ASSERT_EQ(spread->evaluate(data), Acad::eOk);
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].caption, "Variable names must be unique");
+    EXPECT_NE(boxes()[0].text.find("Duplicate variable names:\n\na"), std::string::npos);
+    EXPECT_EQ(spread->varCells().length(), 2);
+    EXPECT_DOUBLE_EQ(numberOf(data, 1), 6.0) << "the input a is used, not the local";
+}
+
+TEST_F(StandardsSpreadTest, GeneralVariablesAreInsertedQuotedUnlessNumbers) {
+    putStandard("gen.kvs", {{"Input", "Output", "Double gap", "String grade", "Calc",
+                             "gap = gen_gap * 2", "grade = gen_grade & \"-N\""}});
+    KvDlgStandardsData data = childRequest("gen", {passedVar("gap", "", KvCellType::Output),
+                                                   passedVar("grade", "", KvCellType::Output)});
+    data.genVarNames = {"gen_gap", "gen_grade"};
+    data.genVarValues = {"1.5", "S355"};
+    ASSERT_EQ(spread->evaluate(data), Acad::eOk);
+    EXPECT_DOUBLE_EQ(numberOf(data, 0), 3.0);
+    EXPECT_EQ(valueOf(data, 1), "S355-N");
+}
+
+TEST_F(StandardsSpreadTest, ChildStagesRejectMismatchedPassedVariables) {
+    putStandard("two.kvs",
+                {{"Input", "Double a", "Double b", "Output", "Double c", "Calc", "c = a + b"}});
+    KvDlgStandardsData tooFew = childRequest(
+        "two", {passedVar("a", "1", KvCellType::Input), passedVar("b", "2", KvCellType::Input)});
+    EXPECT_EQ(spread->evaluate(tooFew), Acad::eInvalidInput);
+    KvDlgStandardsData intoInput = childRequest(
+        "two", {passedVar("a", "1", KvCellType::Input), passedVar("b", "2", KvCellType::Input),
+                passedVar("c", "3", KvCellType::Input)});
+    EXPECT_EQ(spread->evaluate(intoInput), Acad::eInvalidInput)
+        << "an output may not write into the caller's input";
+    EXPECT_FALSE(gGetFromVars.isRunning());
+}
+
+TEST_F(StandardsSpreadTest, AMissingCalcSectionFails) {
+    putStandard("nocalc.kvs", {{"Input", "Output", "Double b"}});
+    KvDlgStandardsData data = childRequest("nocalc", {passedVar("b", "", KvCellType::Output)});
+    EXPECT_EQ(spread->evaluate(data), Acad::eInvalidInput);
+    EXPECT_FALSE(gCalcChild.isRunning());
+}
+
+// ---- child calls ---------------------------------------------------------------------------
+
+class ChildCallTest : public StandardsSpreadTest {
+protected:
+    void putParent(const std::string& callText) {
+        putStandard("parent.kvs", {{"Input", "Double a", "Output", "Double b", "Local", "Double t",
+                                    "Calc", "t = a + 1", callText, "b = b + 0"}});
+    }
+    KvDlgStandardsData runParent() {
+        KvDlgStandardsData data = childRequest("parent", {passedVar("a", "1", KvCellType::Input),
+                                                          passedVar("b", "", KvCellType::Output)});
+        EXPECT_EQ(spread->evaluate(data), Acad::eOk);
+        return data;
+    }
+    // Doubles x into y.
+    std::vector<Column> doubler(const char* factor) {
+        return {
+            {"Input", "Double x", "Output", "Double y", "Calc", std::string("y = x * ") + factor}};
+    }
+};
+
+TEST_F(ChildCallTest, ResultsReachOnlyTheCallersOutputs) {
+    putStandard("Childs/twice.kvs", doubler("2"));
+    putParent("CallChild(\"twice.kvs\", t, b)");
+    KvDlgStandardsData data = runParent();
+    EXPECT_DOUBLE_EQ(numberOf(data, 1), 4.0);
+    EXPECT_TRUE(boxes().empty()) << boxes()[0].text;
+
+    putStandard("Childs/twice.kvs", doubler("2"));
+    putParent("CallChild(\"twice.kvs\", b, t)");  // the child's output lands on a local
+    KvDlgStandardsData local = runParent();
+    EXPECT_DOUBLE_EQ(numberOf(local, 1), 0.0);
+}
+
+TEST_F(ChildCallTest, TheCallersFolderIsSearchedBeforeTheLibraryFolders) {
+    putStandard("Childs/twice.kvs", doubler("100"));
+    putStandard("twice.kvs", doubler("2"));
+    putParent("CallChild(twice.kvs, t, b)");
+    EXPECT_DOUBLE_EQ(numberOf(runParent(), 1), 4.0);
+    ASSERT_EQ(spread->loadStandardsFile("parent"), Acad::eOk);
+    EXPECT_EQ(spread->resolveChildFile("\\twice.kvs").str(), "L:\\Connection Standards\\twice.kvs");
+    EXPECT_EQ(spread->resolveChildFile("nope.kvs").str(), "nope.kvs");
+}
+
+TEST_F(ChildCallTest, SelfCallsAndCallCyclesFailTheCallingCell) {
+    putParent("CallChild(parent.kvs, t, b)");
+    runParent();
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_NE(boxes()[0].text.find("CallChild(parent.kvs, t, b)"), std::string::npos);
+    EXPECT_NE(boxes()[0].text.find("(line: 9)"), std::string::npos);
+
+    // ping calls pong calls ping ...: stopped by the nesting limit, nothing hangs.
+    putStandard("ping.kvs",
+                {{"Input", "Double x", "Output", "Double y", "Calc", "CallChild(pong.kvs, x, y)"}});
+    putStandard("pong.kvs",
+                {{"Input", "Double x", "Output", "Double y", "Calc", "CallChild(ping.kvs, x, y)"}});
+    gSettings.current().setStandardsMessages(false);
+    KvDlgStandardsData data = childRequest(
+        "ping", {passedVar("x", "1", KvCellType::Input), passedVar("y", "", KvCellType::Output)});
+    EXPECT_EQ(spread->evaluate(data), Acad::eOk);
+    EXPECT_FALSE(gCalcCellCalcNativeFunctions.isRunning());
+}
+
+TEST_F(ChildCallTest, MalformedCallsAndUnknownNamesFail) {
+    putStandard("Childs/twice.kvs", doubler("2"));
+    for (const char* call : {"CallChild(twice.kvs)", "CallChild twice.kvs, t, b",
+                             "CallChild(twice.kvs, t, nobody)", "CallChild(absent.kvs, t, b)"}) {
+        putParent(call);
+        KvDlgStandardsData data = runParent();
+        EXPECT_DOUBLE_EQ(numberOf(data, 1), 0.0) << call;
+    }
+    EXPECT_EQ(boxes().size(), 4u);
+}
+
+// ---- main evaluations for the sample end-plate macro ---------------------------------------
+
+class MainEvaluationTest : public StandardsSpreadTest {
+protected:
+    void SetUp() override {
+        StandardsSpreadTest::SetUp();
+        drawing = endplate::build(db);
+        transaction = std::make_unique<AcTransaction>(db);
+        ASSERT_EQ(transaction->getObject(dbMacro, drawing.macro, host::OpenMode::ForWrite),
+                  Acad::eOk);
+        ASSERT_EQ(macroData.addMacro(drawing.macro, *transaction), Acad::eOk);
+        ASSERT_EQ(data.initialize(dbMacro, "plate", "Module.Plate", &macroData), Acad::eOk);
+        data.transaction = transaction.get();
+    }
+    // Width as the macro has it now.
+    double macroWidth() {
+        KvDlgStandardsData probe = data;
+        probe.fileName = "probe";
+        putStandard("probe.kvs", {{"Input", "Double Width", "Output", "Calc"}});
+        KvStandardsSpread reader;
+        HostDialog window;
+        EXPECT_TRUE(window.Create(spread_testing::kHostTemplate, nullptr));
+        EXPECT_TRUE(reader.attachToDlgItem(&window, spread_testing::kPlaceholder, false));
+        EXPECT_EQ(reader.evaluate(probe), Acad::eOk);
+        return probe.varCells[0].value.toDouble();
+    }
+
+    AcDbDatabase db;
+    endplate::Drawing drawing;
+    std::unique_ptr<AcTransaction> transaction;
+    Mdx_DbMacro* dbMacro = nullptr;
+    MacroData macroData;
+    KvDlgStandardsData data;
+};
+
+TEST_F(MainEvaluationTest, InputsComeFromTheMacroAndOutputsGoBack) {
+    putStandard("plate.kvs", {{"Input", "Double Thickness", "Output", "Double Width", "Calc",
+                               "Width = Thickness * 10 + 5"}});
+    ASSERT_EQ(spread->evaluate(data), Acad::eOk);
+    ASSERT_EQ(data.varCells.length(), 2);
+    EXPECT_DOUBLE_EQ(data.varCells[1].value.toDouble(), 205.0);
+    EXPECT_DOUBLE_EQ(macroWidth(), 205.0);
+    EXPECT_FALSE(gSetToMacro.isRunning());
+    EXPECT_FALSE(gSSSGetFromMacro.isRunning());
+}
+
+TEST_F(MainEvaluationTest, NothingIsWrittenWhenTheEvaluationFailsEarly) {
+    const double before = macroWidth();
+    putStandard("plate.kvs", {{"Input", "Double Thickness", "Output", "Double Width",
+                               "Width = Thickness * 10 + 5"}});
+    EXPECT_EQ(spread->evaluate(data), Acad::eInvalidInput) << "no Calc section";
+    data.transaction = nullptr;
+    putStandard("plate.kvs", {{"Input", "Double Thickness", "Output", "Double Width", "Calc",
+                               "Width = Thickness * 10 + 5"}});
+    EXPECT_EQ(spread->evaluate(data), Acad::eInvalidInput) << "no transaction";
+    data.transaction = transaction.get();
+    EXPECT_DOUBLE_EQ(macroWidth(), before);
+}
+
+}  // namespace

@@ -1,0 +1,25 @@
+#include "standards/KvStandardsTimers.h"
+
+Mdx_Timer gLoadFile("gLoadFile");
+Mdx_Timer gInitSSForInput("gInitSSForInput");
+Mdx_Timer gSSSGetFromMacro("gSSSGetFromMacro");
+Mdx_Timer gSetMacroValuelsToSS("gSetMacroValuelsToSS");
+Mdx_Timer gSSSreplaceGenVars("gSSSreplaceGenVars");
+Mdx_Timer gCalcMain("gCalcMain");
+Mdx_Timer gSetToMacro("gSetToMacro");
+Mdx_Timer gGetFromVars("gGetFromVars");
+Mdx_Timer gCalcChild("gCalcChild");
+Mdx_Timer gSetToVars("gSetToVars");
+Mdx_Timer gRegisterFuntions("gRegisterFuntions");
+Mdx_Timer gFindDuplicates("gFindDuplicates");
+Mdx_Timer gCalcCells("gCalcCells");
+Mdx_Timer gCalcCellSplitSymbol("gCalcCellSplitSymbol");
+Mdx_Timer gCalcCellFindVarCell("gCalcCellFindVarCell");
+Mdx_Timer gCalcCellFindFunctions("gCalcCellFindFunctions");
+Mdx_Timer gCalcCellCalcNativeFunctions("gCalcCellCalcNativeFunctions");
+Mdx_Timer gCalcCellCalcFunctionsPrepare("gCalcCellCalcFunctionsPrepare");
+Mdx_Timer gCalcCellGetVarNames("gCalcCellGetVarNames");
+Mdx_Timer gCalcCellGetVarCoords("gCalcCellGetVarCoords");
+Mdx_Timer gCalcCellGetVarCoordName("gCalcCellGetVarCoordName");
+Mdx_Timer gCalcCellReplaceVariables("gCalcCellReplaceVariables");
+Mdx_Timer gCalcCellCalcFunctions("gCalcCellCalcFunctions");
