@@ -360,4 +360,63 @@ TEST_F(MainEvaluationTest, NothingIsWrittenWhenTheEvaluationFailsEarly) {
     EXPECT_DOUBLE_EQ(macroWidth(), before);
 }
 
+TEST_F(MainEvaluationTest, EveryStageTimerRunsAndEndsWithAChildCall) {
+    putStandard("Childs/gap.kvs",
+                {{"Input", "Double t", "Output", "Double g", "Calc", "g = t / 2"}});
+    putStandard("plate.kvs",
+                {{"Input", "Double Thickness", "Output", "Double Width", "Local", "Double half",
+                  "Calc", "CallChild(gap.kvs, Thickness, Width)", "Width = Width + 1"}});
+    Mdx_Timer::resetAll();
+    ASSERT_EQ(spread->evaluate(data), Acad::eOk);
+    EXPECT_DOUBLE_EQ(data.varCells[1].value.toDouble(), 11.0);
+    const Mdx_Timer* stages[] = {&gLoadFile,
+                                 &gInitSSForInput,
+                                 &gSSSGetFromMacro,
+                                 &gInitMapping,
+                                 &gInitFromMacro,
+                                 &gSetMacroValuelsToSS,
+                                 &gSSSreplaceGenVars,
+                                 &gCalcMain,
+                                 &gSetToMacro,
+                                 &gGetFromVars,
+                                 &gCalcChild,
+                                 &gSetToVars,
+                                 &gRegisterFuntions,
+                                 &gFindDuplicates,
+                                 &gCalcCells,
+                                 &gCalcCellSplitSymbol,
+                                 &gCalcCellFindVarCell,
+                                 &gCalcCellFindFunctions,
+                                 &gCalcCellCalcNativeFunctions,
+                                 &gCalcCellCalcFunctionsPrepare,
+                                 &gCalcCellGetVarNames,
+                                 &gCalcCellGetVarCoords,
+                                 &gCalcCellGetVarCoordName,
+                                 &gCalcCellReplaceVariables,
+                                 &gCalcCellCalcFunctions};
+    for (const Mdx_Timer* timer : stages) {
+        EXPECT_GT(timer->count(), 0) << timer->name();
+        EXPECT_FALSE(timer->isRunning()) << timer->name();
+    }
+    EXPECT_EQ(gLoadFile.count(), 2) << "the parent and its child";
+}
+
+TEST_F(MainEvaluationTest, TheSampleEndPlateStandardSizesThePlateOfTheSampleMacro) {
+    gSettings.setLibraryFolder(std::string(MDX_SOURCE_DIR) + "/examples");
+    data.fileName = "EndPlate";
+    data.genVarNames = {"gen_Grade"};
+    data.genVarValues = {"S355"};
+    ASSERT_EQ(spread->evaluate(data), Acad::eOk);
+    EXPECT_TRUE(boxes().empty()) << boxes()[0].text;
+    int index = -1;
+    ASSERT_EQ(data.varCells.findVarCell("Thickness", index), Acad::eOk);
+    EXPECT_DOUBLE_EQ(data.varCells[index].value.toDouble(), 20.0) << "18 rounded up to stock";
+    ASSERT_EQ(data.varCells.findVarCell("Width", index), Acad::eOk);
+    EXPECT_DOUBLE_EQ(data.varCells[index].value.toDouble(), 180.0) << "gauge 100 + 2 x edge 40";
+    ASSERT_EQ(data.varCells.findVarCell("Grade", index), Acad::eOk);
+    EXPECT_EQ(data.varCells[index].value.str(), "S355");
+    gSettings.setLibraryFolder(library->standards().parent_path().string());
+    EXPECT_DOUBLE_EQ(macroWidth(), 180.0);
+}
+
 }  // namespace
