@@ -2,6 +2,8 @@
 // Each command lives in its own file; this file only puts them together.
 #include <CLI/CLI.hpp>
 
+#include "EvaluateCommand.h"
+#include "LibraryCommand.h"
 #include "RunCommand.h"
 #include "SheetCommand.h"
 #include "VersionCommand.h"
@@ -13,6 +15,8 @@ int main(int argc, char** argv) {
     addVersionCommand(app);
     addDemoCommand(app);
     addSheetCommands(app);
+    addEvaluateCommand(app, exitCode);
+    addLibraryCommands(app, exitCode);
     addRunCommand(app, exitCode);
     CLI11_PARSE(app, argc, argv);
     return exitCode;
