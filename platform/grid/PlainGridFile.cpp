@@ -2,6 +2,7 @@
 // a line end in double quotes, quotes doubled). Each field is written into its cell as data
 // text, so numbers become numbers.
 #include <algorithm>
+#include <string>
 
 #include "grid/SheetFile.h"
 #include "grid/SpreadModel.h"
@@ -10,13 +11,14 @@ namespace grid {
 
 namespace {
 
-// Splits the text into rows of fields; false when a quoted field never ends.
+// Splits the text into rows of fields; false when a quoted field never ends, with
+// openLine the line (from 1) where its quote opened.
 bool splitGrid(std::string_view bytes, char separator,
-               std::vector<std::vector<std::string>>& rows) {
+               std::vector<std::vector<std::string>>& rows, size_t& openLine) {
     std::vector<std::string> row;
     std::string field;
     bool quoted = false, fieldStarted = false;
-    size_t i = 0;
+    size_t i = 0, line = 1;
     auto endRow = [&] {
         row.push_back(std::move(field));
         field.clear();
@@ -26,6 +28,7 @@ bool splitGrid(std::string_view bytes, char separator,
     };
     while (i < bytes.size()) {
         char c = bytes[i++];
+        if (c == '\n') ++line;
         if (quoted) {
             if (c == '"') {
                 if (i < bytes.size() && bytes[i] == '"') {
@@ -42,6 +45,7 @@ bool splitGrid(std::string_view bytes, char separator,
         if (c == '"' && separator == ',' && !fieldStarted && field.empty()) {
             quoted = true;
             fieldStarted = true;
+            openLine = line;
         } else if (c == separator) {
             row.push_back(std::move(field));
             field.clear();
@@ -64,13 +68,25 @@ bool splitGrid(std::string_view bytes, char separator,
 
 }  // namespace
 
-bool readPlainGrid(std::string_view bytes, char separator, SpreadModel& into) {
-    std::vector<std::vector<std::string>> rows;
-    if (!splitGrid(bytes, separator, rows)) return false;
-    size_t width = 0;
-    for (const auto& r : rows) width = std::max(width, r.size());
-    if (rows.size() > static_cast<size_t>(kMaxRows) || width > static_cast<size_t>(kMaxColumns))
+bool readPlainGrid(std::string_view bytes, char separator, SpreadModel& into, std::string* error) {
+    auto fail = [error](std::string why) {
+        if (error) *error = std::move(why);
         return false;
+    };
+    std::vector<std::vector<std::string>> rows;
+    size_t openLine = 0;
+    if (!splitGrid(bytes, separator, rows, openLine))
+        return fail("line " + std::to_string(openLine) + ": a quoted field never closes");
+    if (rows.size() > static_cast<size_t>(kMaxRows))
+        return fail("line " + std::to_string(kMaxRows + 1) + ": more rows than the grid holds (" +
+                    std::to_string(kMaxRows) + ")");
+    size_t width = 0;
+    for (size_t r = 0; r < rows.size(); ++r) {
+        width = std::max(width, rows[r].size());
+        if (width > static_cast<size_t>(kMaxColumns))
+            return fail("line " + std::to_string(r + 1) + ": more fields than the grid has columns (" +
+                        std::to_string(kMaxColumns) + ")");
+    }
     into.setMaxColumns(static_cast<int>(width));
     into.setMaxRows(static_cast<int>(rows.size()));
     for (size_t r = 0; r < rows.size(); ++r)

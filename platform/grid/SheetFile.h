@@ -14,7 +14,9 @@ std::string writeSheetFile(SpreadModel& model);
 bool readSheetFile(std::string_view bytes, SpreadModel& into, std::string* error = nullptr);
 
 // One line per row from row 1, fields from column 1; the sheet takes the size of the text.
-bool readPlainGrid(std::string_view bytes, char separator, SpreadModel& into);
+// On failure error (when given) says why, with the line where the trouble starts.
+bool readPlainGrid(std::string_view bytes, char separator, SpreadModel& into,
+                   std::string* error = nullptr);
 std::string writePlainGrid(SpreadModel& model, char separator);
 
 // Files by module path ("C:\\Lib\\a.sss"). Loading reads ".tsv" and ".csv" as plain grids and
