@@ -1,6 +1,7 @@
 #include "frame/ConstraintEditorLaunch.h"
 
 #include "core/KvTempResourceOverride.h"
+#include "host/CommandLine.h"
 #include "win/CDialog.h"
 
 namespace {
@@ -16,8 +17,9 @@ void EndDlgEditConstraints() {
     KvTempResourceOverride resources;
     std::unique_ptr<CDialog>& editor = openEditor();
     if (!editor) return;
-    if (IsWindow(editor->GetSafeHwnd())) editor->DestroyWindow();
+    if (!editor->DestroyWindow()) acutPrintf("Erase window failed\n");
     editor.reset();
+    acedPostCommandPrompt();
 }
 
 namespace constraint_editor {

@@ -1,0 +1,4 @@
+// Dialog numbers of the cutting-stock lists.
+#pragma once
+
+#define IDD_OPTIMIZECSP2 8122

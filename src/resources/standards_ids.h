@@ -1,0 +1,4 @@
+// Dialog numbers of the standards dialogs.
+#pragma once
+
+#define IDD_GENVARS 256
