@@ -35,6 +35,30 @@ bool isWholeWord(const Mdx_String& text, int start, int length) {
     return after >= text.length() || !isWordChar(text.at(after));
 }
 
+// Tells whether a position of a formula text lies inside a double-quoted text, scanning
+// forward only. A quote opens a text and the next one closes it; a quote written twice
+// inside a text closes and reopens it with nothing in between, so it needs no rule of its
+// own.
+class QuotedTexts {
+public:
+    explicit QuotedTexts(const Mdx_String& text) : text_(text) {}
+    bool contains(int position) {
+        for (; scanned_ < position; ++scanned_)
+            if (text_.at(scanned_) == '"') inside_ = !inside_;
+        return inside_;
+    }
+    // The text up to end was just rewritten outside any quoted text; scanning goes on there.
+    void resumeOutsideAt(int end) {
+        scanned_ = end;
+        inside_ = false;
+    }
+
+private:
+    const Mdx_String& text_;
+    int scanned_ = 0;
+    bool inside_ = false;
+};
+
 void removeEnclosingQuotes(Mdx_String& text) {
     if (text.startsWith("\"", true)) text.remove(0, 1);
     if (text.endsWith("\"", true)) text.remove(text.length() - 1, 1);
@@ -208,16 +232,20 @@ bool KvStandardsSpread::replaceWords(Mdx_String& text, const Mdx_StringArray& na
         if (name.isEmpty()) continue;
         Mdx_String with = replacements[i];
         if (quote && !isNumber(with)) with = "\"" + with + "\"";
+        QuotedTexts quoted(text);
         int position = 0;
         for (long hits = 0; hits < kMaxWordHits; ++hits) {
             const int start = text.findFirstFrom(name, position, false);
             if (start < 0) break;
-            if (!isWholeWord(text, start, name.length())) {
+            // A file name, key or label in quotes is the user's text, never a variable:
+            // GETCELL("Bolts.dat", d, "Hole") must keep "Hole" with a variable Hole declared.
+            if (!isWholeWord(text, start, name.length()) || quoted.contains(start)) {
                 position = start + name.length();
                 continue;
             }
             text.replaceAt(start, name.length(), with);
             position = start + with.length();
+            quoted.resumeOutsideAt(position);
             replaced = true;
         }
     }

@@ -55,8 +55,8 @@ public:
     Mdx_String resolveChildFile(const Mdx_String& name) const;
 
     // Replaces every whole-word occurrence (ignoring case) of names[i] by replacements[i];
-    // with quote on, a replacement that is not a number goes in double quotes. True when
-    // something was replaced.
+    // with quote on, a replacement that is not a number goes in double quotes. Words inside
+    // a double-quoted text are left alone. True when something was replaced.
     static bool replaceWords(Mdx_String& text, const Mdx_StringArray& names,
                              const Mdx_StringArray& replacements, bool quote);
 

@@ -14,11 +14,13 @@
 #include "standards/KvDlgStandardsData.h"
 #include "standards/KvStandardsTimers.h"
 #include "standards/testing/LibraryFolder.h"
+#include "standards/testing/OwnWindowEvaluator.h"
 #include "win/ScriptedUser.h"
 
 namespace {
 
 using spread_testing::HostDialog;
+using standards::testing::evaluateInOwnWindow;
 
 // Words of one column, top to bottom, from row 1; "" leaves a row empty.
 using Column = std::vector<std::string>;
@@ -41,15 +43,6 @@ std::string sheetFile(const std::vector<Column>& columns) {
                 file += "cell " + std::to_string(col + 1) + " " + std::to_string(row + 1) + " s " +
                         quoted(columns[col][row]) + "\n";
     return file + "end\n";
-}
-
-// Each child runs in a fresh hidden window of its own, the way the pool lends one.
-bool evaluateInOwnWindow(KvDlgStandardsData& request) {
-    HostDialog host;
-    if (!host.Create(spread_testing::kHostTemplate, nullptr)) return false;
-    KvStandardsSpread sheet;
-    if (!sheet.attachToDlgItem(&host, spread_testing::kPlaceholder, false)) return false;
-    return sheet.evaluate(request) == Acad::eOk;
 }
 
 KvVarCell passedVar(const char* name, const char* value, KvCellType kind) {
@@ -124,6 +117,22 @@ TEST(ReplaceWords, BytesAboveAsciiEndAWordAndEmptyNamesAreIgnored) {
               "B2\xE9+xy");
     Mdx_String untouched = "xy";
     EXPECT_FALSE(KvStandardsSpread::replaceWords(untouched, {"x"}, {"B2"}, false));
+}
+
+TEST(ReplaceWords, WordsInsideQuotedTextsAreLeftAlone) {
+    Mdx_String text = "GETCELL(\"Bolts.dat\", d, \"Hole\") + Hole & \"say \"\"Hole\"\" d\" & d";
+    EXPECT_TRUE(
+        KvStandardsSpread::replaceWords(text, {"Hole", "d", "dat"}, {"B3", "B4", "B5"}, false));
+    EXPECT_EQ(text.str(),
+              "GETCELL(\"Bolts.dat\", B4, \"Hole\") + B3 & \"say \"\"Hole\"\" d\" & B4");
+
+    // A general variable's text value goes in quotes, and nothing replaces inside it again.
+    Mdx_String general = "gen_a & \"gen_a\" & S355";
+    EXPECT_TRUE(KvStandardsSpread::replaceWords(general, {"gen_a", "S355"}, {"S355", "X"}, true));
+    EXPECT_EQ(general.str(), "\"S355\" & \"gen_a\" & \"X\"");
+
+    Mdx_String open = "\"unterminated Hole";
+    EXPECT_FALSE(KvStandardsSpread::replaceWords(open, {"Hole"}, {"B3"}, false));
 }
 
 TEST(ReplaceWords, ALaterNameIsReplacedInsideAnEarlierReplacement) {
@@ -204,6 +213,23 @@ TEST_F(StandardsSpreadTest, GeneralVariablesAreInsertedQuotedUnlessNumbers) {
     ASSERT_EQ(spread->evaluate(data), Acad::eOk);
     EXPECT_DOUBLE_EQ(numberOf(data, 0), 3.0);
     EXPECT_EQ(valueOf(data, 1), "S355-N");
+}
+
+TEST_F(StandardsSpreadTest, QuotedFileNamesKeysAndTextsKeepNamesOfVariables) {
+    library->put("Data/Bolts.dat", "20;Hole\t22\n");
+    putStandard("quotes.kvs",
+                {{"Input", "Double BoltD", "Output", "Double Hole", "String Label", "Local",
+                  "Double dat", "Calc", "Hole = GETCELL(\"Bolts.dat\", BoltD, \"Hole\")",
+                  "Label = \"Hole \" & gen_Grade & \" gen_Grade\""}});
+    KvDlgStandardsData data = childRequest("quotes", {passedVar("BoltD", "20", KvCellType::Input),
+                                                      passedVar("Hole", "", KvCellType::Output),
+                                                      passedVar("Label", "", KvCellType::Output)});
+    data.genVarNames = {"gen_Grade"};
+    data.genVarValues = {"S355"};
+    ASSERT_EQ(spread->evaluate(data), Acad::eOk);
+    EXPECT_TRUE(boxes().empty()) << boxes()[0].text;
+    EXPECT_DOUBLE_EQ(numberOf(data, 1), 22.0);
+    EXPECT_EQ(valueOf(data, 2), "Hole S355 gen_Grade");
 }
 
 TEST_F(StandardsSpreadTest, ChildStagesRejectMismatchedPassedVariables) {
