@@ -10,13 +10,25 @@
 #include <string>
 #include <vector>
 
+#include "SheetTransfer.h"
+#include "grid/Sheet.h"
 #include "grid/SpreadApi.h"
+#include "grid/SpreadModel.h"
 #include "win/Window.h"
 
 namespace {
 
+// Exit codes of every sheet command.
+constexpr int kExitWriteFailed = 1;
+constexpr int kExitBadInput = 2;
+constexpr const char* kExitCodes =
+    "Exit codes: 0 done; 1 the output file could not be written (an existing one is left as\n"
+    "it was); 2 the input is missing, unreadable or malformed (the message names the file and\n"
+    "line), or an argument is wrong. Nothing is written after an error.";
+
 struct SheetOptions {
     std::string file;
+    std::string out;
     bool formulas = false;
     std::vector<std::string> assignments;  // CELL=TEXT
 };
@@ -69,7 +81,9 @@ void printSheet(HWND grid, bool formulas) {
         for (int column = 1; column <= columns; ++column) {
             std::string text = formulas && row > 0 ? readText(grid, column, row, true) : "";
             if (text.empty()) text = readText(grid, column, row, false);
-            if (row == 0) text = columnName(column) + (text.empty() ? "" : " " + text);
+            // An unnamed column header reads as its letters already.
+            if (row == 0 && text != columnName(column))
+                text = columnName(column) + (text.empty() ? "" : " " + text);
             line.push_back(text);
         }
     }
@@ -96,8 +110,9 @@ HWND loadSheet(const std::string& file) {
         return nullptr;
     }
     if (SSLoadFromFile(grid, file.c_str()) != 1) {
-        std::cerr << "mdx: cannot load sheet file '" << file
-                  << "': it is missing, unreadable or malformed\n";
+        std::string why = describeSheetFileProblem(file);
+        if (why.empty()) why = file + ": the grid refused it";
+        std::cerr << "mdx: cannot load sheet file " << why << "\n";
         DestroyWindow(grid);
         return nullptr;
     }
@@ -127,10 +142,10 @@ bool applyAssignments(HWND grid, const std::vector<std::string>& assignments) {
 
 int runSheet(const SheetOptions& options, bool calculate) {
     HWND grid = loadSheet(options.file);
-    if (!grid) return 2;
+    if (!grid) return kExitBadInput;
     int result = 0;
     if (!applyAssignments(grid, options.assignments)) {
-        result = 2;
+        result = kExitBadInput;
     } else {
         if (calculate) SSReCalc(grid);
         printSheet(grid, options.formulas);
@@ -139,25 +154,83 @@ int runSheet(const SheetOptions& options, bool calculate) {
     return result;
 }
 
+int refuse(const std::string& message) {
+    std::cerr << "mdx: " << message << "\n";
+    return kExitBadInput;
+}
+
+// Reads the input whole, then replaces the output in one rename: a malformed input or a
+// failed write leaves every file as it was.
+int convertSheet(const std::string& in, const std::string& out, bool calculate) {
+    grid::SpreadModel model;
+    std::string why;
+    if (!readSheetModel(in, model, why)) return refuse("nothing written: " + why);
+    if (calculate) model.sheet().recalculateAll();
+    if (!writeSheetModel(out, model)) {
+        std::cerr << "mdx: could not write " << out << "; nothing was changed\n";
+        return kExitWriteFailed;
+    }
+    std::cout << "Wrote " << out << ": " << model.maxRows() << " rows, " << model.maxColumns()
+              << " columns\n";
+    return 0;
+}
+
+int importSheet(const SheetOptions& options) {
+    if (!isPlainGridFile(options.file))
+        return refuse(options.file + ": import reads a .tsv or .csv file");
+    if (isPlainGridFile(options.out))
+        return refuse(options.out + ": import writes a sheet file; use mdx sheet export for "
+                                    ".tsv and .csv");
+    return convertSheet(options.file, options.out, false);
+}
+
+int exportSheet(const SheetOptions& options) {
+    if (!isPlainGridFile(options.out))
+        return refuse(options.out + ": export writes a file ending in .tsv or .csv");
+    return convertSheet(options.file, options.out, true);
+}
+
 }  // namespace
 
 void addSheetCommands(CLI::App& app) {
     auto options = std::make_shared<SheetOptions>();
-    auto* sheet = app.add_subcommand("sheet", "Show and calculate sheet files");
+    auto* sheet = app.add_subcommand("sheet", "Show, calculate, import and export sheet files");
     sheet->require_subcommand(1);
+    sheet->footer(kExitCodes);
 
     auto* show = sheet->add_subcommand(
         "show", "Print a sheet file as a table\n  example: mdx sheet show examples/sheets/bolt-shear-check.sss --formulas");
-    show->add_option("file", options->file, "sheet file (.sss, .tsv or .csv)")->required();
+    show->add_option("file", options->file, "sheet file (.sss, .kvs, .tsv or .csv)")->required();
+    show->footer(kExitCodes);
     show->add_flag("--formulas", options->formulas, "show formulas instead of their values");
     show->callback([options] { std::exit(runSheet(*options, false)); });
 
     auto* calc = sheet->add_subcommand(
         "calc", "Recalculate a sheet file, with cells set first, and print it\n  example: mdx sheet calc examples/sheets/bolt-shear-check.sss --set B7=600");
-    calc->add_option("file", options->file, "sheet file (.sss, .tsv or .csv)")->required();
+    calc->add_option("file", options->file, "sheet file (.sss, .kvs, .tsv or .csv)")->required();
+    calc->footer(kExitCodes);
     calc->add_option("--set", options->assignments, "CELL=TEXT set before calculating (repeatable)");
     calc->add_flag("--formulas", options->formulas, "show formulas instead of their values");
     calc->callback([options] { std::exit(runSheet(*options, true)); });
+
+    auto* import = sheet->add_subcommand(
+        "import", "Read a .tsv or .csv file and write it as a sheet file\n"
+                  "  example: mdx sheet import sizes.tsv sizes.sss");
+    import->add_option("file", options->file, "plain grid to read (.tsv or .csv)")->required();
+    import->add_option("out", options->out, "sheet file to write (replaced only on success)")
+        ->required();
+    import->footer(kExitCodes);
+    import->callback([options] { std::exit(importSheet(*options)); });
+
+    auto* exportCommand = sheet->add_subcommand(
+        "export", "Calculate a sheet file and write its values as .tsv or .csv (by extension)\n"
+                  "  example: mdx sheet export examples/sheets/bolt-shear-check.sss check.csv");
+    exportCommand->add_option("file", options->file, "sheet file to read (.sss, .kvs, .tsv, .csv)")
+        ->required();
+    exportCommand->add_option("out", options->out, "file to write, ending in .tsv or .csv")
+        ->required();
+    exportCommand->footer(kExitCodes);
+    exportCommand->callback([options] { std::exit(exportSheet(*options)); });
 }
 
 void addDemoCommand(CLI::App& app) {

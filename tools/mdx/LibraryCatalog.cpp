@@ -1,0 +1,240 @@
+#include "LibraryCatalog.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+
+#include "SheetTransfer.h"
+#include "core/FileHelpers.h"
+#include "core/Mdx_Settings.h"
+#include "core/StringHelpers.h"
+#include "grid/SpreadApi.h"
+#include "grid/TextRules.h"
+#include "standards/KvMappingFile.h"
+#include "standards/KvSSMapping.h"
+#include "standards/KvSheetSections.h"
+#include "standards/KvStandardsSpread.h"
+#include "win/CWnd.h"
+#include "win/FilePaths.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kStandardsFolder = "Connection Standards";
+constexpr int kPlaceholder = 1196;
+
+bool equalsIgnoringCase(const std::string& a, const std::string& b) {
+    return Mdx_String(a).equal(Mdx_String(b), false);
+}
+
+// A hidden window holding the placeholder the grid replaces, as the pooled dialogs hold one.
+class SheetHostWindow {
+public:
+    SheetHostWindow() {
+        SSRegisterSpreadClass();
+        window_ = CreateWindowEx(0, "#32770", "", WS_POPUP, 0, 0, 800, 600, nullptr, nullptr,
+                                 nullptr, nullptr);
+        if (window_)
+            CreateWindowEx(0, "STATIC", "", WS_CHILD, 10, 10, 700, 500, window_,
+                           reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kPlaceholder)), nullptr,
+                           nullptr);
+    }
+    ~SheetHostWindow() {
+        if (window_) DestroyWindow(window_);
+    }
+    SheetHostWindow(const SheetHostWindow&) = delete;
+    SheetHostWindow& operator=(const SheetHostWindow&) = delete;
+
+    bool attach(Mdx_Spread& sheet) {
+        return window_ && sheet.attachToDlgItem(CWnd::FromHandle(window_), kPlaceholder, false);
+    }
+
+private:
+    HWND window_ = nullptr;
+};
+
+std::string typeKeyword(KvValueType type) {
+    switch (type) {
+    case KvValueType::Int: return "Int";
+    case KvValueType::Double: return "Double";
+    case KvValueType::String: return "String";
+    }
+    return "String";
+}
+
+void collectVariables(const KvVarCells& cells, LibraryStandard& standard) {
+    for (int i = 0; i < cells.length(); ++i) {
+        const KvVarCell& cell = cells[i];
+        LibraryVariable variable{typeKeyword(cell.valueType), cell.name.toUtf8()};
+        if (cell.isInput()) standard.inputs.push_back(variable);
+        else if (cell.isOutput()) standard.outputs.push_back(variable);
+        else standard.locals.push_back(variable);
+    }
+}
+
+void collectMappingKeys(const Mdx_String& moduleName, const KvVarCells& cells,
+                        LibraryStandard& standard) {
+    Mdx_StringArray lines;
+    standard.hasMappingFile = mappingfile::readLines(moduleName, lines);
+    for (const Mdx_String& line : lines) {
+        KvSSMapping mapping;
+        if (mapping.initMappingFromLine(line) != Acad::eOk) continue;  // no "=": no mapping
+        LibraryMappingKey key{mappingfile::keyOf(line).toUtf8(), mapping.mappedObjects().length(), {}};
+        for (const KvObjectMap& object : mapping.mappedObjects()) {
+            int index = -1;
+            if (cells.findVarCell(object.ssVarName, index) != Acad::eOk)
+                key.undeclared.push_back(object.ssVarName.toUtf8());
+        }
+        standard.mappingKeys.push_back(std::move(key));
+    }
+}
+
+// The library-relative form of a module path inside the library ("L:\Connection
+// Standards\Childs\x.kvs" -> "Connection Standards/Childs/x.kvs"); the real path otherwise.
+std::string displayPath(const Mdx_String& modulePath) {
+    const Mdx_String library = gSettings.libDir();
+    if (!modulePath.startsWith(library, false)) return win::mapPath(modulePath.str()).string();
+    std::string relative = modulePath.mid(library.length()).toUtf8();
+    std::replace(relative.begin(), relative.end(), '\\', '/');
+    return relative;
+}
+
+// A "CallChild" cell read as the engine reads it: the text between the first "(" after the
+// name and the first ")" after that, split at ",", the file first.
+LibraryChildCall readChildCall(const KvStandardsSpread& sheet, int col, int row,
+                               const Mdx_String& text) {
+    LibraryChildCall call;
+    call.cell = grid::columnLetters(col) + std::to_string(row);
+    const int at = text.find("CallChild", false);
+    const int open = text.findFirstFrom("(", at + 9, true);
+    const int close = open < 0 ? -1 : text.findFirstFrom(")", open + 1, true);
+    if (close < 0) {
+        call.problem = "no parentheses around the file and the variables";
+        return call;
+    }
+    Mdx_StringArray items;
+    splitStringAtSymbol(text.mid(open + 1, close - open - 1), ",", items, true);
+    Mdx_String file = items.isEmpty() ? Mdx_String() : items[0];
+    file.trim();
+    if (file.startsWith("\"", true)) file.remove(0, 1);
+    if (file.endsWith("\"", true)) file.remove(file.length() - 1, 1);
+    call.file = file.toUtf8();
+    const Mdx_String resolved = sheet.resolveChildFile(file);
+    if (fileExists(resolved)) call.resolved = displayPath(resolved);
+    for (int i = 1; i < items.length(); ++i) {
+        Mdx_String name = items[i];
+        name.trim();
+        call.passed.push_back(name.toUtf8());
+        int index = -1;
+        if (sheet.varCells().findVarCell(name, index) != Acad::eOk && call.problem.empty())
+            call.problem = "passes \"" + name.toUtf8() + "\", which is not declared";
+    }
+    if (call.passed.empty()) call.problem = "passes no variables";
+    else if (!call.resolved.empty() && resolved.equal(sheet.filePath(), false))
+        call.problem = "calls its own spreadsheet";
+    return call;
+}
+
+// Every cell from the row below "Calc" to the sheet's end, as the calculation walks them.
+void collectChildCalls(const KvStandardsSpread& sheet, int calcStart, LibraryStandard& standard) {
+    if (calcStart < 0) return;
+    for (int row = calcStart; row <= sheet.getMaxRows(); ++row) {
+        for (int col = 1; col <= sheet.getMaxCols(); ++col) {
+            Mdx_String text;
+            if (!sheet.getCellText(col, row, text, kTextValue) ||
+                text.find("CallChild", false) < 0)
+                continue;
+            standard.childCalls.push_back(readChildCall(sheet, col, row, text));
+        }
+    }
+}
+
+std::string sectionProblem(const KvSheetSections& sections) {
+    if (!sections.input().isPresent()) return "no \"Input\" section";
+    if (!sections.output().isPresent()) return "no \"Output\" section";
+    if (!sections.calc().isPresent()) return "no \"Calc\" section, so nothing is calculated";
+    return {};
+}
+
+void readStandard(KvStandardsSpread& sheet, LibraryStandard& standard) {
+    Mdx_String moduleName = Mdx_String::fromUtf8(standard.name);
+    moduleName.replace("/", "\\", true);
+    const Mdx_String path = gSettings.libDir() + kStandardsFolder + "\\" + moduleName + ".kvs";
+    if (sheet.loadStandardsFile(path) != Acad::eOk) {
+        standard.problem = describeSheetFileProblem(win::mapPath(path.str()));
+        return;
+    }
+    const KvSheetSections sections(sheet);
+    standard.problem = sectionProblem(sections);
+    sheet.initVarCells();
+    collectVariables(sheet.varCells(), standard);
+    collectMappingKeys(moduleName, sheet.varCells(), standard);
+    collectChildCalls(sheet, sections.calc().startRow, standard);
+}
+
+// The standards below the folder; a child sheet lies under Childs or Parents.
+std::vector<LibraryStandard> findStandards(const fs::path& folder) {
+    std::vector<LibraryStandard> found;
+    std::error_code error;
+    for (fs::recursive_directory_iterator it(folder, error), end; !error && it != end;
+         it.increment(error)) {
+        if (!it->is_regular_file(error) ||
+            !equalsIgnoringCase(it->path().extension().string(), ".kvs"))
+            continue;
+        fs::path relative = it->path().lexically_relative(folder);
+        LibraryStandard standard;
+        const std::string top = relative.begin()->string();
+        standard.isChild = std::distance(relative.begin(), relative.end()) > 1 &&
+                           (equalsIgnoringCase(top, "Childs") || equalsIgnoringCase(top, "Parents"));
+        standard.name = relative.replace_extension().generic_string();
+        found.push_back(std::move(standard));
+    }
+    // The standards a caller evaluates first, their child sheets after them.
+    std::sort(found.begin(), found.end(), [](const LibraryStandard& a, const LibraryStandard& b) {
+        return a.isChild != b.isChild ? b.isChild : a.name < b.name;
+    });
+    return found;
+}
+
+// A call whose variables do not line up with the child's inputs and outputs fails in the
+// child's input stage; say so here, where the author can see both sides.
+void checkChildArguments(LibraryCatalog& catalog) {
+    std::map<std::string, const LibraryStandard*> byFile;
+    for (const LibraryStandard& standard : catalog.standards)
+        byFile[std::string(kStandardsFolder) + "/" + standard.name + ".kvs"] = &standard;
+    for (LibraryStandard& standard : catalog.standards) {
+        for (LibraryChildCall& call : standard.childCalls) {
+            const auto child = byFile.find(call.resolved);
+            if (!call.problem.empty() || child == byFile.end() || !child->second->problem.empty())
+                continue;
+            const size_t wanted = child->second->inputs.size() + child->second->outputs.size();
+            if (call.passed.size() != wanted)
+                call.problem = "passes " + std::to_string(call.passed.size()) +
+                               " variables; the child declares " + std::to_string(wanted) +
+                               " inputs and outputs";
+        }
+    }
+}
+
+}  // namespace
+
+LibraryScan scanLibrary(LibraryCatalog& catalog) {
+    catalog.folder = gSettings.libraryFolder();
+    std::error_code error;
+    if (!fs::is_directory(catalog.folder, error)) return LibraryScan::NoFolder;
+    const fs::path standards = win::mapPath((gSettings.libDir() + kStandardsFolder).str());
+    if (!fs::is_directory(standards, error)) return LibraryScan::NoStandards;
+    catalog.standards = findStandards(standards);
+    if (catalog.standards.empty()) return LibraryScan::NoStandards;
+    SheetHostWindow host;
+    KvStandardsSpread sheet;
+    if (!host.attach(sheet)) {
+        for (LibraryStandard& standard : catalog.standards)
+            standard.problem = "no grid window could be made to read it in";
+        return LibraryScan::Ok;
+    }
+    for (LibraryStandard& standard : catalog.standards) readStandard(sheet, standard);
+    checkChildArguments(catalog);
+    return LibraryScan::Ok;
+}

@@ -1,0 +1,47 @@
+#pragma once
+// What a library of connection standards holds, read the way the standards engine reads it:
+// every spreadsheet under "Connection Standards\" with its declared variables, the keys of
+// its mapping file and its child calls.
+#include <string>
+#include <vector>
+
+struct LibraryVariable {
+    std::string type;  // "Int", "Double" or "String"
+    std::string name;
+};
+
+struct LibraryMappingKey {
+    std::string key;
+    int variables = 0;                   // pairs that read as mapped objects
+    std::vector<std::string> undeclared; // mapped names the spreadsheet does not declare
+};
+
+struct LibraryChildCall {
+    std::string cell;      // "A22"
+    std::string file;      // as written in the call
+    std::string resolved;  // the file it resolves to, relative to the library when inside it;
+                           // empty when it is missing
+    std::vector<std::string> passed;
+    std::string problem;  // why the call will fail; empty when nothing is seen against it
+};
+
+struct LibraryStandard {
+    std::string name;  // relative to "Connection Standards", without ".kvs", '/' between folders
+    bool isChild = false;  // under Childs/ or Parents/
+    std::string problem;   // why the spreadsheet cannot be used; empty when it can
+    std::vector<LibraryVariable> inputs, outputs, locals;
+    bool hasMappingFile = false;
+    std::vector<LibraryMappingKey> mappingKeys;
+    std::vector<LibraryChildCall> childCalls;
+};
+
+struct LibraryCatalog {
+    std::string folder;  // the library folder as the file system names it
+    std::vector<LibraryStandard> standards;
+};
+
+enum class LibraryScan { Ok, NoFolder, NoStandards };
+
+// Reads the library that gSettings names. The standards come sorted by name, child sheets
+// after the others.
+LibraryScan scanLibrary(LibraryCatalog& catalog);

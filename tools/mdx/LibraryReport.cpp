@@ -1,0 +1,110 @@
+#include "LibraryReport.h"
+
+#include <nlohmann/json.hpp>
+#include <ostream>
+#include <string>
+
+#include "LibraryCatalog.h"
+
+using nlohmann::json;
+
+namespace {
+
+constexpr const char* kFolder = "Connection Standards/";
+
+std::string joined(const std::vector<std::string>& items) {
+    std::string text;
+    for (const std::string& item : items) text += (text.empty() ? "" : ", ") + item;
+    return text;
+}
+
+std::string variableList(const std::vector<LibraryVariable>& variables) {
+    std::vector<std::string> items;
+    for (const LibraryVariable& v : variables) items.push_back(v.type + " " + v.name);
+    return items.empty() ? "none" : joined(items);
+}
+
+std::string mappingText(const LibraryStandard& standard) {
+    if (!standard.hasMappingFile) return "no mapping file";
+    std::string text = standard.name + ".map:";
+    if (standard.mappingKeys.empty()) return text + " no mappings";
+    for (const LibraryMappingKey& key : standard.mappingKeys) {
+        text += (&key == &standard.mappingKeys.front() ? " " : ", ") + key.key + " (" +
+                std::to_string(key.variables) + " variables";
+        if (!key.undeclared.empty()) text += "; not declared: " + joined(key.undeclared);
+        text += ")";
+    }
+    return text;
+}
+
+std::string callText(const LibraryChildCall& call) {
+    std::string text = call.cell + " " + call.file + " -> " +
+                       (call.resolved.empty() ? "missing" : call.resolved) + " (" +
+                       joined(call.passed) + ")";
+    if (!call.problem.empty()) text += ": " + call.problem;
+    return text;
+}
+
+void printLine(std::ostream& out, const char* label, const std::string& text) {
+    out << "  " << label << std::string(10 - std::string(label).size(), ' ') << text << "\n";
+}
+
+json variablesJson(const std::vector<LibraryVariable>& variables) {
+    json list = json::array();
+    for (const LibraryVariable& v : variables) list.push_back({{"type", v.type}, {"name", v.name}});
+    return list;
+}
+
+json textOrNull(const std::string& text) { return text.empty() ? json(nullptr) : json(text); }
+
+json standardJson(const LibraryStandard& standard) {
+    json keys = json::array();
+    for (const LibraryMappingKey& key : standard.mappingKeys)
+        keys.push_back(
+            {{"key", key.key}, {"variables", key.variables}, {"undeclared", key.undeclared}});
+    json calls = json::array();
+    for (const LibraryChildCall& call : standard.childCalls)
+        calls.push_back({{"cell", call.cell},
+                         {"file", call.file},
+                         {"resolved", textOrNull(call.resolved)},
+                         {"passed", call.passed},
+                         {"problem", textOrNull(call.problem)}});
+    return {{"name", standard.name},
+            {"file", kFolder + standard.name + ".kvs"},
+            {"child", standard.isChild},
+            {"problem", textOrNull(standard.problem)},
+            {"inputs", variablesJson(standard.inputs)},
+            {"outputs", variablesJson(standard.outputs)},
+            {"locals", variablesJson(standard.locals)},
+            {"mappingFile", standard.hasMappingFile ? json(kFolder + standard.name + ".map")
+                                                    : json(nullptr)},
+            {"mappingKeys", keys},
+            {"childCalls", calls}};
+}
+
+}  // namespace
+
+void printLibraryTable(const LibraryCatalog& catalog, std::ostream& out) {
+    int children = 0;
+    for (const LibraryStandard& standard : catalog.standards) children += standard.isChild;
+    out << "Library " << catalog.folder << ": " << catalog.standards.size() << " standards in "
+        << kFolder << ", " << children << " of them child sheets\n";
+    for (const LibraryStandard& standard : catalog.standards) {
+        out << "\n" << standard.name << (standard.isChild ? " (child sheet)" : "") << "\n";
+        if (!standard.problem.empty()) printLine(out, "problem", standard.problem);
+        printLine(out, "inputs", variableList(standard.inputs));
+        printLine(out, "outputs", variableList(standard.outputs));
+        printLine(out, "locals", variableList(standard.locals));
+        printLine(out, "mapping", mappingText(standard));
+        if (standard.childCalls.empty()) printLine(out, "calls", "none");
+        for (const LibraryChildCall& call : standard.childCalls)
+            printLine(out, &call == &standard.childCalls.front() ? "calls" : "", callText(call));
+    }
+}
+
+void printLibraryJson(const LibraryCatalog& catalog, std::ostream& out) {
+    json standards = json::array();
+    for (const LibraryStandard& standard : catalog.standards)
+        standards.push_back(standardJson(standard));
+    out << json{{"library", catalog.folder}, {"standards", standards}}.dump(2) << "\n";
+}
