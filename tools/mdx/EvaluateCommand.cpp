@@ -3,10 +3,146 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 
+#include "EvaluateDrawing.h"
+#include "EvaluateError.h"
+#include "EvaluateInputs.h"
+#include "EvaluateMapping.h"
+#include "EvaluateOptions.h"
+#include "EvaluateReport.h"
+#include "EvaluateSession.h"
+#include "core/Mdx_Settings.h"
+#include "standards/KvDlgStandardsData.h"
+
+namespace {
+
+const char* const kDescription =
+    "Evaluate a connection standard for a macro of a drawing: the standard's inputs are read "
+    "from the macro, its equations calculated, and its outputs written into the macro.\n"
+    "Example:\n"
+    "  mdx evaluate EndPlate --drawing examples/drawings/EndPlate_IPE300_HEA300.json \\\n"
+    "      --macro EndPlate_IPE_HEA --maps-to EndPlateStd --gen gen_Grade=S355\n"
+    "The drawing file is only written with --write.\n";
+
+const char* const kExitCodes =
+    "Exit codes (nothing is written after an error):\n"
+    "  0  evaluated; failed equations are printed as the engine's messages\n"
+    "  1  the module's resources are missing\n"
+    "  2  bad --gen (no \"=\", empty or malformed name, a name given twice)\n"
+    "  3  the drawing is missing or unreadable\n"
+    "  4  the drawing is malformed\n"
+    "  5  unknown macro\n"
+    "  6  the standard is missing or no standards spreadsheet\n"
+    "  7  no mapping given, or an unknown module group or mapping key\n"
+    "  8  the evaluation failed\n"
+    "  9  the drawing could not be written (it is as it was)";
+
+const char* typeName(KvValueType type) {
+    switch (type) {
+        case KvValueType::Int:
+            return "Int";
+        case KvValueType::Double:
+            return "Double";
+        case KvValueType::String:
+            return "String";
+    }
+    return "?";
+}
+
+void collectVariables(const KvVarCells& cells, EvaluateReport& report) {
+    for (int i = 0; i < cells.length(); ++i) {
+        const KvVarCell& cell = cells[i];
+        ReportedVariable variable{cell.name.toUtf8(), typeName(cell.valueType),
+                                  cell.value.toUtf8()};
+        auto& list = cell.isInput()    ? report.inputs
+                     : cell.isOutput() ? report.outputs
+                                       : report.locals;
+        list.push_back(variable);
+    }
+}
+
+void printMessagesTo(const std::vector<ShownMessage>& messages, std::ostream& err) {
+    for (const ShownMessage& message : messages)
+        err << "  message box [" << message.caption << "]: " << message.text << "\n";
+}
+
+int evaluate(const EvaluateOptions& options, std::ostream& out, std::ostream& err) {
+    if (!options.library.empty()) gSettings.setLibraryFolder(options.library);
+    const GeneralVariables general = parseGeneralVariables(options.generalVariables);
+    EvaluateDrawing drawing(options.drawing, options.macro);
+    const StandardRef standard = resolveStandard(options.standard, !options.library.empty());
+    const Mdx_String mapsTo = checkMapping(options.mapsTo, standard, drawing);
+
+    EvaluateSession session;
+    const std::vector<MacroValue> before = drawing.readValues();
+    KvDlgStandardsData request;
+    request.initialize(drawing.macro(), standard.fileName, mapsTo, &drawing.macroData());
+    request.transaction = &drawing.transaction();
+    request.genVarNames = general.names;
+    request.genVarValues = general.values;
+    if (!session.evaluate(request)) {
+        err << "mdx evaluate: the evaluation of " << standard.file.string()
+            << " failed; nothing was written\n";
+        printMessagesTo(session.messages(), err);
+        return static_cast<int>(EvaluateExit::EvaluationFailed);
+    }
+
+    EvaluateReport report;
+    report.standard = standard.fileName.toUtf8();
+    report.standardFile = standard.file.string();
+    report.drawing = options.drawing;
+    report.macroName = drawing.macroName();
+    report.macroHandle = drawing.macroHandle();
+    report.mapsTo = mapsTo.toUtf8();
+    collectVariables(request.varCells, report);
+    report.changed = changedValues(before, drawing.readValues());
+    report.messages = session.messages();
+    report.commandLine = session.commandLine();
+    if (options.write) {
+        drawing.save();
+        report.written = true;
+    }
+    if (options.json)
+        printJson(report, out);
+    else
+        printTable(report, out);
+    return static_cast<int>(EvaluateExit::Evaluated);
+}
+
+}  // namespace
+
+int runEvaluate(const EvaluateOptions& options, std::ostream& out, std::ostream& err) {
+    try {
+        return evaluate(options, out, err);
+    } catch (const EvaluateError& error) {
+        err << "mdx evaluate: " << error.what() << "\n";
+        return static_cast<int>(error.exit());
+    }
+}
+
 void addEvaluateCommand(CLI::App& app, int& exitCode) {
-    auto* evaluate = app.add_subcommand("evaluate", "Evaluate a connection standard for a macro");
-    evaluate->callback([&exitCode] {
-        std::cerr << "mdx evaluate: not available in this build\n";
-        exitCode = 1;
-    });
+    auto* command = app.add_subcommand("evaluate", kDescription);
+    command->footer(kExitCodes);
+    static EvaluateOptions options;
+    command
+        ->add_option("standard", options.standard,
+                     "The standard: a name in the library's \"Connection Standards\" folder "
+                     "(.kvs optional) or the path of a .kvs file")
+        ->required();
+    command->add_option("--drawing", options.drawing, "The drawing file (JSON)")->required();
+    command->add_option("--macro", options.macro, "The macro, by its name or its handle")
+        ->required();
+    command->add_option("--maps-to", options.mapsTo,
+                        "Module.GROUP (variables named after the group's values) or the key of "
+                        "a line of the standard's mapping file");
+    command
+        ->add_option("--gen", options.generalVariables,
+                     "A general variable NAME=VALUE (repeat --gen for more)")
+        ->allow_extra_args(false);
+    command->add_option("--library", options.library,
+                        "The library folder holding \"Connection Standards\" (default: "
+                        "$MDX_LIBRARY, else the bundled examples/)");
+    command->add_flag("--write", options.write,
+                      "Save the changed macro into the drawing file (atomically)");
+    command->add_flag("--json", options.json, "Print the result as one JSON document");
+    command->callback([&exitCode] { exitCode = runEvaluate(options, std::cout, std::cerr); });
 }

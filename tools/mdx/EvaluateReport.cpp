@@ -1,0 +1,126 @@
+#include "EvaluateReport.h"
+
+#include <algorithm>
+#include <nlohmann/json.hpp>
+#include <ostream>
+
+namespace {
+
+// In the order a reader expects, not sorted by key.
+using json = nlohmann::ordered_json;
+
+std::size_t widestName(const std::vector<ReportedVariable>& variables) {
+    std::size_t width = 0;
+    for (const ReportedVariable& variable : variables)
+        width = std::max(width, variable.name.size());
+    return width;
+}
+
+// The engine keeps numbers with 7 decimals ("180.0000000"); people read "180".
+std::string shownValue(const ReportedVariable& variable) {
+    const std::string& value = variable.value;
+    if (variable.type == "String" || value.find('.') == std::string::npos ||
+        value.find_first_not_of("-0123456789.") != std::string::npos)
+        return value;
+    const std::size_t last = value.find_last_not_of('0');
+    return value.substr(0, value[last] == '.' ? last : last + 1);
+}
+
+void printVariables(const char* title, const std::vector<ReportedVariable>& variables,
+                    std::ostream& out) {
+    out << "\n" << title << "\n";
+    if (variables.empty()) out << "  (none)\n";
+    const std::size_t width = widestName(variables);
+    for (const ReportedVariable& variable : variables)
+        out << "  " << variable.type
+            << std::string(variable.type.size() < 7 ? 7 - variable.type.size() : 1, ' ')
+            << variable.name << std::string(width - variable.name.size() + 2, ' ')
+            << shownValue(variable) << "\n";
+}
+
+void printChanges(const std::vector<ChangedValue>& changed, std::ostream& out) {
+    out << "\nChanged in the macro\n";
+    if (changed.empty()) out << "  (nothing)\n";
+    std::size_t width = 0;
+    for (const ChangedValue& change : changed) width = std::max(width, change.object.size());
+    for (const ChangedValue& change : changed)
+        out << "  " << change.object << std::string(width - change.object.size() + 2, ' ')
+            << change.before << " -> " << change.after << "\n";
+}
+
+// Message texts span lines; each line is indented under its caption.
+void printMessages(const std::vector<ShownMessage>& messages, std::ostream& out) {
+    if (messages.empty()) return;
+    out << "\nMessages\n";
+    for (const ShownMessage& message : messages) {
+        out << "  [" << message.caption << "]\n";
+        std::size_t start = 0;
+        while (start <= message.text.size()) {
+            const std::size_t end = std::min(message.text.find('\n', start), message.text.size());
+            if (end > start) out << "    " << message.text.substr(start, end - start) << "\n";
+            start = end + 1;
+        }
+    }
+}
+
+json variablesJson(const std::vector<ReportedVariable>& variables) {
+    json list = json::array();
+    for (const ReportedVariable& variable : variables)
+        list.push_back(
+            {{"name", variable.name}, {"type", variable.type}, {"value", variable.value}});
+    return list;
+}
+
+}  // namespace
+
+std::vector<ChangedValue> changedValues(const std::vector<MacroValue>& before,
+                                        const std::vector<MacroValue>& after) {
+    std::vector<ChangedValue> changed;
+    const std::size_t count = std::min(before.size(), after.size());
+    for (std::size_t i = 0; i < count; ++i)
+        if (before[i].value != after[i].value)
+            changed.push_back({after[i].object, before[i].value, after[i].value});
+    return changed;
+}
+
+void printTable(const EvaluateReport& report, std::ostream& out) {
+    out << "Standard  " << report.standard << "  (" << report.standardFile << ")\n"
+        << "Macro     " << report.macroName << "  (handle " << report.macroHandle << ") in "
+        << report.drawing << "\n"
+        << "Maps to   " << report.mapsTo << "\n";
+    printVariables("Inputs (read from the macro)", report.inputs, out);
+    printVariables("Outputs (computed)", report.outputs, out);
+    printVariables("Locals (computed)", report.locals, out);
+    printChanges(report.changed, out);
+    printMessages(report.messages, out);
+    if (!report.commandLine.empty()) out << "\nCommand line\n" << report.commandLine << "\n";
+    out << "\n"
+        << (report.written
+                ? "Written to " + report.drawing
+                : std::string(report.changed.empty()
+                                  ? "The drawing was not touched."
+                                  : "The drawing was not touched; --write saves the changes."))
+        << "\n";
+}
+
+void printJson(const EvaluateReport& report, std::ostream& out) {
+    json changed = json::array();
+    for (const ChangedValue& change : report.changed)
+        changed.push_back(
+            {{"object", change.object}, {"before", change.before}, {"after", change.after}});
+    json messages = json::array();
+    for (const ShownMessage& message : report.messages)
+        messages.push_back({{"caption", message.caption}, {"text", message.text}});
+    const json document = {{"standard", {{"name", report.standard}, {"file", report.standardFile}}},
+                           {"drawing", report.drawing},
+                           {"macro", {{"name", report.macroName}, {"handle", report.macroHandle}}},
+                           {"mapsTo", report.mapsTo},
+                           {"inputs", variablesJson(report.inputs)},
+                           {"outputs", variablesJson(report.outputs)},
+                           {"locals", variablesJson(report.locals)},
+                           {"changed", changed},
+                           {"messages", messages},
+                           {"commandLine", report.commandLine},
+                           {"written", report.written}};
+    out << document.dump(2, ' ', false, json::error_handler_t::replace) << "\n";
+}
