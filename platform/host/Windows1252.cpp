@@ -91,4 +91,22 @@ bool utf8ToWindows1252(std::string_view utf8, std::string& out, std::size_t& bad
     return true;
 }
 
+std::string utf8ToWindows1252Lenient(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        char32_t cp = 0;
+        std::size_t length = decodeUtf8(utf8, pos, cp);
+        char byte = '?';
+        if (length == 0) {
+            length = 1;
+        } else if (!byteOf(cp, byte)) {
+            byte = '?';
+        }
+        out += byte;
+        pos += length;
+    }
+    return out;
+}
+
 }  // namespace host

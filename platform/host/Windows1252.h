@@ -15,4 +15,8 @@ std::string windows1252ToUtf8(std::string_view bytes);
 // byte offset of the first offending sequence in badOffset; out then holds an unfinished text.
 bool utf8ToWindows1252(std::string_view utf8, std::string& out, std::size_t& badOffset);
 
+// Lenient, for texts typed by people: a character without a Windows-1252 byte becomes '?',
+// and so does each byte of a malformed sequence. Never fails.
+std::string utf8ToWindows1252Lenient(std::string_view utf8);
+
 }  // namespace host
