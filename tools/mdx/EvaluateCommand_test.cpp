@@ -6,6 +6,7 @@
 #include <map>
 #include <nlohmann/json.hpp>
 #include <string>
+#include <vector>
 
 #include "testing/MdxProcess.h"
 
@@ -162,16 +163,22 @@ std::map<std::pair<std::string, std::size_t>, json> drawingFields(const std::str
     return fields;
 }
 
+// The fields of the written drawing that differ from the original's, as JSON texts.
+std::vector<std::string> changedFields(const std::string& original, const std::string& written) {
+    const auto before = drawingFields(original);
+    const auto after = drawingFields(written);
+    std::vector<std::string> changed;
+    if (before.size() != after.size()) return {"the number of fields changed"};
+    for (const auto& [where, field] : before)
+        if (after.at(where) != field) changed.push_back(after.at(where).dump());
+    return changed;
+}
+
 TEST_F(EvaluateCommand, WriteChangesExactlyTheComputedValues) {
     const MdxRun run = evaluate(kSample + " --maps-to EndPlateStd --write");
     ASSERT_EQ(run.status, 0) << run.out;
     EXPECT_NE(run.out.find("Written to"), std::string::npos);
-    const auto before = drawingFields(original);
-    const auto after = drawingFields(readFile(drawing));
-    ASSERT_EQ(before.size(), after.size());
-    std::vector<std::string> differences;
-    for (const auto& [where, field] : before)
-        if (after.at(where) != field) differences.push_back(after.at(where).dump());
+    const std::vector<std::string> differences = changedFields(original, readFile(drawing));
     ASSERT_EQ(differences.size(), 1u);
     EXPECT_EQ(differences[0], "[\"variable.value\",\"real\",180.0]");
 
@@ -180,6 +187,22 @@ TEST_F(EvaluateCommand, WriteChangesExactlyTheComputedValues) {
     EXPECT_NE(again.out.find("Changed in the macro\n  (nothing)"), std::string::npos)
         << "the written drawing reads back as computed\n"
         << again.out;
+}
+
+TEST_F(EvaluateCommand, WriteAlsoSavesWhatTheMacroDialogsDataHolds) {
+    // The bolt diameter lives on the macro dialog's tab until the tabs are put back.
+    const fs::path library = libraryWithMapping("");
+    writeFile(library / "Connection Standards" / "BoltSize.kvs",
+              "MDX-SHEET 1\nsize 1 6\ncell 1 1 s \"Input\"\ncell 1 2 s \"Double EdgeDist\"\n"
+              "cell 1 3 s \"Output\"\ncell 1 4 s \"Double Bolts.Diameter\"\ncell 1 5 s \"Calc\"\n"
+              "cell 1 6 s \"Bolts.Diameter = EdgeDist - 16\"\nend\n");
+    const MdxRun run =
+        evaluate("BoltSize --macro 8 --maps-to Module.Bolts --write --library " + quoted(library));
+    ASSERT_EQ(run.status, 0) << run.out;
+    EXPECT_TRUE(hasRow(run.out, "Bolts.BoltsDiameter", "20 -> 24")) << run.out;
+    const std::vector<std::string> differences = changedFields(original, readFile(drawing));
+    ASSERT_EQ(differences.size(), 1u) << run.out;
+    EXPECT_EQ(differences[0].rfind("[\"bolts.diameter\",\"text\",\"24", 0), 0u) << differences[0];
 }
 
 TEST_F(EvaluateCommand, AFailingEquationIsShownAsTheEngineShowsIt) {
