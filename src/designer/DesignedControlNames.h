@@ -7,8 +7,8 @@ class Mdx_PropertiesList;
 
 namespace designer {
 
-// The contents of every edit-field control (type 2) in list order. False, and names empty,
-// when the list is not a control list: a negative count, or more controls than it has keys.
+// The contents of every edit-field control (type 2) among the first nrOfControls, in list
+// order. False, and names empty, when the count is not a number of controls.
 bool controlNamesOf(const Mdx_PropertiesList& list, Mdx_StringArray& names);
 
 }  // namespace designer

@@ -105,6 +105,20 @@ TEST(MdxRun, TheGridDialogReturnsTheEditedRows) {
               std::string::npos);
 }
 
+TEST(MdxRun, TheOtherLaunchPointsReturnTheirRecords) {
+    const MdxResult run = mdx("run " + scenario("launch-points.json"));
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    for (const char* expected :
+         {"\"radio\":0,\"result\":2,\"text1\":\"IPE\",\"text2\":\"300\"",
+          "StartDlgSelectMacro returned {\"chosen\":\"Base\",\"result\":true}",
+          "StartEditProfCutsDlg returned {\"lastIndex\":1,\"result\":true}",
+          "GetImageDlgCtrlNames returned {\"names\":[\"T\",\"W\"]}",
+          "StartDlgCSP2 returned {\"result\":false}",
+          "SSregisterOpmCLSIDs returned {\"status\":\"eInvalidInput\"}"})
+        EXPECT_NE(run.output.find(expected), std::string::npos) << expected << "\n" << run.output;
+    EXPECT_EQ(count(run.output, "StartDlgEditConstraints returned {\"result\":true}"), 2);
+}
+
 TEST(MdxRun, ABadStepRefusesTheWholeScenarioBeforeAnythingRuns) {
     const MdxResult run = mdx("run " + scenario("bad-step.json"));
     EXPECT_EQ(run.exitCode, 2);

@@ -1,15 +1,29 @@
 #include "ScenarioLaunchPoints.h"
 
+#include <string>
+
 #include "ScenarioError.h"
 #include "ScenarioValues.h"
 #include "core/macro/MacroData.h"
+#include "cutstock/CuttingStockLaunch.h"
+#include "designer/DesignerLaunch.h"
 #include "frame/ConstraintEditorLaunch.h"
+#include "frame/GenVarsLaunch.h"
 #include "frame/MacroDialogLaunch.h"
 #include "frame/MacroDialogSlots.h"
 #include "frame/SheetFileLaunch.h"
 #include "frame/StandardsLaunch.h"
+#include "macroedit/MacroCutsLaunch.h"
+#include "macroedit/MacroEditorLaunch.h"
+#include "opm/OpmRegistration.h"
 #include "otherdlg/KvGridDlg.h"
+#include "otherdlg/KvLookUpDlg.h"
+#include "otherdlg/KvSelectImageDlg.h"
+#include "otherdlg/OtherDialogLaunch.h"
+#include "otherdlg/ProfileCutsLaunch.h"
+#include "otherdlg/SelectMacroLaunch.h"
 #include "otherdlg/StringArrayGridDialog.h"
+#include "sectionlib/SectionLibraryLaunch.h"
 #include "standards/KvDlgStandardsData.h"
 
 namespace scenario {
@@ -154,6 +168,225 @@ json callStandardsTest(const json&) {
     return {{"result", StartDlgStandardsSStest()}};
 }
 
+json resultOf(bool result) {
+    return {{"result", result}};
+}
+
+AcArray<bool> boolArray(const json& args, const char* key) {
+    AcArray<bool> flags;
+    if (!args.contains(key)) return flags;
+    if (!args[key].is_array()) throw ScenarioError(std::string("\"") + key + "\" must be a list");
+    for (const json& item : args[key]) {
+        if (!item.is_boolean())
+            throw ScenarioError(std::string("\"") + key + "\" must hold true or false");
+        flags.append(item.get<bool>());
+    }
+    return flags;
+}
+
+EditConstrData constraintContext(const json& args) {
+    EditConstrData data;
+    data.currentModule = textField(args, "currentModule");
+    data.moduleNames = textArray(args, "moduleNames");
+    return data;
+}
+void checkConstraints(const json& args) {
+    constraintContext(args);
+}
+json callConstraintsModal(const json& args) {
+    EditConstrData data = constraintContext(args);
+    return resultOf(StartDlgEditConstrModal(data));
+}
+json callConstraintsModeless(const json& args) {
+    EditConstrData data = constraintContext(args);
+    return resultOf(StartDlgEditConstraints(data));
+}
+
+void checkSelectMacro(const json& args) {
+    textField(args, "title");
+    textArray(args, "names");
+    boolArray(args, "enabled");
+    textField(args, "chosen");
+}
+// Without "enabled" the first form runs, which enables every name.
+json callSelectMacro(const json& args) {
+    const Mdx_StringArray names = textArray(args, "names");
+    Mdx_String chosen = textField(args, "chosen");
+    bool flag = false;
+    const int none = 0;
+    const bool result =
+        args.contains("enabled")
+            ? StartDlgSelectMacro(textField(args, "title"), names, boolArray(args, "enabled"),
+                                  none, none, chosen, flag, false)
+            : StartDlgSelectMacro(textField(args, "title"), names, none, none, chosen, flag,
+                                  false);
+    return {{"result", result}, {"chosen", toJson(chosen)}};
+}
+
+void checkMacroCuts(const json& args) {
+    textField(args, "name");
+}
+json callMacroCuts(const json& args) {
+    DlgMacroCutsData data;
+    data.name = textField(args, "name");
+    bool escaped = false;
+    const bool result = StartDlgMacroCuts(data, escaped);
+    return {{"result", result}, {"escaped", escaped}, {"name", toJson(data.name)}};
+}
+
+void checkFile(const json& args) {
+    textField(args, "file");
+}
+json callDesigner(const json& args) {
+    return resultOf(StartDlgDesigner(textField(args, "file")));
+}
+json callControlNames(const json& args) {
+    Mdx_StringArray names;
+    GetImageDlgCtrlNames(textField(args, "file"), names);
+    return {{"names", toJson(names)}};
+}
+
+json callCSP2(const json&) {
+    DlgCSP2Data data;
+    return resultOf(StartDlgCSP2(data));
+}
+
+void checkEditLibSections(const json& args) {
+    textArray(args, "tableNames");
+    textField(args, "sysName");
+}
+json callEditLibSections(const json& args) {
+    DlgEditLibData data;
+    data.tableNames = textArray(args, "tableNames");
+    const bool result = StartDlgEditLibSections(data, textField(args, "sysName"));
+    return {{"result", result}, {"tableNames", toJson(data.tableNames)}};
+}
+void checkSysName(const json& args) {
+    textField(args, "sysName");
+}
+json callEditLibSimple(const json& args) {
+    Mdx_ProfValuesTable table;
+    int newRow = -1;
+    const bool result = StartDlgEditLibSimple(textField(args, "sysName"), table, newRow);
+    return {{"result", result}, {"newRow", newRow}};
+}
+
+json callDSTVPoints(const json&) {
+    StartDSTVPointsDlg();
+    return json::object();
+}
+
+void checkProfCuts(const json& args) {
+    textArray(args, "cutNames");
+}
+json callProfCuts(const json& args) {
+    DlgProfCutsData data;
+    data.cutNames = textArray(args, "cutNames");
+    const bool result = StartEditProfCutsDlg(data);
+    return {{"result", result}, {"lastIndex", profile_cuts::lastSelectedIndex()}};
+}
+
+json callArray(const json&) {
+    DynArrayData data;
+    return resultOf(StartArrayDlg(data, AcArray<AcDbObjectId>(), ""));
+}
+json callProfFeatures(const json&) {
+    DlgProfFeaturesData data;
+    return resultOf(StartDlgProfFeatures(data));
+}
+json callLevels(const json&) {
+    KvLevelsDlgData data;
+    return resultOf(StartDlgLevels(data));
+}
+json callCladding(const json&) {
+    KvCladdingDlgData data;
+    return resultOf(StartDlgCladdingSettings(data));
+}
+json callBracing(const json&) {
+    KvBracingDlgData data;
+    return resultOf(StartDlgBracing(data));
+}
+
+KvLookUpDlgData lookUpRecord(const json& args) {
+    KvLookUpDlgData data;
+    Mdx_String* texts[] = {&data.text1, &data.text2, &data.text3, &data.text4, &data.text5};
+    Mdx_StringArray* items[] = {&data.items1, &data.items2, &data.items3, &data.items4,
+                                &data.items5};
+    for (int i = 0; i < 5; ++i) {
+        const std::string n = std::to_string(i + 1);
+        *texts[i] = textField(args, ("text" + n).c_str());
+        *items[i] = textArray(args, ("items" + n).c_str());
+    }
+    data.choice1 = intField(args, "choice1", data.choice1);
+    data.choice2 = intField(args, "choice2", data.choice2);
+    data.radio = intField(args, "radio", data.radio);
+    data.option = boolField(args, "option", data.option);
+    return data;
+}
+void checkLookUp(const json& args) {
+    lookUpRecord(args);
+}
+json callLookUp(const json& args) {
+    KvLookUpDlgData data = lookUpRecord(args);
+    const bool result = StartDlgLookUp(data);
+    json record = {{"choice1", data.choice1}, {"choice2", data.choice2}, {"radio", data.radio},
+                   {"option", data.option},   {"result", data.result}};
+    const Mdx_String* texts[] = {&data.text1, &data.text2, &data.text3, &data.text4, &data.text5};
+    for (int i = 0; i < 5; ++i) record["text" + std::to_string(i + 1)] = toJson(*texts[i]);
+    return {{"result", result}, {"record", record}};
+}
+
+void checkSelectImage(const json& args) {
+    textField(args, "title");
+    textArray(args, "files");
+}
+json callSelectImage(const json& args) {
+    KvSelectImageDlgData data;
+    data.title = textField(args, "title");
+    data.files = textArray(args, "files");
+    const bool result = StartDlgSelectImage(data);
+    return {{"result", result}, {"selection", toJson(data.selection)}};
+}
+
+// The seven lists of the general variables, in the order of the record.
+constexpr const char* kGenVarLists[] = {"dwgGenVars",   "dwgGenValues",    "dwgGenFilters",
+                                        "stdGenVars",   "stdGenValues",    "stdGenOverrides",
+                                        "stdGenFilters"};
+Mdx_StringArray* genVarList(KvAutoStandardsData& data, int i) {
+    Mdx_StringArray* lists[] = {&data.dwgGenVars,   &data.dwgGenValues,    &data.dwgGenFilters,
+                                &data.stdGenVars,   &data.stdGenValues,    &data.stdGenOverrides,
+                                &data.stdGenFilters};
+    return lists[i];
+}
+KvAutoStandardsData genVarsRecord(const json& args) {
+    KvAutoStandardsData data;
+    for (int i = 0; i < 7; ++i) *genVarList(data, i) = textArray(args, kGenVarLists[i]);
+    return data;
+}
+void checkGenVars(const json& args) {
+    genVarsRecord(args);
+}
+json callGenVars(const json& args) {
+    KvAutoStandardsData data = genVarsRecord(args);
+    const bool result = StartDlgGenVars(data);
+    json record = json::object();
+    for (int i = 0; i < 7; ++i) record[kGenVarLists[i]] = toJson(*genVarList(data, i));
+    return {{"result", result}, {"record", record}};
+}
+
+json statusOf(Acad::ErrorStatus status) {
+    return {{"status", Acad::errorStatusText(status)}};
+}
+json callRegister(const json&) {
+    return statusOf(SSregisterOpmCLSIDs());
+}
+json callCleanup(const json&) {
+    return statusOf(SScleanupComRegistry());
+}
+json callPrintIds(const json&) {
+    return statusOf(SSprintCLSIDs());
+}
+
 const LaunchPoint kLaunchPoints[] = {
     {"EvaluateSS", noArgs, callEvaluateSS},
     {"ReadSSFile", checkReadSSFile, callReadSSFile},
@@ -167,6 +400,28 @@ const LaunchPoint kLaunchPoints[] = {
     {"EndDlgEditConstraints", noArgs, callEndConstraints},
     {"StartDlgStandardsSS", checkStandards, callStandards},
     {"StartDlgStandardsSStest", noArgs, callStandardsTest},
+    {"StartDlgEditConstrModal", checkConstraints, callConstraintsModal},
+    {"StartDlgEditConstraints", checkConstraints, callConstraintsModeless},
+    {"StartDlgSelectMacro", checkSelectMacro, callSelectMacro},
+    {"StartDlgMacroCuts", checkMacroCuts, callMacroCuts},
+    {"StartDlgDesigner", checkFile, callDesigner},
+    {"GetImageDlgCtrlNames", checkFile, callControlNames},
+    {"StartDlgCSP2", noArgs, callCSP2},
+    {"StartDlgEditLibSections", checkEditLibSections, callEditLibSections},
+    {"StartDlgEditLibSimple", checkSysName, callEditLibSimple},
+    {"StartDSTVPointsDlg", noArgs, callDSTVPoints},
+    {"StartEditProfCutsDlg", checkProfCuts, callProfCuts},
+    {"StartArrayDlg", noArgs, callArray},
+    {"StartDlgProfFeatures", noArgs, callProfFeatures},
+    {"StartDlgLevels", noArgs, callLevels},
+    {"StartDlgCladdingSettings", noArgs, callCladding},
+    {"StartDlgBracing", noArgs, callBracing},
+    {"StartDlgLookUp", checkLookUp, callLookUp},
+    {"StartDlgSelectImage", checkSelectImage, callSelectImage},
+    {"StartDlgGenVars", checkGenVars, callGenVars},
+    {"SSregisterOpmCLSIDs", noArgs, callRegister},
+    {"SScleanupComRegistry", noArgs, callCleanup},
+    {"SSprintCLSIDs", noArgs, callPrintIds},
 };
 
 }  // namespace
