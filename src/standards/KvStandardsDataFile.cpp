@@ -1,10 +1,16 @@
 #include "standards/KvStandardsDataFile.h"
 
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
 #include "core/FileHelpers.h"
 #include "core/LetterCase.h"
 #include "core/Mdx_Settings.h"
 #include "core/NumberText.h"
 #include "core/sections/Mdx_SectionTableManager.h"
+#include "standards/KvStandardsFileCache.h"
 
 namespace {
 
@@ -40,13 +46,56 @@ std::string_view withoutLineComment(std::string_view line) {
     return comment == std::string_view::npos ? line : line.substr(0, comment);
 }
 
-bool keyMatches(std::string_view column, const Mdx_String& key, bool keysAsSystemNames) {
-    if (keysAsSystemNames) {
-        Mdx_String systemName;
-        if (gSectionTables.getSystemName(Mdx_String(column), systemName) == Acad::eOk)
-            return systemName.equal(key, false);
+struct DataLine {
+    std::string key;
+    std::string value;
+    bool hasValue = false;
+};
+
+// A data file as its look-ups need it: the data lines in file order, and the first line of
+// every key in lower case.
+class DataTable : public KvCachedFile {
+public:
+    std::vector<DataLine> lines;
+    std::unordered_map<std::string, std::size_t> firstOfKey;
+
+    const DataLine* find(const Mdx_String& key) const {
+        const auto found = firstOfKey.find(Mdx_String(key).makeLower().str());
+        return found == firstOfKey.end() ? nullptr : &lines[found->second];
     }
-    return equalIgnoringCase(column, key.view());
+    // The section tables may have changed since the file was read, so each key is looked up
+    // as a section name anew.
+    const DataLine* findBySystemName(const Mdx_String& key) const {
+        for (const DataLine& line : lines) {
+            Mdx_String systemName;
+            if (gSectionTables.getSystemName(Mdx_String(line.key), systemName) == Acad::eOk) {
+                if (systemName.equal(key, false)) return &line;
+            } else if (equalIgnoringCase(line.key, key.view())) {
+                return &line;
+            }
+        }
+        return nullptr;
+    }
+};
+
+std::unique_ptr<KvCachedFile> parseDataTable(std::string_view bytes) {
+    auto table = std::make_unique<DataTable>();
+    forEachLine(bytes, [&](std::string_view line) {
+        line = withoutLineComment(line);
+        if (isBlankLine(line)) return true;
+        const std::size_t tab = line.find('\t');
+        DataLine data;
+        data.key = line.substr(0, tab);
+        if (tab != std::string_view::npos) {
+            const std::string_view rest = line.substr(tab + 1);
+            data.value = rest.substr(0, rest.find('\t'));
+            data.hasValue = true;
+        }
+        table->firstOfKey.emplace(Mdx_String(data.key).makeLower().str(), table->lines.size());
+        table->lines.push_back(std::move(data));
+        return true;
+    });
+    return table;
 }
 
 // Block comments may span lines, so they go before the text is cut into lines; line breaks
@@ -71,6 +120,22 @@ std::string withoutComments(std::string_view bytes) {
     return text;
 }
 
+class StandardSizes : public KvCachedFile {
+public:
+    std::vector<KvStandardSizeEntry> entries;
+};
+
+std::unique_ptr<KvCachedFile> parseStandardSizes(std::string_view bytes) {
+    auto sizes = std::make_unique<StandardSizes>();
+    const std::string text = withoutComments(bytes);
+    forEachLine(text, [&](std::string_view line) {
+        KvStandardSizeEntry entry;
+        if (parseStandardSizeLine(line, entry)) sizes->entries.push_back(entry);
+        return true;
+    });
+    return sizes;
+}
+
 }  // namespace
 
 bool findStandardsDataFile(const Mdx_String& name, Mdx_String& path) {
@@ -93,25 +158,15 @@ bool findStandardsDataFile(const Mdx_String& name, Mdx_String& path) {
 
 KvDataLookUp lookUpStandardsData(const Mdx_String& path, const Mdx_String& key,
                                  bool keysAsSystemNames, Mdx_String& value) {
-    Mdx_String bytes;
-    if (!readWholeFile(path, bytes)) return KvDataLookUp::Unreadable;
-    KvDataLookUp result = KvDataLookUp::NoData;
-    forEachLine(bytes.view(), [&](std::string_view line) {
-        line = withoutLineComment(line);
-        if (isBlankLine(line)) return true;
-        result = KvDataLookUp::NoKey;
-        const std::size_t tab = line.find('\t');
-        if (!keyMatches(line.substr(0, tab), key, keysAsSystemNames)) return true;
-        if (tab == std::string_view::npos) {
-            result = KvDataLookUp::NoValue;
-            return false;
-        }
-        const std::string_view rest = line.substr(tab + 1);
-        value = Mdx_String(rest.substr(0, rest.find('\t')));
-        result = KvDataLookUp::Found;
-        return false;
-    });
-    return result;
+    const auto table = std::static_pointer_cast<const DataTable>(
+        standards_file_cache::parsedFile(path, parseDataTable));
+    if (!table) return KvDataLookUp::Unreadable;
+    if (table->lines.empty()) return KvDataLookUp::NoData;
+    const DataLine* line = keysAsSystemNames ? table->findBySystemName(key) : table->find(key);
+    if (!line) return KvDataLookUp::NoKey;
+    if (!line->hasValue) return KvDataLookUp::NoValue;
+    value = Mdx_String(line->value);
+    return KvDataLookUp::Found;
 }
 
 bool parseStandardSizeLine(std::string_view line, KvStandardSizeEntry& entry) {
@@ -129,13 +184,9 @@ bool parseStandardSizeLine(std::string_view line, KvStandardSizeEntry& entry) {
 
 bool readStandardSizesFile(const Mdx_String& path, Mdx_Array<KvStandardSizeEntry>& entries) {
     entries.setEmpty();
-    Mdx_String bytes;
-    if (!readWholeFile(path, bytes)) return false;
-    const std::string text = withoutComments(bytes.view());
-    forEachLine(text, [&](std::string_view line) {
-        KvStandardSizeEntry entry;
-        if (parseStandardSizeLine(line, entry)) entries.append(entry);
-        return true;
-    });
+    const auto sizes = std::static_pointer_cast<const StandardSizes>(
+        standards_file_cache::parsedFile(path, parseStandardSizes));
+    if (!sizes) return false;
+    for (const KvStandardSizeEntry& entry : sizes->entries) entries.append(entry);
     return true;
 }

@@ -1,9 +1,9 @@
 #pragma once
 // The files the standards functions read: data files of tab-separated key and value columns
 // (GETCELL, GETPROFCELL) and standard-size files of sizes, one a line, "120" or "120x10"
-// (the tolerance functions). Each call reads its file anew; nothing is kept. Files are
-// scanned as bytes, line by line, without building a table: a look-up in a data file of
-// thousands of lines is one pass over it.
+// (the tolerance functions). A file is parsed once and kept while it stays the same file
+// (standards/KvStandardsFileCache.h): a data file becomes a table indexed by key, so a
+// look-up in a file of thousands of lines costs one check of the file's time and size.
 #include <string_view>
 
 #include "core/Mdx_Array.h"

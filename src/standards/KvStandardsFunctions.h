@@ -1,8 +1,9 @@
 #pragma once
 // The functions standards spreadsheets compute with besides the grid's own: rounding to a
 // step, look-ups in data files and section tables, standard sizes within tolerances, and a
-// few text and test helpers. The grid calls them while it calculates a formula; they keep
-// no state between calls and read their files anew every time.
+// few text and test helpers. The grid calls them while it calculates a formula. They keep
+// no state between calls but the parsed files, which are read again whenever a file
+// changed (standards/KvStandardsFileCache.h).
 //
 // A call the function cannot serve (an argument of the wrong kind, a file or key that is
 // not there) is reported to the grid as not handled, with an empty result.

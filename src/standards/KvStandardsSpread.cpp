@@ -1,5 +1,9 @@
 #include "standards/KvStandardsSpread.h"
 
+#include <string>
+#include <unordered_map>
+#include <vector>
+
 #include "core/FileHelpers.h"
 #include "core/Mdx_Settings.h"
 #include "core/PathHelpers.h"
@@ -10,6 +14,7 @@
 #include "standards/KvSheetSections.h"
 #include "standards/KvStandardsFunctions.h"
 #include "standards/KvStandardsTimers.h"
+#include "standards/KvWordReplacer.h"
 #include "win/MessageBox.h"
 
 namespace {
@@ -24,40 +29,6 @@ constexpr const char* kCallChild = "CallChild";
 
 KvStandardsSpread::ChildEvaluator gChildEvaluator = nullptr;
 int gChildNesting = 0;
-
-bool isWordChar(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
-}
-
-bool isWholeWord(const Mdx_String& text, int start, int length) {
-    if (start > 0 && isWordChar(text.at(start - 1))) return false;
-    const int after = start + length;
-    return after >= text.length() || !isWordChar(text.at(after));
-}
-
-// Tells whether a position of a formula text lies inside a double-quoted text, scanning
-// forward only. A quote opens a text and the next one closes it; a quote written twice
-// inside a text closes and reopens it with nothing in between, so it needs no rule of its
-// own.
-class QuotedTexts {
-public:
-    explicit QuotedTexts(const Mdx_String& text) : text_(text) {}
-    bool contains(int position) {
-        for (; scanned_ < position; ++scanned_)
-            if (text_.at(scanned_) == '"') inside_ = !inside_;
-        return inside_;
-    }
-    // The text up to end was just rewritten outside any quoted text; scanning goes on there.
-    void resumeOutsideAt(int end) {
-        scanned_ = end;
-        inside_ = false;
-    }
-
-private:
-    const Mdx_String& text_;
-    int scanned_ = 0;
-    bool inside_ = false;
-};
 
 void removeEnclosingQuotes(Mdx_String& text) {
     if (text.startsWith("\"", true)) text.remove(0, 1);
@@ -86,6 +57,9 @@ public:
 };
 
 }  // namespace
+
+KvStandardsSpread::KvStandardsSpread() = default;
+KvStandardsSpread::~KvStandardsSpread() = default;
 
 void KvStandardsSpread::setChildEvaluator(ChildEvaluator evaluator) {
     gChildEvaluator = evaluator;
@@ -223,33 +197,7 @@ Acad::ErrorStatus KvStandardsSpread::replaceGeneralVariables() {
 
 bool KvStandardsSpread::replaceWords(Mdx_String& text, const Mdx_StringArray& names,
                                      const Mdx_StringArray& replacements, bool quote) {
-    bool replaced = false;
-    const int count =
-        names.length() < replacements.length() ? names.length() : replacements.length();
-    for (int i = 0; i < count; ++i) {
-        const Mdx_String& name = names[i];
-        // An empty name is found everywhere and would never end.
-        if (name.isEmpty()) continue;
-        Mdx_String with = replacements[i];
-        if (quote && !isNumber(with)) with = "\"" + with + "\"";
-        QuotedTexts quoted(text);
-        int position = 0;
-        for (long hits = 0; hits < kMaxWordHits; ++hits) {
-            const int start = text.findFirstFrom(name, position, false);
-            if (start < 0) break;
-            // A file name, key or label in quotes is the user's text, never a variable:
-            // GETCELL("Bolts.dat", d, "Hole") must keep "Hole" with a variable Hole declared.
-            if (!isWholeWord(text, start, name.length()) || quoted.contains(start)) {
-                position = start + name.length();
-                continue;
-            }
-            text.replaceAt(start, name.length(), with);
-            position = start + with.length();
-            quoted.resumeOutsideAt(position);
-            replaced = true;
-        }
-    }
-    return replaced;
+    return KvWordReplacer(names, replacements, quote).replaceIn(text);
 }
 
 Mdx_String KvStandardsSpread::cellAddress(const KvVarCell& cell) const {
@@ -259,25 +207,39 @@ Mdx_String KvStandardsSpread::cellAddress(const KvVarCell& cell) const {
     return address;
 }
 
-Acad::ErrorStatus KvStandardsSpread::replaceVarNames(Mdx_String& expression) {
+std::unique_ptr<KvWordReplacer> KvStandardsSpread::makeVarNameReplacer() const {
     Mdx_StringArray names;
     {
         StageTimer timer(gCalcCellGetVarNames);
         for (int i = 0; i < varCells_.length(); ++i) names.append(varCells_[i].name);
     }
-    Mdx_StringArray found;
     Mdx_StringArray addresses;
     {
         StageTimer timer(gCalcCellGetVarCoords);
+        // A name stands for the first variable of that name, as findVarCell finds it.
+        std::vector<std::string> lower;
+        std::unordered_map<std::string, int> first;
         for (int i = 0; i < names.length(); ++i) {
-            int index = -1;
-            if (varCells_.findVarCell(names[i], index) != Acad::eOk) continue;
-            found.append(names[i]);
-            addresses.append(cellAddress(varCells_[index]));
+            lower.push_back(Mdx_String(names[i]).makeLower().str());
+            first.emplace(lower.back(), i);
         }
+        for (int i = 0; i < names.length(); ++i)
+            addresses.append(cellAddress(varCells_[first.at(lower[i])]));
+    }
+    return std::make_unique<KvWordReplacer>(names, addresses, false);
+}
+
+Acad::ErrorStatus KvStandardsSpread::replaceVarNames(Mdx_String& expression) {
+    // During a calculation the names and addresses stay as they are, so the replacer made
+    // for it serves every equation.
+    std::unique_ptr<KvWordReplacer> own;
+    const KvWordReplacer* replacer = calculationReplacer_.get();
+    if (!replacer) {
+        own = makeVarNameReplacer();
+        replacer = own.get();
     }
     StageTimer timer(gCalcCellReplaceVariables);
-    replaceWords(expression, found, addresses, false);
+    replacer->replaceIn(expression);
     return Acad::eOk;
 }
 
@@ -293,10 +255,12 @@ Acad::ErrorStatus KvStandardsSpread::calcMain() {
     StageTimer timer(gCalcCells);
     const int first = KvSheetSections::findSectionStart(*this, KvSheetSections::kCalc);
     if (first < 0) return Acad::eInvalidInput;
+    calculationReplacer_ = makeVarNameReplacer();
     const int rows = getMaxRows();
     const int cols = getMaxCols();
     for (int row = first; row <= rows; ++row)
         for (int col = 1; col <= cols; ++col) calcCell(col, row);
+    calculationReplacer_.reset();
     return Acad::eOk;
 }
 

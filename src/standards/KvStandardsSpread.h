@@ -4,12 +4,15 @@
 // general variables, calculates the Calc section cell by cell and hands the results back.
 // A "CallChild" cell runs another spreadsheet as a nested evaluation through the child
 // evaluator that the module frame installs.
+#include <memory>
+
 #include "core/Mdx_StringArray.h"
 #include "host/AcadErrorStatus.h"
 #include "spread/Mdx_Spread.h"
 #include "standards/KvVarCells.h"
 
 class KvDlgStandardsData;
+class KvWordReplacer;
 
 class KvStandardsSpread : public Mdx_Spread {
 public:
@@ -19,8 +22,9 @@ public:
     // How deep child calls may nest; a cycle of calls (A calls B calls A) ends there with the
     // innermost calling cell failed.
     static constexpr int kMaxChildNesting = 16;
-    // The most hits examined per name while replacing words.
-    static constexpr long kMaxWordHits = 99999999;
+
+    KvStandardsSpread();
+    ~KvStandardsSpread() override;
 
     static void setChildEvaluator(ChildEvaluator evaluator);
     static ChildEvaluator childEvaluator();
@@ -76,7 +80,10 @@ private:
     void removeDuplicates();
     void reportFailedEquation(const Mdx_String& name, const Mdx_String& expression, int row);
     Mdx_String cellAddress(const KvVarCell& cell) const;
+    std::unique_ptr<KvWordReplacer> makeVarNameReplacer() const;
 
     Mdx_String filePath_;
     KvVarCells varCells_;
+    // While the Calc section is calculated: the names of the variables to their addresses.
+    std::unique_ptr<KvWordReplacer> calculationReplacer_;
 };
