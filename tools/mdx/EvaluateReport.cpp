@@ -1,6 +1,7 @@
 #include "EvaluateReport.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <nlohmann/json.hpp>
 #include <ostream>
 
@@ -83,8 +84,17 @@ std::vector<ChangedValue> changedValues(const std::vector<MacroValue>& before,
     return changed;
 }
 
+// Below the current folder a path reads shorter, and the same in every clone.
+std::string shownPath(const std::string& path) {
+    std::error_code ignored;
+    const std::filesystem::path relative =
+        std::filesystem::path(path).lexically_relative(std::filesystem::current_path(ignored));
+    if (relative.empty() || *relative.begin() == "..") return path;
+    return relative.string();
+}
+
 void printTable(const EvaluateReport& report, std::ostream& out) {
-    out << "Standard  " << report.standard << "  (" << report.standardFile << ")\n"
+    out << "Standard  " << report.standard << "  (" << shownPath(report.standardFile) << ")\n"
         << "Macro     " << report.macroName << "  (handle " << report.macroHandle << ") in "
         << report.drawing << "\n"
         << "Maps to   " << report.mapsTo << "\n";
