@@ -3,6 +3,7 @@
 // its own. A launch point whose dialog has not grown its controls yet runs a RecordDialog of
 // its record, so that the record already travels as the finished dialog will carry it: a
 // copy goes in, and it comes back to the caller only when the dialog closed with OK.
+#include "core/KvTempResourceOverride.h"
 #include "host/CAcUiDialog.h"
 
 class TemplateDialog : public CAcUiDialog {
@@ -32,6 +33,14 @@ template <class Record>
 bool runRecordDialog(UINT templateId, Record& record) {
     RecordDialog<Record> dialog(templateId);
     return runWithCopyBack(dialog, record);
+}
+
+// A whole launch point of a minimal dialog: the module's resources for the run, the record
+// through a RecordDialog of the template.
+template <class Record>
+bool launchRecordDialog(UINT templateId, Record& record) {
+    KvTempResourceOverride resources;
+    return runRecordDialog(templateId, record);
 }
 
 // The template alone; true when it closed with OK.

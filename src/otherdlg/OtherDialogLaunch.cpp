@@ -11,26 +11,17 @@ void StartDSTVPointsDlg() {
 
 bool StartArrayDlg(DynArrayData& data, const AcArray<AcDbObjectId>& /*ids*/,
                    const Mdx_String& /*name*/) {
-    KvTempResourceOverride resources;
-    return runRecordDialog(IDD_ARRAY, data);
+    return launchRecordDialog(IDD_ARRAY, data);
 }
 
 bool StartDlgProfFeatures(DlgProfFeaturesData& data) {
-    KvTempResourceOverride resources;
-    return runRecordDialog(IDD_PROF_FEATURES, data);
-}
-
-bool StartDlgLevels(KvLevelsDlgData& data) {
-    KvTempResourceOverride resources;
-    return runRecordDialog(IDD_LEVELS, data);
+    return launchRecordDialog(IDD_PROF_FEATURES, data);
 }
 
 bool StartDlgCladdingSettings(KvCladdingDlgData& data) {
-    KvTempResourceOverride resources;
-    return runRecordDialog(IDD_CLADDING, data);
+    return launchRecordDialog(IDD_CLADDING, data);
 }
 
 bool StartDlgBracing(KvBracingDlgData& data) {
-    KvTempResourceOverride resources;
-    return runRecordDialog(IDD_BRACING, data);
+    return launchRecordDialog(IDD_BRACING, data);
 }

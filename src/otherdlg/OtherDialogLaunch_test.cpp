@@ -6,6 +6,7 @@
 
 #include "core/macro/MacroData.h"
 #include "frame/FrameTestSupport.h"
+#include "otherdlg/KvLevelsDlg.h"
 #include "otherdlg/KvSelectImageDlg.h"
 #include "otherdlg/ProfileCutsLaunch.h"
 #include "otherdlg/ProfileDetailsLaunch.h"

@@ -5,8 +5,7 @@
 #include "resources/sectionlib_ids.h"
 
 bool StartDlgEditLibSections(DlgEditLibData& data, const Mdx_String& /*sysName*/) {
-    KvTempResourceOverride resources;
-    return runRecordDialog(IDD_EDIT_SECTIONLIB, data);
+    return launchRecordDialog(IDD_EDIT_SECTIONLIB, data);
 }
 
 bool StartDlgEditLibSimple(const Mdx_String& /*sysName*/, Mdx_ProfValuesTable& table,

@@ -17,6 +17,7 @@
 #include "macroedit/MacroEditorLaunch.h"
 #include "opm/OpmRegistration.h"
 #include "otherdlg/KvGridDlg.h"
+#include "otherdlg/KvLevelsDlg.h"
 #include "otherdlg/KvLookUpDlg.h"
 #include "otherdlg/KvSelectImageDlg.h"
 #include "otherdlg/OtherDialogLaunch.h"
