@@ -88,7 +88,7 @@ void printLibraryTable(const LibraryCatalog& catalog, std::ostream& out) {
     int children = 0;
     for (const LibraryStandard& standard : catalog.standards) children += standard.isChild;
     out << "Library " << catalog.folder << ": " << catalog.standards.size() << " standards in "
-        << kFolder << ", " << children << " of them child sheets\n";
+        << kFolder << " (" << children << (children == 1 ? " child sheet)\n" : " child sheets)\n");
     for (const LibraryStandard& standard : catalog.standards) {
         out << "\n" << standard.name << (standard.isChild ? " (child sheet)" : "") << "\n";
         if (!standard.problem.empty()) printLine(out, "problem", standard.problem);

@@ -154,6 +154,10 @@ int runSheet(const SheetOptions& options, bool calculate) {
     return result;
 }
 
+std::string counted(int n, const std::string& what) {
+    return std::to_string(n) + " " + what + (n == 1 ? "" : "s");
+}
+
 int refuse(const std::string& message) {
     std::cerr << "mdx: " << message << "\n";
     return kExitBadInput;
@@ -170,8 +174,8 @@ int convertSheet(const std::string& in, const std::string& out, bool calculate) 
         std::cerr << "mdx: could not write " << out << "; nothing was changed\n";
         return kExitWriteFailed;
     }
-    std::cout << "Wrote " << out << ": " << model.maxRows() << " rows, " << model.maxColumns()
-              << " columns\n";
+    std::cout << "Wrote " << out << ": " << counted(model.maxRows(), "row") << ", "
+              << counted(model.maxColumns(), "column") << "\n";
     return 0;
 }
 

@@ -19,11 +19,9 @@ struct MdxRun {
     int status = -1;
 };
 
-// Runs `mdx args` through the shell; with stderr false only standard output is kept.
-inline MdxRun runMdx(const std::string& args, bool withStderr = true) {
+// Runs a shell command line and keeps what it prints on standard output.
+inline MdxRun runShell(const std::string& command) {
     MdxRun run;
-    const std::string command =
-        std::string(MDX_EXE) + " " + args + (withStderr ? " 2>&1" : " 2>/dev/null");
     FILE* pipe = ::popen(command.c_str(), "r");
     if (!pipe) return run;
     std::array<char, 4096> buffer{};
@@ -34,6 +32,12 @@ inline MdxRun runMdx(const std::string& args, bool withStderr = true) {
     return run;
 }
 
+// Runs `mdx args` through the shell; with withStderr false only standard output is kept.
+inline MdxRun runMdx(const std::string& args, bool withStderr = true) {
+    return runShell(std::string(MDX_EXE) + " " + args + (withStderr ? " 2>&1" : " 2>/dev/null"));
+}
+
+// A path as one shell word (the tests' paths hold no single quotes).
 inline std::string quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
 
 inline std::string readFile(const std::filesystem::path& path) {
