@@ -210,8 +210,8 @@ void checkChildArguments(LibraryCatalog& catalog) {
                 continue;
             const size_t wanted = child->second->inputs.size() + child->second->outputs.size();
             if (call.passed.size() != wanted)
-                call.problem = "passes " + std::to_string(call.passed.size()) +
-                               " variables; the child declares " + std::to_string(wanted) +
+                call.problem = "passes " + counted(call.passed.size(), "variable") +
+                               "; the child declares " + std::to_string(wanted) +
                                " inputs and outputs";
         }
     }

@@ -42,6 +42,11 @@ struct LibraryCatalog {
 
 enum class LibraryScan { Ok, NoFolder, NoStandards };
 
+// "1 variable", "2 variables".
+inline std::string counted(size_t n, const std::string& noun) {
+    return std::to_string(n) + " " + noun + (n == 1 ? "" : "s");
+}
+
 // Reads the library that gSettings names. The standards come sorted by name, child sheets
 // after the others.
 LibraryScan scanLibrary(LibraryCatalog& catalog);

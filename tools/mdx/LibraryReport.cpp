@@ -30,7 +30,7 @@ std::string mappingText(const LibraryStandard& standard) {
     if (standard.mappingKeys.empty()) return text + " no mappings";
     for (const LibraryMappingKey& key : standard.mappingKeys) {
         text += (&key == &standard.mappingKeys.front() ? " " : ", ") + key.key + " (" +
-                std::to_string(key.variables) + " variables";
+                counted(static_cast<size_t>(key.variables), "variable");
         if (!key.undeclared.empty()) text += "; not declared: " + joined(key.undeclared);
         text += ")";
     }
@@ -87,8 +87,9 @@ json standardJson(const LibraryStandard& standard) {
 void printLibraryTable(const LibraryCatalog& catalog, std::ostream& out) {
     int children = 0;
     for (const LibraryStandard& standard : catalog.standards) children += standard.isChild;
-    out << "Library " << catalog.folder << ": " << catalog.standards.size() << " standards in "
-        << kFolder << " (" << children << (children == 1 ? " child sheet)\n" : " child sheets)\n");
+    out << "Library " << catalog.folder << ": " << counted(catalog.standards.size(), "standard")
+        << " in " << kFolder << " (" << counted(static_cast<size_t>(children), "child sheet")
+        << ")\n";
     for (const LibraryStandard& standard : catalog.standards) {
         out << "\n" << standard.name << (standard.isChild ? " (child sheet)" : "") << "\n";
         if (!standard.problem.empty()) printLine(out, "problem", standard.problem);

@@ -1,0 +1,171 @@
+// mdx library list, end to end: the sample library, libraries made for the test with the
+// mistakes an author makes, and the libraries that cannot be listed.
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "testing/MdxProcess.h"
+
+namespace {
+
+using namespace mdx_testing;
+namespace fs = std::filesystem;
+
+bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+// A standards spreadsheet as the grid writes it: one text per row in column A, and a
+// second column after a tab.
+std::string kvs(std::initializer_list<std::string> rows) {
+    std::string cells;
+    int row = 0;
+    for (const std::string& text : rows) {
+        ++row;
+        const size_t tab = text.find('\t');
+        auto cell = [&](int col, const std::string& value) {
+            std::string escaped;
+            for (char c : value) escaped += c == '"' ? std::string("\\\"") : std::string(1, c);
+            cells += "cell " + std::to_string(col) + " " + std::to_string(row) + " s \"" +
+                     escaped + "\"\n";
+        };
+        cell(1, text.substr(0, tab));
+        if (tab != std::string::npos) cell(2, text.substr(tab + 1));
+    }
+    return "MDX-SHEET 1\nsize 2 " + std::to_string(row) + "\n" + cells + "end\n";
+}
+
+// Everything under the folder, names and bytes, to see that listing changed nothing.
+std::string snapshot(const fs::path& folder) {
+    std::string all;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        all += entry.path().string() + "\n" +
+               (entry.is_regular_file() ? readFile(entry.path()) : std::string()) + "\n";
+    return all;
+}
+
+TEST(LibraryList, ShowsTheSampleLibraryAtAGlance) {
+    const MdxRun run = runMdx("library list --library '" + kSourceDir + "/examples'");
+    ASSERT_EQ(run.status, 0) << run.out;
+    EXPECT_TRUE(contains(run.out, "2 standards in Connection Standards/ (1 child sheet)")) << run.out;
+    EXPECT_TRUE(contains(run.out, "EndPlate\n  inputs    Double L1, Double L2, Double Clearance\n"
+                                  "  outputs   Double Thickness, Double Width\n"))
+        << run.out;
+    EXPECT_TRUE(contains(run.out, "String Grade")) << run.out;
+    EXPECT_TRUE(contains(run.out, "mapping   EndPlate.map: EndPlateStd (5 variables)")) << run.out;
+    EXPECT_TRUE(contains(run.out, "calls     A22 BoltLayout.kvs -> Connection Standards/Childs/"
+                                  "BoltLayout.kvs (HoleDia, EdgeDist, Gauge, Width)\n"))
+        << run.out;
+    EXPECT_TRUE(contains(run.out, "Childs/BoltLayout (child sheet)\n  inputs    Double Hole")) << run.out;
+    EXPECT_LT(run.out.find("EndPlate\n"), run.out.find("Childs/BoltLayout"))
+        << "the standards a caller evaluates come before the child sheets";
+}
+
+TEST(LibraryList, JsonHoldsTheSameAsOneDocument) {
+    const MdxRun run = runMdx("library list --json --library '" + kSourceDir + "/examples'", false);
+    ASSERT_EQ(run.status, 0);
+    const nlohmann::json document = nlohmann::json::parse(run.out, nullptr, false);
+    ASSERT_TRUE(document.is_object()) << run.out;
+    const nlohmann::json& standards = document["standards"];
+    ASSERT_EQ(standards.size(), 2u);
+    const nlohmann::json& endPlate = standards[0];
+    EXPECT_EQ(endPlate["name"], "EndPlate");
+    EXPECT_EQ(endPlate["child"], false);
+    EXPECT_TRUE(endPlate["problem"].is_null());
+    EXPECT_EQ(endPlate["inputs"].size(), 3u);
+    EXPECT_EQ(endPlate["outputs"][1]["name"], "Width");
+    EXPECT_EQ(endPlate["locals"][5]["type"], "String");
+    EXPECT_EQ(endPlate["mappingFile"], "Connection Standards/EndPlate.map");
+    EXPECT_EQ(endPlate["mappingKeys"][0]["key"], "EndPlateStd");
+    EXPECT_EQ(endPlate["childCalls"][0]["resolved"], "Connection Standards/Childs/BoltLayout.kvs");
+    EXPECT_EQ(endPlate["childCalls"][0]["passed"].size(), 4u);
+    EXPECT_EQ(standards[1]["child"], true);
+    EXPECT_TRUE(standards[1]["mappingFile"].is_null());
+}
+
+class MadeLibrary : public ::testing::Test {
+protected:
+    void put(const std::string& relative, const std::string& bytes) {
+        writeFile(folder / "Connection Standards" / relative, bytes);
+    }
+    MdxRun list(const std::string& options = "") {
+        return runMdx("library list --library " + quoted(folder.path()) + " " + options);
+    }
+    ScratchFolder folder;
+};
+
+TEST_F(MadeLibrary, ThingsThatWillFailAreNamedBeforeAnythingRuns) {
+    put("Helper.kvs", kvs({"Input", "Double a", "Output", "Double b", "Calc", "b = a * 2"}));
+    // Sections in another order; the Parents folder holds child sheets too.
+    put("Parents/Base.kvs", kvs({"Output", "Int n", "Input", "String s", "Calc", "n = 1"}));
+    put("Caller.kvs", kvs({"Input", "Double a\tremark beside a declaration", "Output",
+                           "Double b", "Local", "Double c", "Calc",
+                           "CallChild(\"Missing.kvs\", a, b)", "CallChild(\"Helper.kvs\", a, zz)",
+                           "CallChild(\"Helper.kvs\", a)", "b = CALLCHILD(Base.kvs, c, b)",
+                           "CallChild(\"Caller.kvs\", a, b)", "CallChild(Helper.kvs, a, b)"}));
+    put("Caller.map", "Mapping version 1.0\r\nk1=a\x83Plate\x95" "Distance L1\xBF"
+                      "ghost\x83Plate\x95" "Distance L2\r\nno mapping here\r\n");
+    put("Broken.kvs", "not a sheet\n");
+    put("NoCalc.kvs", kvs({"Input", "Output", "Double x"}));
+    put("Beams/Fin.kvs", kvs({"Output", "Calc"}));
+    const std::string before = snapshot(folder.path());
+
+    const MdxRun run = list();
+    ASSERT_EQ(run.status, 0) << run.out;
+    EXPECT_TRUE(contains(run.out, "6 standards in Connection Standards/ (1 child sheet)")) << run.out;
+    EXPECT_TRUE(contains(run.out, "Broken\n  problem   ")) << run.out;
+    EXPECT_TRUE(contains(run.out, "Broken.kvs: line 1: not a sheet file")) << run.out;
+    EXPECT_TRUE(contains(run.out, "Beams/Fin\n  problem   no \"Input\" section")) << run.out;
+    EXPECT_TRUE(contains(run.out, "NoCalc\n  problem   no \"Calc\" section")) << run.out;
+    EXPECT_TRUE(contains(run.out, "Parents/Base (child sheet)\n  inputs    String s\n"
+                                  "  outputs   Int n\n"))
+        << run.out;
+    EXPECT_TRUE(contains(run.out, "Caller\n  inputs    Double a\n")) << "a remark declares nothing";
+    EXPECT_TRUE(contains(run.out, "Caller.map: k1 (2 variables; not declared: ghost)")) << run.out;
+    EXPECT_TRUE(contains(run.out, "A8 Missing.kvs -> missing (a, b)\n")) << run.out;
+    EXPECT_TRUE(contains(run.out, "A9 Helper.kvs -> Connection Standards/Helper.kvs (a, zz): "
+                                  "passes \"zz\", which is not declared"))
+        << run.out;
+    EXPECT_TRUE(contains(run.out, "A10 Helper.kvs -> Connection Standards/Helper.kvs (a): passes 1 "
+                                  "variable; the child declares 2 inputs and outputs"))
+        << run.out;
+    EXPECT_TRUE(contains(run.out, "A11 Base.kvs -> Connection Standards/Parents/Base.kvs (c, b)\n"))
+        << run.out;
+    EXPECT_TRUE(contains(run.out, "A12 Caller.kvs -> Connection Standards/Caller.kvs (a, b): calls "
+                                  "its own spreadsheet"))
+        << run.out;
+    EXPECT_TRUE(contains(run.out, "A13 Helper.kvs -> Connection Standards/Helper.kvs (a, b)\n"))
+        << run.out;
+    EXPECT_EQ(snapshot(folder.path()), before) << "listing writes nothing";
+}
+
+TEST_F(MadeLibrary, TheDefaultLibraryComesFromTheEnvironment) {
+    put("Only.kvs", kvs({"Input", "Output", "Calc"}));
+    const MdxRun run = runMdx("library list", true);
+    EXPECT_TRUE(contains(run.out, "EndPlate")) << "without MDX_LIBRARY: the bundled sample library";
+    const MdxRun fromEnvironment =
+        runShell("MDX_LIBRARY=" + quoted(folder.path()) + " " + MDX_EXE + " library list 2>&1");
+    ASSERT_EQ(fromEnvironment.status, 0) << fromEnvironment.out;
+    EXPECT_TRUE(contains(fromEnvironment.out, "1 standard in")) << fromEnvironment.out;
+    EXPECT_TRUE(contains(fromEnvironment.out, "\nOnly\n")) << fromEnvironment.out;
+}
+
+TEST_F(MadeLibrary, LibrariesWithoutStandardsAreRefusedWithTheirExitCodes) {
+    MdxRun run = runMdx("library list --library " + quoted(folder / "nowhere"));
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(contains(run.out, "nowhere does not exist")) << run.out;
+
+    run = list();
+    EXPECT_EQ(run.status, 3) << "no Connection Standards folder";
+    EXPECT_TRUE(contains(run.out, "holds no standards")) << run.out;
+
+    put("Data/Bolts.dat", "20;Hole\t22\n");
+    put("EndPlate.map", "Mapping version 1.0\r\n");
+    run = list("--json");
+    EXPECT_EQ(run.status, 3) << "data and mapping files are no standards";
+    EXPECT_FALSE(contains(run.out, "{")) << "no document after an error";
+}
+
+}  // namespace
