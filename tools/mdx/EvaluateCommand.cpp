@@ -60,12 +60,37 @@ void collectVariables(const KvVarCells& cells, EvaluateReport& report) {
     }
 }
 
-void printMessagesTo(const std::vector<ShownMessage>& messages, std::ostream& err) {
+std::string withMessages(std::string text, const std::vector<ShownMessage>& messages) {
     for (const ShownMessage& message : messages)
-        err << "  message box [" << message.caption << "]: " << message.text << "\n";
+        text += "\n  message box [" + message.caption + "]: " + message.text;
+    return text;
 }
 
-int evaluate(const EvaluateOptions& options, std::ostream& out, std::ostream& err) {
+// The request exactly as the standards page builds it for StartDlgStandardsSS.
+KvDlgStandardsData standardsRequest(EvaluateDrawing& drawing, const StandardRef& standard,
+                                    const Mdx_String& mapsTo, const GeneralVariables& general) {
+    KvDlgStandardsData request;
+    request.initialize(drawing.macro(), standard.fileName, mapsTo, &drawing.macroData());
+    request.transaction = &drawing.transaction();
+    request.genVarNames = general.names;
+    request.genVarValues = general.values;
+    return request;
+}
+
+EvaluateReport reportHeader(const EvaluateOptions& options, const StandardRef& standard,
+                            EvaluateDrawing& drawing, const Mdx_String& mapsTo) {
+    EvaluateReport report;
+    report.standard = standard.fileName.toUtf8();
+    report.standardFile = standard.file.string();
+    report.drawing = options.drawing;
+    report.macroName = drawing.macroName();
+    report.macroHandle = drawing.macroHandle();
+    report.mapsTo = mapsTo.toUtf8();
+    return report;
+}
+
+int evaluate(const EvaluateOptions& options, std::ostream& out) {
+    // Every input is checked before the module runs, so a refusal changes nothing.
     if (!options.library.empty()) gSettings.setLibraryFolder(options.library);
     const GeneralVariables general = parseGeneralVariables(options.generalVariables);
     EvaluateDrawing drawing(options.drawing, options.macro);
@@ -74,25 +99,14 @@ int evaluate(const EvaluateOptions& options, std::ostream& out, std::ostream& er
 
     EvaluateSession session;
     const std::vector<MacroValue> before = drawing.readValues();
-    KvDlgStandardsData request;
-    request.initialize(drawing.macro(), standard.fileName, mapsTo, &drawing.macroData());
-    request.transaction = &drawing.transaction();
-    request.genVarNames = general.names;
-    request.genVarValues = general.values;
-    if (!session.evaluate(request)) {
-        err << "mdx evaluate: the evaluation of " << standard.file.string()
-            << " failed; nothing was written\n";
-        printMessagesTo(session.messages(), err);
-        return static_cast<int>(EvaluateExit::EvaluationFailed);
-    }
+    KvDlgStandardsData request = standardsRequest(drawing, standard, mapsTo, general);
+    if (!session.evaluate(request))
+        throw EvaluateError(EvaluateExit::EvaluationFailed,
+                            withMessages("the evaluation of " + standard.file.string() +
+                                             " failed; nothing was written",
+                                         session.messages()));
 
-    EvaluateReport report;
-    report.standard = standard.fileName.toUtf8();
-    report.standardFile = standard.file.string();
-    report.drawing = options.drawing;
-    report.macroName = drawing.macroName();
-    report.macroHandle = drawing.macroHandle();
-    report.mapsTo = mapsTo.toUtf8();
+    EvaluateReport report = reportHeader(options, standard, drawing, mapsTo);
     collectVariables(request.varCells, report);
     report.changed = changedValues(before, drawing.readValues());
     report.messages = session.messages();
@@ -112,10 +126,14 @@ int evaluate(const EvaluateOptions& options, std::ostream& out, std::ostream& er
 
 int runEvaluate(const EvaluateOptions& options, std::ostream& out, std::ostream& err) {
     try {
-        return evaluate(options, out, err);
+        return evaluate(options, out);
     } catch (const EvaluateError& error) {
         err << "mdx evaluate: " << error.what() << "\n";
         return static_cast<int>(error.exit());
+    } catch (const std::exception& error) {
+        // A file-system fault or the like: reported, never a crash; nothing was saved.
+        err << "mdx evaluate: " << error.what() << "\n";
+        return static_cast<int>(EvaluateExit::EvaluationFailed);
     }
 }
 

@@ -53,6 +53,15 @@ protected:
     std::string original;
 };
 
+// A sheet file holding the texts one below the other in column 1 (no quotes inside).
+std::string columnSheet(std::initializer_list<const char*> cells) {
+    std::string text = "MDX-SHEET 1\nsize 1 " + std::to_string(cells.size()) + "\n";
+    int row = 0;
+    for (const char* cell : cells)
+        text += "cell 1 " + std::to_string(++row) + " s \"" + cell + "\"\n";
+    return text + "end\n";
+}
+
 const std::string kSample = "EndPlate --macro EndPlate_IPE_HEA --gen gen_Grade=S355";
 
 // "Name   value" of a table line, whatever the padding.
@@ -193,9 +202,8 @@ TEST_F(EvaluateCommand, WriteAlsoSavesWhatTheMacroDialogsDataHolds) {
     // The bolt diameter lives on the macro dialog's tab until the tabs are put back.
     const fs::path library = libraryWithMapping("");
     writeFile(library / "Connection Standards" / "BoltSize.kvs",
-              "MDX-SHEET 1\nsize 1 6\ncell 1 1 s \"Input\"\ncell 1 2 s \"Double EdgeDist\"\n"
-              "cell 1 3 s \"Output\"\ncell 1 4 s \"Double Bolts.Diameter\"\ncell 1 5 s \"Calc\"\n"
-              "cell 1 6 s \"Bolts.Diameter = EdgeDist - 16\"\nend\n");
+              columnSheet({"Input", "Double EdgeDist", "Output", "Double Bolts.Diameter", "Calc",
+                           "Bolts.Diameter = EdgeDist - 16"}));
     const MdxRun run =
         evaluate("BoltSize --macro 8 --maps-to Module.Bolts --write --library " + quoted(library));
     ASSERT_EQ(run.status, 0) << run.out;
@@ -208,9 +216,8 @@ TEST_F(EvaluateCommand, WriteAlsoSavesWhatTheMacroDialogsDataHolds) {
 TEST_F(EvaluateCommand, AFailingEquationIsShownAsTheEngineShowsIt) {
     const fs::path library = libraryWithMapping("");
     writeFile(library / "Connection Standards" / "Broken.kvs",
-              "MDX-SHEET 1\nsize 1 7\ncell 1 1 s \"Input\"\ncell 1 2 s \"Double L1\"\n"
-              "cell 1 3 s \"Output\"\ncell 1 4 s \"Double Width\"\ncell 1 5 s \"Calc\"\n"
-              "cell 1 6 s \"Nope = L1 + 1\"\ncell 1 7 s \"Width = L1 * 10\"\nend\n");
+              columnSheet({"Input", "Double L1", "Output", "Double Width", "Calc", "Nope = L1 + 1",
+                           "Width = L1 * 10"}));
     const MdxRun run = evaluate(
         "Broken --macro EndPlate_IPE_HEA --maps-to Module.Plate --library " + quoted(library));
     ASSERT_EQ(run.status, 0) << run.out;
@@ -280,8 +287,7 @@ TEST_F(EvaluateCommand, AMissingOrMalformedDrawingIsRefused) {
 
 TEST_F(EvaluateCommand, AFileThatIsNoStandardsSpreadsheetIsRefused) {
     const fs::path notAStandard = scratch / "notes.kvs";
-    writeFile(notAStandard,
-              "MDX-SHEET 1\nsize 1 2\ncell 1 1 s \"Input\"\ncell 1 2 s \"Calc\"\nend\n");
+    writeFile(notAStandard, columnSheet({"Input", "Calc"}));
     MdxRun run =
         evaluate(quoted(notAStandard) + " --macro EndPlate_IPE_HEA --maps-to Module.Plate --write");
     EXPECT_EQ(run.status, 6) << run.out;
