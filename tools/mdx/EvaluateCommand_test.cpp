@@ -263,6 +263,25 @@ TEST_F(EvaluateCommand, EveryBadInputHasItsExitCodeAndWritesNothing) {
     EXPECT_EQ(readFile(drawing), original);
 }
 
+TEST_F(EvaluateCommand, TwoMacrosOfOneNameAreToldApartByHandle) {
+    json document = json::parse(original);
+    json twin = document["objects"].back();
+    ASSERT_EQ(twin["class"], "Mdx_DbMacro");
+    twin["handle"] = "9";
+    document["objects"].push_back(twin);
+    document["nextHandle"] = "A";
+    const fs::path twins = scratch / "twins.json";
+    writeFile(twins, document.dump(2));
+
+    MdxRun run = evaluate(kSample + " --maps-to EndPlateStd", twins);
+    EXPECT_EQ(run.status, 5) << run.out;
+    EXPECT_NE(run.out.find("several macros named \"EndPlate_IPE_HEA\""), std::string::npos)
+        << run.out;
+    run = evaluate("EndPlate --macro 9 --gen gen_Grade=S355 --maps-to EndPlateStd --json", twins);
+    ASSERT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(json::parse(run.out)["macro"]["handle"], "9");
+}
+
 TEST_F(EvaluateCommand, AMissingOrMalformedDrawingIsRefused) {
     MdxRun run = evaluate(kSample + " --maps-to EndPlateStd", scratch / "missing.json");
     EXPECT_EQ(run.status, 3) << run.out;
