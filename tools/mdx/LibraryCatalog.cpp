@@ -197,22 +197,49 @@ std::vector<LibraryStandard> findStandards(const fs::path& folder) {
     return found;
 }
 
-// A call whose variables do not line up with the child's inputs and outputs fails in the
-// child's input stage; say so here, where the author can see both sides.
+bool declares(const std::vector<LibraryVariable>& variables, const std::string& name) {
+    for (const LibraryVariable& variable : variables)
+        if (equalsIgnoringCase(variable.name, name)) return true;
+    return false;
+}
+
+std::string lowerCase(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// The passed variables meet the child's inputs and then its outputs by position.
+std::string argumentProblem(const LibraryStandard& caller, const LibraryChildCall& call,
+                            const LibraryStandard& child) {
+    const size_t inputs = child.inputs.size();
+    const size_t wanted = inputs + child.outputs.size();
+    if (call.passed.size() < wanted)
+        return "passes " + counted(call.passed.size(), "variable") + "; the child needs " +
+               std::to_string(wanted) + ", one for each input and output";
+    for (size_t i = inputs; i < wanted; ++i) {
+        if (declares(caller.inputs, call.passed[i]))
+            return "passes the input \"" + call.passed[i] + "\" for the child's output \"" +
+                   child.outputs[i - inputs].name + "\"";
+        if (declares(caller.locals, call.passed[i]))
+            return "\"" + call.passed[i] + "\" is a local here and does not receive the child's \"" +
+                   child.outputs[i - inputs].name + "\"";
+    }
+    if (call.passed.size() > wanted)
+        return "passes " + counted(call.passed.size(), "variable") + "; the child takes " +
+               std::to_string(wanted) + " and ignores the rest";
+    return {};
+}
+
+// What the child's input stage would refuse, said here where the author sees both sides.
 void checkChildArguments(LibraryCatalog& catalog) {
     std::map<std::string, const LibraryStandard*> byFile;
     for (const LibraryStandard& standard : catalog.standards)
-        byFile[std::string(kStandardsFolder) + "/" + standard.name + ".kvs"] = &standard;
+        byFile[lowerCase(std::string(kStandardsFolder) + "/" + standard.name + ".kvs")] = &standard;
     for (LibraryStandard& standard : catalog.standards) {
         for (LibraryChildCall& call : standard.childCalls) {
-            const auto child = byFile.find(call.resolved);
-            if (!call.problem.empty() || child == byFile.end() || !child->second->problem.empty())
-                continue;
-            const size_t wanted = child->second->inputs.size() + child->second->outputs.size();
-            if (call.passed.size() != wanted)
-                call.problem = "passes " + counted(call.passed.size(), "variable") +
-                               "; the child declares " + std::to_string(wanted) +
-                               " inputs and outputs";
+            const auto child = byFile.find(lowerCase(call.resolved));
+            if (call.problem.empty() && child != byFile.end() && child->second->problem.empty())
+                call.problem = argumentProblem(standard, call, *child->second);
         }
     }
 }

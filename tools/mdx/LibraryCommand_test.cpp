@@ -104,7 +104,9 @@ TEST_F(MadeLibrary, ThingsThatWillFailAreNamedBeforeAnythingRuns) {
                            "Double b", "Local", "Double c", "Calc",
                            "CallChild(\"Missing.kvs\", a, b)", "CallChild(\"Helper.kvs\", a, zz)",
                            "CallChild(\"Helper.kvs\", a)", "b = CALLCHILD(Base.kvs, c, b)",
-                           "CallChild(\"Caller.kvs\", a, b)", "CallChild(Helper.kvs, a, b)"}));
+                           "CallChild(\"Caller.kvs\", a, b)", "CallChild(Helper.kvs, a, b)",
+                           "CallChild(Helper.kvs, a, a)", "CallChild(helper.KVS, a, c)",
+                           "CallChild(Helper.kvs, a, b, c)"}));
     put("Caller.map", "Mapping version 1.0\r\nk1=a\x83Plate\x95" "Distance L1\xBF"
                       "ghost\x83Plate\x95" "Distance L2\r\nno mapping here\r\n");
     put("Broken.kvs", "not a sheet\n");
@@ -129,7 +131,7 @@ TEST_F(MadeLibrary, ThingsThatWillFailAreNamedBeforeAnythingRuns) {
                                   "passes \"zz\", which is not declared"))
         << run.out;
     EXPECT_TRUE(contains(run.out, "A10 Helper.kvs -> Connection Standards/Helper.kvs (a): passes 1 "
-                                  "variable; the child declares 2 inputs and outputs"))
+                                  "variable; the child needs 2, one for each input and output"))
         << run.out;
     EXPECT_TRUE(contains(run.out, "A11 Base.kvs -> Connection Standards/Parents/Base.kvs (c, b)\n"))
         << run.out;
@@ -137,6 +139,13 @@ TEST_F(MadeLibrary, ThingsThatWillFailAreNamedBeforeAnythingRuns) {
                                   "its own spreadsheet"))
         << run.out;
     EXPECT_TRUE(contains(run.out, "A13 Helper.kvs -> Connection Standards/Helper.kvs (a, b)\n"))
+        << run.out;
+    EXPECT_TRUE(contains(run.out, "(a, a): passes the input \"a\" for the child's output \"b\""))
+        << run.out;
+    EXPECT_TRUE(contains(run.out, "A15 helper.KVS -> Connection Standards/helper.KVS (a, c): \"c\" is "
+                                  "a local here and does not receive the child's \"b\""))
+        << "letter case of the file does not matter; " << run.out;
+    EXPECT_TRUE(contains(run.out, "(a, b, c): passes 3 variables; the child takes 2 and ignores"))
         << run.out;
     EXPECT_EQ(snapshot(folder.path()), before) << "listing writes nothing";
 }

@@ -107,5 +107,8 @@ void printLibraryJson(const LibraryCatalog& catalog, std::ostream& out) {
     json standards = json::array();
     for (const LibraryStandard& standard : catalog.standards)
         standards.push_back(standardJson(standard));
-    out << json{{"library", catalog.folder}, {"standards", standards}}.dump(2) << "\n";
+    // A folder name that is no UTF-8 must not end the listing.
+    out << json{{"library", catalog.folder}, {"standards", standards}}.dump(
+               2, ' ', false, json::error_handler_t::replace)
+        << "\n";
 }

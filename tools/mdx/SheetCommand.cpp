@@ -14,6 +14,7 @@
 #include "grid/Sheet.h"
 #include "grid/SpreadApi.h"
 #include "grid/SpreadModel.h"
+#include "host/Windows1252.h"
 #include "win/Window.h"
 
 namespace {
@@ -24,7 +25,9 @@ constexpr int kExitBadInput = 2;
 constexpr const char* kExitCodes =
     "Exit codes: 0 done; 1 the output file could not be written (an existing one is left as\n"
     "it was); 2 the input is missing, unreadable or malformed (the message names the file and\n"
-    "line), or an argument is wrong. Nothing is written after an error.";
+    "line), or an argument is wrong. Nothing is written after an error.\n"
+    ".tsv and .csv files are read as UTF-8 when they are valid UTF-8, else as Windows-1252;\n"
+    "export writes UTF-8.";
 
 struct SheetOptions {
     std::string file;
@@ -69,6 +72,13 @@ std::string readText(HWND grid, int column, int row, bool formula) {
     return text;
 }
 
+// Characters of a UTF-8 text: every byte but the continuation bytes.
+std::size_t shownWidth(const std::string& utf8) {
+    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
 // The table: a header line with the column letters (and header texts when the sheet has
 // them), then one line per row; cells padded to the widest text of their column.
 void printSheet(HWND grid, bool formulas) {
@@ -88,13 +98,16 @@ void printSheet(HWND grid, bool formulas) {
         }
     }
     std::vector<std::size_t> widths(static_cast<std::size_t>(columns) + 1, 0);
-    for (const auto& line : table)
-        for (std::size_t c = 0; c < line.size(); ++c) widths[c] = std::max(widths[c], line[c].size());
+    for (auto& line : table)
+        for (std::size_t c = 0; c < line.size(); ++c) {
+            line[c] = host::windows1252ToUtf8(line[c]);
+            widths[c] = std::max(widths[c], shownWidth(line[c]));
+        }
     for (const auto& line : table) {
         std::string out;
         for (std::size_t c = 0; c < line.size(); ++c) {
             out += line[c];
-            if (c + 1 < line.size()) out += std::string(widths[c] - line[c].size() + 2, ' ');
+            if (c + 1 < line.size()) out += std::string(widths[c] - shownWidth(line[c]) + 2, ' ');
         }
         while (!out.empty() && out.back() == ' ') out.pop_back();
         std::cout << out << '\n';

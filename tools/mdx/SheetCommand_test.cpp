@@ -80,6 +80,31 @@ TEST(SheetCommand, ImportAndExportCarryTheGridBetweenForms) {
     EXPECT_EQ(readFile(folder / "b.tsv"), readFile(folder / "bolts.tsv"));
 }
 
+TEST(SheetCommand, PlainGridsAreUtf8OutsideAndWindows1252Inside) {
+    ScratchFolder folder;
+    writeFile(folder / "areas.tsv", "Area\tUnit\n245\tmm\xC2\xB2\n");
+    ASSERT_EQ(runMdx("sheet import " + quoted(folder / "areas.tsv") + " " +
+                     quoted(folder / "areas.sss"))
+                  .status,
+              0);
+    EXPECT_TRUE(contains(readFile(folder / "areas.sss"), "\"mm\xB2\""))
+        << "the sheet keeps its single-byte text";
+    const MdxRun shown = runMdx("sheet show " + quoted(folder / "areas.sss"));
+    EXPECT_TRUE(contains(shown.out, "2  245   mm\xC2\xB2\n")) << shown.out;
+    ASSERT_EQ(runMdx("sheet export " + quoted(folder / "areas.sss") + " " +
+                     quoted(folder / "back.tsv"))
+                  .status,
+              0);
+    EXPECT_EQ(readFile(folder / "back.tsv"), readFile(folder / "areas.tsv"));
+
+    writeFile(folder / "windows.csv", "Unit\nmm\xB2\n");  // not UTF-8: Windows-1252
+    ASSERT_EQ(runMdx("sheet import " + quoted(folder / "windows.csv") + " " +
+                     quoted(folder / "windows.sss"))
+                  .status,
+              0);
+    EXPECT_TRUE(contains(readFile(folder / "windows.sss"), "\"mm\xB2\""));
+}
+
 TEST(SheetCommand, ExportWritesCalculatedValuesNotFormulas) {
     ScratchFolder folder;
     const MdxRun run = runMdx("sheet export '" + kSample + "' " + quoted(folder / "check.tsv"));

@@ -2,6 +2,7 @@
 
 #include "grid/SheetFile.h"
 #include "grid/SpreadModel.h"
+#include "host/Windows1252.h"
 #include "win/FilePaths.h"
 
 namespace fs = std::filesystem;
@@ -32,6 +33,12 @@ bool readSheetModel(const fs::path& file, grid::SpreadModel& model, std::string&
         return false;
     }
     const char separator = plainSeparator(file);
+    // Plain grids written on this system are UTF-8, those the grid or Windows wrote are
+    // Windows-1252 like the sheet; a file that reads as UTF-8 is taken as UTF-8.
+    std::string singleBytes;
+    size_t badOffset = 0;
+    if (separator && host::utf8ToWindows1252(bytes, singleBytes, badOffset))
+        bytes = std::move(singleBytes);
     std::string problem;
     const bool ok = separator ? grid::readPlainGrid(bytes, separator, model, &problem)
                               : grid::readSheetFile(bytes, model, &problem);
@@ -47,7 +54,8 @@ std::string describeSheetFileProblem(const fs::path& file) {
 
 bool writeSheetModel(const fs::path& file, grid::SpreadModel& model) {
     const char separator = plainSeparator(file);
-    const std::string bytes =
-        separator ? grid::writePlainGrid(model, separator) : grid::writeSheetFile(model);
+    const std::string bytes = separator
+                                  ? host::windows1252ToUtf8(grid::writePlainGrid(model, separator))
+                                  : grid::writeSheetFile(model);
     return win::writeWholeFileAtomic(file, bytes);
 }
