@@ -1,12 +1,16 @@
 #pragma once
-// Registry entries of the product's property classes for the host's property palette. The
-// table of classes and the registry writes are not built yet: these report that plainly
-// instead of claiming work they did not do.
+// Registry entries, under HKEY_CLASSES_ROOT, of the product's property classes for the host's
+// property palette. The classes live in the sibling module "Pellix.arx" beside this module's
+// file, which carries the type library.
 #include "host/AcadErrorStatus.h"
 
-// eInvalidInput: nothing is registered by this build.
+// Writes the type library, class and interface keys. eInvalidInput, with nothing written,
+// when the sibling module is missing; eInvalidInput too when any write failed (every write
+// is still attempted).
 Acad::ErrorStatus SSregisterOpmCLSIDs();
-// eInvalidInput: this build does not know the keys, so it cannot say they are gone.
+// Removes those keys with their subkeys; a key that is absent counts as removed.
+// eInvalidInput when any could not be opened.
 Acad::ErrorStatus SScleanupComRegistry();
-// eOk after printing that no class is known; no identifier file is written.
+// Prints each class identifier as a declaration on the host's command line and writes every
+// identity, one "name=guid" line each, to "RegistryIDs.dat" beside this module's file. eOk.
 Acad::ErrorStatus SSprintCLSIDs();
