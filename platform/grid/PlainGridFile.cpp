@@ -13,8 +13,8 @@ namespace {
 
 // Splits the text into rows of fields; false when a quoted field never ends, with
 // openLine the line (from 1) where its quote opened.
-bool splitGrid(std::string_view bytes, char separator,
-               std::vector<std::vector<std::string>>& rows, size_t& openLine) {
+bool splitGrid(std::string_view bytes, char separator, std::vector<std::vector<std::string>>& rows,
+               size_t& openLine) {
     std::vector<std::string> row;
     std::string field;
     bool quoted = false, fieldStarted = false;
@@ -84,8 +84,9 @@ bool readPlainGrid(std::string_view bytes, char separator, SpreadModel& into, st
     for (size_t r = 0; r < rows.size(); ++r) {
         width = std::max(width, rows[r].size());
         if (width > static_cast<size_t>(kMaxColumns))
-            return fail("line " + std::to_string(r + 1) + ": more fields than the grid has columns (" +
-                        std::to_string(kMaxColumns) + ")");
+            return fail("line " + std::to_string(r + 1) +
+                        ": more fields than the grid has columns (" + std::to_string(kMaxColumns) +
+                        ")");
     }
     into.setMaxColumns(static_cast<int>(width));
     into.setMaxRows(static_cast<int>(rows.size()));

@@ -56,9 +56,12 @@ private:
 
 std::string typeKeyword(KvValueType type) {
     switch (type) {
-    case KvValueType::Int: return "Int";
-    case KvValueType::Double: return "Double";
-    case KvValueType::String: return "String";
+        case KvValueType::Int:
+            return "Int";
+        case KvValueType::Double:
+            return "Double";
+        case KvValueType::String:
+            return "String";
     }
     return "String";
 }
@@ -67,9 +70,12 @@ void collectVariables(const KvVarCells& cells, LibraryStandard& standard) {
     for (int i = 0; i < cells.length(); ++i) {
         const KvVarCell& cell = cells[i];
         LibraryVariable variable{typeKeyword(cell.valueType), cell.name.toUtf8()};
-        if (cell.isInput()) standard.inputs.push_back(variable);
-        else if (cell.isOutput()) standard.outputs.push_back(variable);
-        else standard.locals.push_back(variable);
+        if (cell.isInput())
+            standard.inputs.push_back(variable);
+        else if (cell.isOutput())
+            standard.outputs.push_back(variable);
+        else
+            standard.locals.push_back(variable);
     }
 }
 
@@ -80,7 +86,8 @@ void collectMappingKeys(const Mdx_String& moduleName, const KvVarCells& cells,
     for (const Mdx_String& line : lines) {
         KvSSMapping mapping;
         if (mapping.initMappingFromLine(line) != Acad::eOk) continue;  // no "=": no mapping
-        LibraryMappingKey key{mappingfile::keyOf(line).toUtf8(), mapping.mappedObjects().length(), {}};
+        LibraryMappingKey key{
+            mappingfile::keyOf(line).toUtf8(), mapping.mappedObjects().length(), {}};
         for (const KvObjectMap& object : mapping.mappedObjects()) {
             int index = -1;
             if (cells.findVarCell(object.ssVarName, index) != Acad::eOk)
@@ -130,7 +137,8 @@ LibraryChildCall readChildCall(const KvStandardsSpread& sheet, int col, int row,
         if (sheet.varCells().findVarCell(name, index) != Acad::eOk && call.problem.empty())
             call.problem = "passes \"" + name.toUtf8() + "\", which is not declared";
     }
-    if (call.passed.empty()) call.problem = "passes no variables";
+    if (call.passed.empty())
+        call.problem = "passes no variables";
     else if (!call.resolved.empty() && resolved.equal(sheet.filePath(), false))
         call.problem = "calls its own spreadsheet";
     return call;
@@ -142,8 +150,7 @@ void collectChildCalls(const KvStandardsSpread& sheet, int calcStart, LibrarySta
     for (int row = calcStart; row <= sheet.getMaxRows(); ++row) {
         for (int col = 1; col <= sheet.getMaxCols(); ++col) {
             Mdx_String text;
-            if (!sheet.getCellText(col, row, text, kTextValue) ||
-                text.find("CallChild", false) < 0)
+            if (!sheet.getCellText(col, row, text, kTextValue) || text.find("CallChild", false) < 0)
                 continue;
             standard.childCalls.push_back(readChildCall(sheet, col, row, text));
         }
@@ -185,8 +192,9 @@ std::vector<LibraryStandard> findStandards(const fs::path& folder) {
         fs::path relative = it->path().lexically_relative(folder);
         LibraryStandard standard;
         const std::string top = relative.begin()->string();
-        standard.isChild = std::distance(relative.begin(), relative.end()) > 1 &&
-                           (equalsIgnoringCase(top, "Childs") || equalsIgnoringCase(top, "Parents"));
+        standard.isChild =
+            std::distance(relative.begin(), relative.end()) > 1 &&
+            (equalsIgnoringCase(top, "Childs") || equalsIgnoringCase(top, "Parents"));
         standard.name = relative.replace_extension().generic_string();
         found.push_back(std::move(standard));
     }
@@ -221,7 +229,8 @@ std::string argumentProblem(const LibraryStandard& caller, const LibraryChildCal
             return "passes the input \"" + call.passed[i] + "\" for the child's output \"" +
                    child.outputs[i - inputs].name + "\"";
         if (declares(caller.locals, call.passed[i]))
-            return "\"" + call.passed[i] + "\" is a local here and does not receive the child's \"" +
+            return "\"" + call.passed[i] +
+                   "\" is a local here and does not receive the child's \"" +
                    child.outputs[i - inputs].name + "\"";
     }
     if (call.passed.size() > wanted)

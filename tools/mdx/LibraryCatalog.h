@@ -12,8 +12,8 @@ struct LibraryVariable {
 
 struct LibraryMappingKey {
     std::string key;
-    int variables = 0;                   // pairs that read as mapped objects
-    std::vector<std::string> undeclared; // mapped names the spreadsheet does not declare
+    int variables = 0;                    // pairs that read as mapped objects
+    std::vector<std::string> undeclared;  // mapped names the spreadsheet does not declare
 };
 
 struct LibraryChildCall {

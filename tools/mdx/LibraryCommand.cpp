@@ -24,15 +24,16 @@ int listLibrary(const LibraryOptions& options) {
         gSettings.setLibraryFolder(std::filesystem::absolute(options.library).string());
     LibraryCatalog catalog;
     switch (scanLibrary(catalog)) {
-    case LibraryScan::NoFolder:
-        std::cerr << "mdx library list: the library folder " << catalog.folder
-                  << " does not exist\n";
-        return kExitNoFolder;
-    case LibraryScan::NoStandards:
-        std::cerr << "mdx library list: the library " << catalog.folder
-                  << " holds no standards (no .kvs files under \"Connection Standards\")\n";
-        return kExitNoStandards;
-    case LibraryScan::Ok: break;
+        case LibraryScan::NoFolder:
+            std::cerr << "mdx library list: the library folder " << catalog.folder
+                      << " does not exist\n";
+            return kExitNoFolder;
+        case LibraryScan::NoStandards:
+            std::cerr << "mdx library list: the library " << catalog.folder
+                      << " holds no standards (no .kvs files under \"Connection Standards\")\n";
+            return kExitNoStandards;
+        case LibraryScan::Ok:
+            break;
     }
     if (options.json)
         printLibraryJson(catalog, std::cout);
@@ -56,7 +57,8 @@ void addLibraryCommands(CLI::App& app, int& exitCode) {
                      "library folder (holds \"Connection Standards\"); default: env MDX_LIBRARY, "
                      "else the bundled examples/");
     list->add_flag("--json", options->json, "print one JSON document instead of the table");
-    list->footer("Exit codes: 0 listed (problems of single standards are shown in the list);\n"
-                 "2 the library folder does not exist; 3 it holds no standards.");
+    list->footer(
+        "Exit codes: 0 listed (problems of single standards are shown in the list);\n"
+        "2 the library folder does not exist; 3 it holds no standards.");
     list->callback([options, &exitCode] { exitCode = listLibrary(*options); });
 }

@@ -28,8 +28,8 @@ std::string kvs(std::initializer_list<std::string> rows) {
         auto cell = [&](int col, const std::string& value) {
             std::string escaped;
             for (char c : value) escaped += c == '"' ? std::string("\\\"") : std::string(1, c);
-            cells += "cell " + std::to_string(col) + " " + std::to_string(row) + " s \"" +
-                     escaped + "\"\n";
+            cells += "cell " + std::to_string(col) + " " + std::to_string(row) + " s \"" + escaped +
+                     "\"\n";
         };
         cell(1, text.substr(0, tab));
         if (tab != std::string::npos) cell(2, text.substr(tab + 1));
@@ -49,16 +49,20 @@ std::string snapshot(const fs::path& folder) {
 TEST(LibraryList, ShowsTheSampleLibraryAtAGlance) {
     const MdxRun run = runMdx("library list --library '" + kSourceDir + "/examples'");
     ASSERT_EQ(run.status, 0) << run.out;
-    EXPECT_TRUE(contains(run.out, "2 standards in Connection Standards/ (1 child sheet)")) << run.out;
-    EXPECT_TRUE(contains(run.out, "EndPlate\n  inputs    Double L1, Double L2, Double Clearance\n"
-                                  "  outputs   Double Thickness, Double Width\n"))
+    EXPECT_TRUE(contains(run.out, "2 standards in Connection Standards/ (1 child sheet)"))
+        << run.out;
+    EXPECT_TRUE(contains(run.out,
+                         "EndPlate\n  inputs    Double L1, Double L2, Double Clearance\n"
+                         "  outputs   Double Thickness, Double Width\n"))
         << run.out;
     EXPECT_TRUE(contains(run.out, "String Grade")) << run.out;
     EXPECT_TRUE(contains(run.out, "mapping   EndPlate.map: EndPlateStd (5 variables)")) << run.out;
-    EXPECT_TRUE(contains(run.out, "calls     A22 BoltLayout.kvs -> Connection Standards/Childs/"
-                                  "BoltLayout.kvs (HoleDia, EdgeDist, Gauge, Width)\n"))
+    EXPECT_TRUE(contains(run.out,
+                         "calls     A22 BoltLayout.kvs -> Connection Standards/Childs/"
+                         "BoltLayout.kvs (HoleDia, EdgeDist, Gauge, Width)\n"))
         << run.out;
-    EXPECT_TRUE(contains(run.out, "Childs/BoltLayout (child sheet)\n  inputs    Double Hole")) << run.out;
+    EXPECT_TRUE(contains(run.out, "Childs/BoltLayout (child sheet)\n  inputs    Double Hole"))
+        << run.out;
     EXPECT_LT(run.out.find("EndPlate\n"), run.out.find("Childs/BoltLayout"))
         << "the standards a caller evaluates come before the child sheets";
 }
@@ -100,15 +104,17 @@ TEST_F(MadeLibrary, ThingsThatWillFailAreNamedBeforeAnythingRuns) {
     put("Helper.kvs", kvs({"Input", "Double a", "Output", "Double b", "Calc", "b = a * 2"}));
     // Sections in another order; the Parents folder holds child sheets too.
     put("Parents/Base.kvs", kvs({"Output", "Int n", "Input", "String s", "Calc", "n = 1"}));
-    put("Caller.kvs", kvs({"Input", "Double a\tremark beside a declaration", "Output",
-                           "Double b", "Local", "Double c", "Calc",
-                           "CallChild(\"Missing.kvs\", a, b)", "CallChild(\"Helper.kvs\", a, zz)",
-                           "CallChild(\"Helper.kvs\", a)", "b = CALLCHILD(Base.kvs, c, b)",
-                           "CallChild(\"Caller.kvs\", a, b)", "CallChild(Helper.kvs, a, b)",
-                           "CallChild(Helper.kvs, a, a)", "CallChild(helper.KVS, a, c)",
-                           "CallChild(Helper.kvs, a, b, c)"}));
-    put("Caller.map", "Mapping version 1.0\r\nk1=a\x83Plate\x95" "Distance L1\xBF"
-                      "ghost\x83Plate\x95" "Distance L2\r\nno mapping here\r\n");
+    put("Caller.kvs", kvs({"Input", "Double a\tremark beside a declaration", "Output", "Double b",
+                           "Local", "Double c", "Calc", "CallChild(\"Missing.kvs\", a, b)",
+                           "CallChild(\"Helper.kvs\", a, zz)", "CallChild(\"Helper.kvs\", a)",
+                           "b = CALLCHILD(Base.kvs, c, b)", "CallChild(\"Caller.kvs\", a, b)",
+                           "CallChild(Helper.kvs, a, b)", "CallChild(Helper.kvs, a, a)",
+                           "CallChild(helper.KVS, a, c)", "CallChild(Helper.kvs, a, b, c)"}));
+    put("Caller.map",
+        "Mapping version 1.0\r\nk1=a\x83Plate\x95"
+        "Distance L1\xBF"
+        "ghost\x83Plate\x95"
+        "Distance L2\r\nno mapping here\r\n");
     put("Broken.kvs", "not a sheet\n");
     put("NoCalc.kvs", kvs({"Input", "Output", "Double x"}));
     put("Beams/Fin.kvs", kvs({"Output", "Calc"}));
@@ -116,34 +122,40 @@ TEST_F(MadeLibrary, ThingsThatWillFailAreNamedBeforeAnythingRuns) {
 
     const MdxRun run = list();
     ASSERT_EQ(run.status, 0) << run.out;
-    EXPECT_TRUE(contains(run.out, "6 standards in Connection Standards/ (1 child sheet)")) << run.out;
+    EXPECT_TRUE(contains(run.out, "6 standards in Connection Standards/ (1 child sheet)"))
+        << run.out;
     EXPECT_TRUE(contains(run.out, "Broken\n  problem   ")) << run.out;
     EXPECT_TRUE(contains(run.out, "Broken.kvs: line 1: not a sheet file")) << run.out;
     EXPECT_TRUE(contains(run.out, "Beams/Fin\n  problem   no \"Input\" section")) << run.out;
     EXPECT_TRUE(contains(run.out, "NoCalc\n  problem   no \"Calc\" section")) << run.out;
-    EXPECT_TRUE(contains(run.out, "Parents/Base (child sheet)\n  inputs    String s\n"
-                                  "  outputs   Int n\n"))
+    EXPECT_TRUE(contains(run.out,
+                         "Parents/Base (child sheet)\n  inputs    String s\n"
+                         "  outputs   Int n\n"))
         << run.out;
     EXPECT_TRUE(contains(run.out, "Caller\n  inputs    Double a\n")) << "a remark declares nothing";
     EXPECT_TRUE(contains(run.out, "Caller.map: k1 (2 variables; not declared: ghost)")) << run.out;
     EXPECT_TRUE(contains(run.out, "A8 Missing.kvs -> missing (a, b)\n")) << run.out;
-    EXPECT_TRUE(contains(run.out, "A9 Helper.kvs -> Connection Standards/Helper.kvs (a, zz): "
-                                  "passes \"zz\", which is not declared"))
+    EXPECT_TRUE(contains(run.out,
+                         "A9 Helper.kvs -> Connection Standards/Helper.kvs (a, zz): "
+                         "passes \"zz\", which is not declared"))
         << run.out;
-    EXPECT_TRUE(contains(run.out, "A10 Helper.kvs -> Connection Standards/Helper.kvs (a): passes 1 "
-                                  "variable; the child needs 2, one for each input and output"))
+    EXPECT_TRUE(contains(run.out,
+                         "A10 Helper.kvs -> Connection Standards/Helper.kvs (a): passes 1 "
+                         "variable; the child needs 2, one for each input and output"))
         << run.out;
     EXPECT_TRUE(contains(run.out, "A11 Base.kvs -> Connection Standards/Parents/Base.kvs (c, b)\n"))
         << run.out;
-    EXPECT_TRUE(contains(run.out, "A12 Caller.kvs -> Connection Standards/Caller.kvs (a, b): calls "
-                                  "its own spreadsheet"))
+    EXPECT_TRUE(contains(run.out,
+                         "A12 Caller.kvs -> Connection Standards/Caller.kvs (a, b): calls "
+                         "its own spreadsheet"))
         << run.out;
     EXPECT_TRUE(contains(run.out, "A13 Helper.kvs -> Connection Standards/Helper.kvs (a, b)\n"))
         << run.out;
     EXPECT_TRUE(contains(run.out, "(a, a): passes the input \"a\" for the child's output \"b\""))
         << run.out;
-    EXPECT_TRUE(contains(run.out, "A15 helper.KVS -> Connection Standards/helper.KVS (a, c): \"c\" is "
-                                  "a local here and does not receive the child's \"b\""))
+    EXPECT_TRUE(contains(run.out,
+                         "A15 helper.KVS -> Connection Standards/helper.KVS (a, c): \"c\" is "
+                         "a local here and does not receive the child's \"b\""))
         << "letter case of the file does not matter; " << run.out;
     EXPECT_TRUE(contains(run.out, "(a, b, c): passes 3 variables; the child takes 2 and ignores"))
         << run.out;

@@ -71,7 +71,8 @@ std::vector<FunctionExample> functionExamples(const std::string& guide) {
 }
 
 std::string replaceAll(std::string text, const std::string& what, const std::string& with) {
-    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + with.size()))
+    for (size_t at = text.find(what); at != std::string::npos;
+         at = text.find(what, at + with.size()))
         text.replace(at, what.size(), with);
     return text;
 }
@@ -92,12 +93,14 @@ protected:
         for (const GuideBlock& block : blocks) {
             if (block.kind != "setup") continue;
             for (const std::string& line : linesOf(block.text)) {
-                const MdxRun run = runShell("cd " + quoted(folder.path()) + " && " + line + " 2>&1");
+                const MdxRun run =
+                    runShell("cd " + quoted(folder.path()) + " && " + line + " 2>&1");
                 ASSERT_EQ(run.status, 0) << line << "\n" << run.out;
             }
         }
         for (const GuideBlock& block : blocks)
-            if (block.kind.rfind("file ", 0) == 0) writeFile(folder / block.kind.substr(5), block.text);
+            if (block.kind.rfind("file ", 0) == 0)
+                writeFile(folder / block.kind.substr(5), block.text);
     }
 
     // Runs a guide command ("mdx ...") in the scratch folder; the folder's own path is cut
@@ -156,7 +159,8 @@ TEST_F(StandardsGuide, EveryFunctionExampleGivesItsResult) {
     EXPECT_TRUE(result["messages"].empty()) << result["messages"].dump(2);
     ASSERT_EQ(result["locals"].size(), examples.size());
     for (size_t i = 0; i < examples.size(); ++i)
-        EXPECT_EQ(result["locals"][i].value("value", ""), examples[i].result) << examples[i].formula;
+        EXPECT_EQ(result["locals"][i].value("value", ""), examples[i].result)
+            << examples[i].formula;
 }
 
 }  // namespace

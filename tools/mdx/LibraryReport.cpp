@@ -55,7 +55,9 @@ json variablesJson(const std::vector<LibraryVariable>& variables) {
     return list;
 }
 
-json textOrNull(const std::string& text) { return text.empty() ? json(nullptr) : json(text); }
+json textOrNull(const std::string& text) {
+    return text.empty() ? json(nullptr) : json(text);
+}
 
 json standardJson(const LibraryStandard& standard) {
     json keys = json::array();
@@ -76,8 +78,8 @@ json standardJson(const LibraryStandard& standard) {
             {"inputs", variablesJson(standard.inputs)},
             {"outputs", variablesJson(standard.outputs)},
             {"locals", variablesJson(standard.locals)},
-            {"mappingFile", standard.hasMappingFile ? json(kFolder + standard.name + ".map")
-                                                    : json(nullptr)},
+            {"mappingFile",
+             standard.hasMappingFile ? json(kFolder + standard.name + ".map") : json(nullptr)},
             {"mappingKeys", keys},
             {"childCalls", calls}};
 }

@@ -4,9 +4,9 @@
 
 #include <algorithm>
 #include <cctype>
-#include <memory>
 #include <cstdio>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -63,7 +63,8 @@ std::string columnName(int column) {
 }
 
 std::string readText(HWND grid, int column, int row, bool formula) {
-    const int length = formula ? SSGetFormulaLen(grid, column, row) : SSGetDataLen(grid, column, row);
+    const int length =
+        formula ? SSGetFormulaLen(grid, column, row) : SSGetDataLen(grid, column, row);
     if (length <= 0) return {};
     std::string text(static_cast<std::size_t>(length) + 1, '\0');
     const int read = formula ? SSGetFormula(grid, column, row, text.data(), length + 1)
@@ -138,7 +139,8 @@ bool applyAssignments(HWND grid, const std::vector<std::string>& assignments) {
         int column = 0, row = 0;
         if (equals == std::string::npos ||
             !parseCellAddress(assignment.substr(0, equals), column, row)) {
-            std::cerr << "mdx: --set '" << assignment << "' is not CELL=TEXT (for example B7=180)\n";
+            std::cerr << "mdx: --set '" << assignment
+                      << "' is not CELL=TEXT (for example B7=180)\n";
             return false;
         }
         const std::string text = assignment.substr(equals + 1);
@@ -196,8 +198,9 @@ int importSheet(const SheetOptions& options) {
     if (!isPlainGridFile(options.file))
         return refuse(options.file + ": import reads a .tsv or .csv file");
     if (isPlainGridFile(options.out))
-        return refuse(options.out + ": import writes a sheet file; use mdx sheet export for "
-                                    ".tsv and .csv");
+        return refuse(options.out +
+                      ": import writes a sheet file; use mdx sheet export for "
+                      ".tsv and .csv");
     return convertSheet(options.file, options.out, false);
 }
 
@@ -215,39 +218,44 @@ void addSheetCommands(CLI::App& app) {
     sheet->require_subcommand(1);
     sheet->footer(kExitCodes);
 
-    auto* show = sheet->add_subcommand(
-        "show", "Print a sheet file as a table\n  example: mdx sheet show examples/sheets/bolt-shear-check.sss --formulas");
+    auto* show = sheet->add_subcommand("show",
+                                       "Print a sheet file as a table\n  example: mdx sheet show "
+                                       "examples/sheets/bolt-shear-check.sss --formulas");
     show->add_option("file", options->file, "sheet file (.sss, .kvs, .tsv or .csv)")->required();
     show->footer(kExitCodes);
     show->add_flag("--formulas", options->formulas, "show formulas instead of their values");
     show->callback([options] { std::exit(runSheet(*options, false)); });
 
     auto* calc = sheet->add_subcommand(
-        "calc", "Recalculate a sheet file, with cells set first, and print it\n  example: mdx sheet calc examples/sheets/bolt-shear-check.sss --set B7=600");
+        "calc",
+        "Recalculate a sheet file, with cells set first, and print it\n  example: mdx sheet calc "
+        "examples/sheets/bolt-shear-check.sss --set B7=600");
     calc->add_option("file", options->file, "sheet file (.sss, .kvs, .tsv or .csv)")->required();
     calc->footer(kExitCodes);
-    calc->add_option("--set", options->assignments, "CELL=TEXT set before calculating (repeatable)");
+    calc->add_option("--set", options->assignments,
+                     "CELL=TEXT set before calculating (repeatable)");
     calc->add_flag("--formulas", options->formulas, "show formulas instead of their values");
     calc->callback([options] { std::exit(runSheet(*options, true)); });
 
-    auto* import = sheet->add_subcommand(
-        "import", "Read a .tsv or .csv file and write it as a sheet file\n"
-                  "  example: mdx sheet import sizes.tsv sizes.sss");
+    auto* import = sheet->add_subcommand("import",
+                                         "Read a .tsv or .csv file and write it as a sheet file\n"
+                                         "  example: mdx sheet import sizes.tsv sizes.sss");
     import->add_option("file", options->file, "plain grid to read (.tsv or .csv)")->required();
     import->add_option("out", options->out, "sheet file to write (replaced only on success)")
         ->required();
     import->footer(kExitCodes);
-    import->callback([options] { std::exit(importSheet(*options)); });
+    import->callback([options] { std::exit(importSheet(*options));
+});
 
-    auto* exportCommand = sheet->add_subcommand(
-        "export", "Calculate a sheet file and write its values as .tsv or .csv (by extension)\n"
-                  "  example: mdx sheet export examples/sheets/bolt-shear-check.sss check.csv");
-    exportCommand->add_option("file", options->file, "sheet file to read (.sss, .kvs, .tsv, .csv)")
-        ->required();
-    exportCommand->add_option("out", options->out, "file to write, ending in .tsv or .csv")
-        ->required();
-    exportCommand->footer(kExitCodes);
-    exportCommand->callback([options] { std::exit(exportSheet(*options)); });
+auto* exportCommand = sheet->add_subcommand(
+    "export",
+    "Calculate a sheet file and write its values as .tsv or .csv (by extension)\n"
+    "  example: mdx sheet export examples/sheets/bolt-shear-check.sss check.csv");
+exportCommand->add_option("file", options->file, "sheet file to read (.sss, .kvs, .tsv, .csv)")
+    ->required();
+exportCommand->add_option("out", options->out, "file to write, ending in .tsv or .csv")->required();
+exportCommand->footer(kExitCodes);
+exportCommand->callback([options] { std::exit(exportSheet(*options)); });
 }
 
 void addDemoCommand(CLI::App& app) {

@@ -65,8 +65,8 @@ TEST(SheetCommand, BadInputIsRefusedWithAnExitCodeAndAReason) {
 TEST(SheetCommand, ImportAndExportCarryTheGridBetweenForms) {
     ScratchFolder folder;
     writeFile(folder / "bolts.tsv", "Size\tHole\tNote\n12\t13\tM12, fine\n16\t18\t\"quoted\"\n");
-    MdxRun run = runMdx("sheet import " + quoted(folder / "bolts.tsv") + " " +
-                        quoted(folder / "bolts.sss"));
+    MdxRun run =
+        runMdx("sheet import " + quoted(folder / "bolts.tsv") + " " + quoted(folder / "bolts.sss"));
     ASSERT_EQ(run.status, 0) << run.out;
     EXPECT_TRUE(contains(run.out, "3 rows, 3 columns")) << run.out;
     EXPECT_EQ(readFile(folder / "bolts.sss").rfind("MDX-SHEET 1\n", 0), 0u);
@@ -83,18 +83,18 @@ TEST(SheetCommand, ImportAndExportCarryTheGridBetweenForms) {
 TEST(SheetCommand, PlainGridsAreUtf8OutsideAndWindows1252Inside) {
     ScratchFolder folder;
     writeFile(folder / "areas.tsv", "Area\tUnit\n245\tmm\xC2\xB2\n");
-    ASSERT_EQ(runMdx("sheet import " + quoted(folder / "areas.tsv") + " " +
-                     quoted(folder / "areas.sss"))
-                  .status,
-              0);
+    ASSERT_EQ(
+        runMdx("sheet import " + quoted(folder / "areas.tsv") + " " + quoted(folder / "areas.sss"))
+            .status,
+        0);
     EXPECT_TRUE(contains(readFile(folder / "areas.sss"), "\"mm\xB2\""))
         << "the sheet keeps its single-byte text";
     const MdxRun shown = runMdx("sheet show " + quoted(folder / "areas.sss"));
     EXPECT_TRUE(contains(shown.out, "2  245   mm\xC2\xB2\n")) << shown.out;
-    ASSERT_EQ(runMdx("sheet export " + quoted(folder / "areas.sss") + " " +
-                     quoted(folder / "back.tsv"))
-                  .status,
-              0);
+    ASSERT_EQ(
+        runMdx("sheet export " + quoted(folder / "areas.sss") + " " + quoted(folder / "back.tsv"))
+            .status,
+        0);
     EXPECT_EQ(readFile(folder / "back.tsv"), readFile(folder / "areas.tsv"));
 
     writeFile(folder / "windows.csv", "Unit\nmm\xB2\n");  // not UTF-8: Windows-1252
@@ -118,8 +118,8 @@ TEST(SheetCommand, AFailedConversionLeavesTheOutputAsItWas) {
     ScratchFolder folder;
     writeFile(folder / "open.csv", "a,b\n1,\"never\n2,3\n");
     writeFile(folder / "keep.sss", "previous");
-    MdxRun run = runMdx("sheet import " + quoted(folder / "open.csv") + " " +
-                        quoted(folder / "keep.sss"));
+    MdxRun run =
+        runMdx("sheet import " + quoted(folder / "open.csv") + " " + quoted(folder / "keep.sss"));
     EXPECT_EQ(run.status, 2);
     EXPECT_TRUE(contains(run.out, "open.csv: line 2: a quoted field never closes")) << run.out;
     EXPECT_EQ(readFile(folder / "keep.sss"), "previous");
@@ -141,9 +141,9 @@ TEST(SheetCommand, ConversionsRefuseTheWrongForms) {
     writeFile(folder / "a.tsv", "1\t2\n");
     EXPECT_EQ(runMdx("sheet import '" + kSample + "' " + quoted(folder / "x.sss")).status, 2)
         << "import reads plain grids only";
-    EXPECT_EQ(runMdx("sheet import " + quoted(folder / "a.tsv") + " " + quoted(folder / "x.csv"))
-                  .status,
-              2)
+    EXPECT_EQ(
+        runMdx("sheet import " + quoted(folder / "a.tsv") + " " + quoted(folder / "x.csv")).status,
+        2)
         << "a plain grid is written by export";
     EXPECT_EQ(runMdx("sheet export '" + kSample + "' " + quoted(folder / "x.sss")).status, 2);
     EXPECT_FALSE(std::filesystem::exists(folder / "x.sss"));

@@ -19,7 +19,9 @@ char plainSeparator(const fs::path& file) {
 
 }  // namespace
 
-bool isPlainGridFile(const fs::path& file) { return plainSeparator(file) != 0; }
+bool isPlainGridFile(const fs::path& file) {
+    return plainSeparator(file) != 0;
+}
 
 bool readSheetModel(const fs::path& file, grid::SpreadModel& model, std::string& why) {
     std::error_code error;

@@ -38,7 +38,9 @@ inline MdxRun runMdx(const std::string& args, bool withStderr = true) {
 }
 
 // A path as one shell word (the tests' paths hold no single quotes).
-inline std::string quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
+inline std::string quoted(const std::filesystem::path& path) {
+    return "'" + path.string() + "'";
+}
 
 inline std::string readFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
