@@ -26,7 +26,7 @@ int listLibrary(const LibraryOptions& options) {
     switch (scanLibrary(catalog)) {
         case LibraryScan::NoFolder:
             std::cerr << "mdx library list: the library folder " << catalog.folder
-                      << " does not exist\n";
+                      << " does not exist or is no folder\n";
             return kExitNoFolder;
         case LibraryScan::NoStandards:
             std::cerr << "mdx library list: the library " << catalog.folder
@@ -59,6 +59,6 @@ void addLibraryCommands(CLI::App& app, int& exitCode) {
     list->add_flag("--json", options->json, "print one JSON document instead of the table");
     list->footer(
         "Exit codes: 0 listed (problems of single standards are shown in the list);\n"
-        "2 the library folder does not exist; 3 it holds no standards.");
+        "2 the library folder does not exist (or is no folder); 3 it holds no standards.");
     list->callback([options, &exitCode] { exitCode = listLibrary(*options); });
 }
