@@ -46,7 +46,8 @@ int listLibrary(const LibraryOptions& options) {
 
 void addLibraryCommands(CLI::App& app, int& exitCode) {
     auto options = std::make_shared<LibraryOptions>();
-    auto* library = app.add_subcommand("library", "Look into a library of connection standards");
+    auto* library = app.add_subcommand(
+        "library", "Look into a library of connection standards\n  example: mdx library list");
     library->require_subcommand(1);
     auto* list = library->add_subcommand(
         "list",

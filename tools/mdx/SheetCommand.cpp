@@ -214,7 +214,10 @@ int exportSheet(const SheetOptions& options) {
 
 void addSheetCommands(CLI::App& app) {
     auto options = std::make_shared<SheetOptions>();
-    auto* sheet = app.add_subcommand("sheet", "Show, calculate, import and export sheet files");
+    auto* sheet = app.add_subcommand(
+        "sheet",
+        "Show, calculate, import and export sheet files\n"
+        "  example: mdx sheet show \"examples/Connection Standards/EndPlate.kvs\"");
     sheet->require_subcommand(1);
     sheet->footer(kExitCodes);
 
