@@ -59,10 +59,10 @@ std::string generatedEquation(int i) {
     if (i == 497) return "label = \"Plate \" & gen_Grade";
     if (i == 498)
         return "Thickness = STDSIZEWITHTOLERANCE(\"PlateThickness.txt\", 1, "
-               "MIN(Thickness / 20 + Clearance, 40), 0, 6)";
+               "MIN(Thickness / 4 + Clearance, 40), 0, 6)";
     if (i == 499)
         return "Width = STDWIDTHWITHTOLERANCE(\"PlateWidth.txt\", 10, Thickness, "
-               "MIN(Width, 280), 0, 40)";
+               "MIN(MAX(Width * 2, 100), 280), 0, 40)";
     if (i % 10 == 3) {
         const int key = (i * 97) % StandardsWorkloads::kGeneratedDataLines + 1;
         return local(target) + " = GETCELL(\"Gen.dat\", " + std::to_string(key) + ", \"P\")";

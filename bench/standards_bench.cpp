@@ -1,6 +1,8 @@
 // The standards evaluation's benchmark suite: the sample standard and a generated one
 // evaluated end to end for the sample macro, one data-file look-up, and a plain memory mode:
-//   standards_bench --memory 10000  ->  "after <n> evaluations: <KiB> KiB" at 1000 and at the end
+//   standards_bench --memory 10000 [generated]
+//     -> resident KiB after 1000 evaluations of the sample (or the generated standard) and
+//        after all of them
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -40,10 +42,10 @@ BENCHMARK(DataFileLookUp5000)
 
 // Resident memory after the first 1000 evaluations and after all of them: the pool, the
 // caches and the grid must reach a steady state, not grow with every evaluation.
-int runMemory(bench::StandardsWorkloads& workloads, int evaluations) {
+int runMemory(bench::StandardsWorkloads& workloads, int evaluations, bool generated) {
     long afterThousand = -1;
     for (int i = 1; i <= evaluations; ++i) {
-        if (!workloads.evaluateSample()) {
+        if (!(generated ? workloads.evaluateGenerated() : workloads.evaluateSample())) {
             std::fprintf(stderr, "evaluation %d failed\n", i);
             return 1;
         }
@@ -65,8 +67,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     gWorkloads = &workloads;
-    if (argc == 3 && std::strcmp(argv[1], "--memory") == 0)
-        return runMemory(workloads, std::atoi(argv[2]));
+    if ((argc == 3 || argc == 4) && std::strcmp(argv[1], "--memory") == 0)
+        return runMemory(workloads, std::atoi(argv[2]),
+                         argc == 4 && std::strcmp(argv[3], "generated") == 0);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();
