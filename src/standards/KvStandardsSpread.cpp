@@ -104,6 +104,7 @@ Acad::ErrorStatus KvStandardsSpread::loadStandardsFile(const Mdx_String& name) {
 }
 
 Acad::ErrorStatus KvStandardsSpread::initVarCells() {
+    passedPositions_.clear();
     return varCells_.initFromSheet(*this);
 }
 
@@ -148,10 +149,12 @@ Acad::ErrorStatus KvStandardsSpread::prepareChildInput(KvDlgStandardsData& data)
         KvVarCell& own = varCells_[k];
         if (own.isLocal()) {
             ++locals;
+            passedPositions_.push_back(-1);
             if (own.setNewValue(*this, Mdx_String()) != Acad::eOk) return Acad::eInvalidInput;
             continue;
         }
         const int position = k - locals;
+        passedPositions_.push_back(position);
         if (position >= passed.length()) return Acad::eInvalidInput;
         // An output here would write into a value the caller only reads.
         if (own.isOutput() && passed[position].isInput()) return Acad::eInvalidInput;
@@ -166,6 +169,7 @@ Acad::ErrorStatus KvStandardsSpread::finishChildOutput(KvVarCells& passed) {
         if (calcMain() != Acad::eOk) return Acad::eInvalidInput;
     }
     StageTimer timer(gSetToVars);
+    const bool matched = static_cast<int>(passedPositions_.size()) == varCells_.length();
     int locals = 0;
     for (int k = 0; k < varCells_.length(); ++k) {
         const KvVarCell& own = varCells_[k];
@@ -174,7 +178,7 @@ Acad::ErrorStatus KvStandardsSpread::finishChildOutput(KvVarCells& passed) {
             continue;
         }
         if (!own.isOutput()) continue;
-        const int position = k - locals;
+        const int position = matched ? passedPositions_[k] : k - locals;
         if (position >= passed.length()) return Acad::eInvalidInput;
         passed[position].value = own.value;
     }
@@ -276,7 +280,12 @@ void KvStandardsSpread::removeDuplicates() {
     MessageBox(message.c_str(), "Variable names must be unique", MB_ICONEXCLAMATION);
     AcArray<int> positions;
     getDuplicates(names, positions, false);
-    for (int i = positions.length() - 1; i >= 0; --i) varCells_.removeAt(positions[i]);
+    for (int i = positions.length() - 1; i >= 0; --i) {
+        const int position = positions[i];
+        varCells_.removeAt(position);
+        if (position < static_cast<int>(passedPositions_.size()))
+            passedPositions_.erase(passedPositions_.begin() + position);
+    }
 }
 
 Acad::ErrorStatus KvStandardsSpread::calcCell(const int& col, const int& row) {

@@ -5,6 +5,7 @@
 // A "CallChild" cell runs another spreadsheet as a nested evaluation through the child
 // evaluator that the module frame installs.
 #include <memory>
+#include <vector>
 
 #include "core/Mdx_StringArray.h"
 #include "host/AcadErrorStatus.h"
@@ -84,6 +85,10 @@ private:
 
     Mdx_String filePath_;
     KvVarCells varCells_;
+    // In a child evaluation: for each variable, the position of the caller's variable it
+    // was matched with (-1 for locals). Results go back to the same positions even when
+    // duplicate declarations are dropped in between.
+    std::vector<int> passedPositions_;
     // While the Calc section is calculated: the names of the variables to their addresses.
     std::unique_ptr<KvWordReplacer> calculationReplacer_;
 };

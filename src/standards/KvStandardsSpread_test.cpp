@@ -287,6 +287,16 @@ TEST_F(ChildCallTest, ResultsReachOnlyTheCallersOutputs) {
     EXPECT_DOUBLE_EQ(numberOf(local, 1), 0.0);
 }
 
+TEST_F(ChildCallTest, ADuplicateInTheChildDoesNotShiftItsResultsToOtherVariables) {
+    putStandard("Childs/dupkid.kvs",
+                {{"Input", "Double x", "Double x", "Output", "Double y", "Calc", "y = x * 2"}});
+    putParent("CallChild(dupkid.kvs, t, a, b)");
+    KvDlgStandardsData data = runParent();
+    EXPECT_DOUBLE_EQ(numberOf(data, 1), 4.0) << "y reaches b, which it was matched with";
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].caption, "Variable names must be unique");
+}
+
 TEST_F(ChildCallTest, TheCallersFolderIsSearchedBeforeTheLibraryFolders) {
     putStandard("Childs/twice.kvs", doubler("100"));
     putStandard("twice.kvs", doubler("2"));
