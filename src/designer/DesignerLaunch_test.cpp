@@ -41,17 +41,19 @@ TEST_F(DesignedDialogFile, ListsTheEditFieldsInListOrder) {
 
 TEST_F(DesignedDialogFile, AnEmptyDesignHasNoNames) {
     EXPECT_TRUE(namesIn(writeDesign({})).isEmpty());
-    EXPECT_TRUE(namesIn(writeFile("NoCount.txt", "MDX-PROPERTIES 1\r\ntype0\ti\t2\r\n").c_str())
-                    .isEmpty());
+    EXPECT_TRUE(
+        namesIn(writeFile("NoCount.txt", "MDX-PROPERTIES 1\r\ntype0\ti\t2\r\n").c_str()).isEmpty());
 }
 
 TEST_F(DesignedDialogFile, AMalformedOrMissingFileGivesNoNames) {
     EXPECT_TRUE(namesIn(writeFile("Bitmap.txt", std::string("BM\0\x01\xff", 5)).c_str()).isEmpty());
     EXPECT_TRUE(namesIn((folder / "missing.txt").string().c_str()).isEmpty());
-    EXPECT_TRUE(namesIn(writeFile("Text.txt", "MDX-PROPERTIES 1\r\nnrOfControls\ts\tmany\r\n").c_str())
-                    .isEmpty());
-    EXPECT_TRUE(namesIn(writeFile("Negative.txt", "MDX-PROPERTIES 1\r\nnrOfControls\ti\t-3\r\n").c_str())
-                    .isEmpty());
+    EXPECT_TRUE(
+        namesIn(writeFile("Text.txt", "MDX-PROPERTIES 1\r\nnrOfControls\ts\tmany\r\n").c_str())
+            .isEmpty());
+    EXPECT_TRUE(
+        namesIn(writeFile("Negative.txt", "MDX-PROPERTIES 1\r\nnrOfControls\ti\t-3\r\n").c_str())
+            .isEmpty());
 }
 
 // Hand-written lists leave keys out; the count bounds the controls, the keys say what they are.
@@ -61,9 +63,10 @@ TEST_F(DesignedDialogFile, TheCountBoundsTheControlsAndMissingKeysAreDefaults) {
         "Type1\ti\t2\r\ntype01\ti\t2\r\ntype1999999999\ti\t2\r\n";
     EXPECT_EQ(namesIn(writeFile("Sparse.txt", text).c_str()), (Mdx_StringArray{"", "L"}))
         << "type1 without contents names an empty field; type01 is no key of the list";
-    EXPECT_EQ(namesIn(writeFile("Short.txt", "MDX-PROPERTIES 1\r\nnrOfControls\ti\t1\r\n"
-                                             "type0\ti\t2\r\ncontents0\ts\tA\r\n"
-                                             "type1\ti\t2\r\ncontents1\ts\tB\r\n")
+    EXPECT_EQ(namesIn(writeFile("Short.txt",
+                                "MDX-PROPERTIES 1\r\nnrOfControls\ti\t1\r\n"
+                                "type0\ti\t2\r\ncontents0\ts\tA\r\n"
+                                "type1\ti\t2\r\ncontents1\ts\tB\r\n")
                           .c_str()),
               (Mdx_StringArray{"A"}));
 }

@@ -28,13 +28,13 @@ public:
     bool editing = false;  // an existing cut: name, type and other part stay fixed
     Mdx_String name;
     Mdx_String variablePrefix;
-    bool secondOption = false;        // type 1
-    bool check1325 = false;           // type 1
-    bool check1326 = false;           // type 1
-    bool threeSegments = true;        // type 4
-    bool threeSegmentsSecond = false; // type 4
-    bool check1323 = false;           // types 1 and 3
-    int choice = 0;                   // type 1: one of four texts
+    bool secondOption = false;         // type 1
+    bool check1325 = false;            // type 1
+    bool check1326 = false;            // type 1
+    bool threeSegments = true;         // type 4
+    bool threeSegmentsSecond = false;  // type 4
+    bool check1323 = false;            // types 1 and 3
+    int choice = 0;                    // type 1: one of four texts
     Mdx_StringArray valueNames;
     AcArray<bool> valueFlags;
     Mdx_StringArray values;

@@ -106,9 +106,8 @@ TEST_F(OpmRegistration, PrintsTheClassesAndListsEveryIdentity) {
     std::snprintf(expected, sizeof expected,
                   "\nconst cCLSID CLSID_Bolt = {0x%08X,0x%04X,0x%04X,{0x%02X,0x%02X,0x%02X,"
                   "0x%02X,0x%02X,0x%02X,0x%02X,0x%02X}};",
-                  bolt.data1, bolt.data2, bolt.data3, bolt.data4[0], bolt.data4[1],
-                  bolt.data4[2], bolt.data4[3], bolt.data4[4], bolt.data4[5], bolt.data4[6],
-                  bolt.data4[7]);
+                  bolt.data1, bolt.data2, bolt.data3, bolt.data4[0], bolt.data4[1], bolt.data4[2],
+                  bolt.data4[3], bolt.data4[4], bolt.data4[5], bolt.data4[6], bolt.data4[7]);
     EXPECT_EQ(printed.find(expected), 0u) << printed;
     int declarations = 0;
     for (auto at = printed.find("const cCLSID"); at != std::string::npos;

@@ -15,8 +15,8 @@ struct ControlText {
     int id;
     int text;
 };
-constexpr ControlText kTexts[] = {{1081, 760}, {1123, 87}, {1124, 1473}, {1227, 593},
-                                  {1126, 1474}, {IDOK, 1}, {IDCANCEL, 2}};
+constexpr ControlText kTexts[] = {{1081, 760},  {1123, 87}, {1124, 1473}, {1227, 593},
+                                  {1126, 1474}, {IDOK, 1},  {IDCANCEL, 2}};
 constexpr const char* kWorld = "wcs";
 
 Mdx_String threeDecimals(double value) {
@@ -29,7 +29,8 @@ KvLevelsDlg::KvLevelsDlg() : RecordDialog<KvLevelsDlgData>(kTemplateId) {}
 
 void KvLevelsDlg::labelControls() {
     SetWindowText(dialString(1478).c_str());
-    for (const ControlText& entry : kTexts) SetDlgItemText(entry.id, dialString(entry.text).c_str());
+    for (const ControlText& entry : kTexts)
+        SetDlgItemText(entry.id, dialString(entry.text).c_str());
 }
 
 BOOL KvLevelsDlg::OnInitDialog() {

@@ -29,7 +29,8 @@ KvLookUpDlg::KvLookUpDlg() : RecordDialog<KvLookUpDlgData>(kTemplateId) {}
 
 void KvLookUpDlg::labelControls() {
     SetWindowText(dialString(1499).c_str());
-    for (const ControlText& entry : kTexts) SetDlgItemText(entry.id, dialString(entry.text).c_str());
+    for (const ControlText& entry : kTexts)
+        SetDlgItemText(entry.id, dialString(entry.text).c_str());
     SetDlgItemText(1385, string(2262).c_str());
     SetDlgItemText(1124, string(2263).c_str());
 }
@@ -39,8 +40,10 @@ void KvLookUpDlg::fillControls() {
         int id;
         const Mdx_StringArray& items;
         const Mdx_String& text;
-    } editable[] = {{kText1, data.items1, data.text1}, {kText2, data.items2, data.text2},
-                    {kText3, data.items3, data.text3}, {kText4, data.items4, data.text4},
+    } editable[] = {{kText1, data.items1, data.text1},
+                    {kText2, data.items2, data.text2},
+                    {kText3, data.items3, data.text3},
+                    {kText4, data.items4, data.text4},
                     {kText5, data.items5, data.text5}};
     for (const auto& combo : editable) {
         FillCombo(this, combo.id, combo.items);

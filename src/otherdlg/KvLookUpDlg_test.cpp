@@ -55,7 +55,8 @@ TEST_F(LookUpDialog, ShowAllEndsWithOkAndResultTwo) {
 
 TEST_F(LookUpDialog, TheOptionIsLockedButKeptUnderTheSecondRadio) {
     KvLookUpDlgData data = criteria();
-    win::user::act([] { EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog(), KvLookUpDlg::kOption))); });
+    win::user::act(
+        [] { EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog(), KvLookUpDlg::kOption))); });
     win::user::check(KvLookUpDlg::kOption, BST_UNCHECKED);  // refused: disabled
     win::user::click(IDOK);
     ASSERT_TRUE(StartDlgLookUp(data));

@@ -28,14 +28,52 @@ protected:
 // and the record stays as it was.
 TEST_F(OtherDialogs, WithoutAUserEveryLaunchPointCancelsAndKeepsItsRecord) {
     const std::pair<UINT, std::function<bool()>> launches[] = {
-        {IDD_ARRAY, [] { DynArrayData d; d.values.append("1"); return StartArrayDlg(d, AcArray<AcDbObjectId>(), "A") || d.values.length() != 1; }},
-        {IDD_PROF_FEATURES, [] { DlgProfFeaturesData d; return StartDlgProfFeatures(d); }},
-        {IDD_LEVELS, [] { KvLevelsDlgData d; int at = 0; d.addLevel("Floor", at); return StartDlgLevels(d) || d.levels.length() != 1; }},
-        {IDD_CLADDING, [] { KvCladdingDlgData d; return StartDlgCladdingSettings(d); }},
-        {IDD_BRACING, [] { KvBracingDlgData d; return StartDlgBracing(d); }},
-        {IDD_PROF_CUTS, [] { DlgProfCutsData d; return StartEditProfCutsDlg(d); }},
-        {IDD_SELECT_IMAGE, [] { KvSelectImageDlgData d; d.selection = "x"; return StartDlgSelectImage(d) || d.selection != Mdx_String("x"); }},
-        {IDD_SELECT_MACRO, [] { Mdx_String chosen = "M1"; bool flag = false; return StartDlgSelectMacro("t", Mdx_StringArray{"M1"}, 0, 0, chosen, flag, false) || chosen != Mdx_String("M1"); }},
+        {IDD_ARRAY,
+         [] {
+             DynArrayData d;
+             d.values.append("1");
+             return StartArrayDlg(d, AcArray<AcDbObjectId>(), "A") || d.values.length() != 1;
+         }},
+        {IDD_PROF_FEATURES,
+         [] {
+             DlgProfFeaturesData d;
+             return StartDlgProfFeatures(d);
+         }},
+        {IDD_LEVELS,
+         [] {
+             KvLevelsDlgData d;
+             int at = 0;
+             d.addLevel("Floor", at);
+             return StartDlgLevels(d) || d.levels.length() != 1;
+         }},
+        {IDD_CLADDING,
+         [] {
+             KvCladdingDlgData d;
+             return StartDlgCladdingSettings(d);
+         }},
+        {IDD_BRACING,
+         [] {
+             KvBracingDlgData d;
+             return StartDlgBracing(d);
+         }},
+        {IDD_PROF_CUTS,
+         [] {
+             DlgProfCutsData d;
+             return StartEditProfCutsDlg(d);
+         }},
+        {IDD_SELECT_IMAGE,
+         [] {
+             KvSelectImageDlgData d;
+             d.selection = "x";
+             return StartDlgSelectImage(d) || d.selection != Mdx_String("x");
+         }},
+        {IDD_SELECT_MACRO,
+         [] {
+             Mdx_String chosen = "M1";
+             bool flag = false;
+             return StartDlgSelectMacro("t", Mdx_StringArray{"M1"}, 0, 0, chosen, flag, false) ||
+                    chosen != Mdx_String("M1");
+         }},
     };
     for (const auto& [templateId, launch] : launches) {
         bool opened = false;
@@ -74,8 +112,8 @@ TEST_F(OtherDialogs, TheFirstSelectMacroFormLetsEveryNameBeChosen) {
     bool flag = false;
     win::user::select(IDC_MACRO_NAMES, 1);
     win::user::click(IDOK);
-    EXPECT_TRUE(StartDlgSelectMacro("Macros", Mdx_StringArray{"EndPlate", "Splice"}, 1, 2,
-                                    chosen, flag, true));
+    EXPECT_TRUE(StartDlgSelectMacro("Macros", Mdx_StringArray{"EndPlate", "Splice"}, 1, 2, chosen,
+                                    flag, true));
     EXPECT_EQ(chosen, Mdx_String("Splice"));
     EXPECT_TRUE(win::user::failures().empty()) << win::user::failures().front();
 }
@@ -90,8 +128,8 @@ TEST_F(OtherDialogs, ADisabledMacroCannotBeChosen) {
     });
     win::user::select(IDC_MACRO_NAMES, 1);
     win::user::click(IDOK);  // refused: the dialog stays, then ends with Cancel
-    EXPECT_FALSE(StartDlgSelectMacro("Macros", Mdx_StringArray{"EndPlate", "Splice"}, enabled,
-                                     0, 0, chosen, flag, false));
+    EXPECT_FALSE(StartDlgSelectMacro("Macros", Mdx_StringArray{"EndPlate", "Splice"}, enabled, 0, 0,
+                                     chosen, flag, false));
     EXPECT_EQ(chosen, Mdx_String("EndPlate"));
 }
 

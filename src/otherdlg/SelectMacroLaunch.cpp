@@ -40,9 +40,8 @@ private:
 
 }  // namespace
 
-bool StartDlgSelectMacro(const Mdx_String& title, const Mdx_StringArray& names,
-                         const int& first, const int& second, Mdx_String& chosen, bool& flag,
-                         bool option) {
+bool StartDlgSelectMacro(const Mdx_String& title, const Mdx_StringArray& names, const int& first,
+                         const int& second, Mdx_String& chosen, bool& flag, bool option) {
     KvTempResourceOverride resources;
     AcArray<bool> enabled;
     for (int i = 0; i < names.length(); ++i) enabled.append(true);
@@ -50,9 +49,8 @@ bool StartDlgSelectMacro(const Mdx_String& title, const Mdx_StringArray& names,
 }
 
 bool StartDlgSelectMacro(const Mdx_String& title, const Mdx_StringArray& names,
-                         const AcArray<bool>& enabled, const int& /*first*/,
-                         const int& /*second*/, Mdx_String& chosen, bool& /*flag*/,
-                         bool /*option*/) {
+                         const AcArray<bool>& enabled, const int& /*first*/, const int& /*second*/,
+                         Mdx_String& chosen, bool& /*flag*/, bool /*option*/) {
     KvTempResourceOverride resources;
     SelectMacroDialog dialog(title, names, enabled);
     dialog.chosen = chosen;

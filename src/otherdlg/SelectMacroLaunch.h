@@ -5,9 +5,8 @@
 #include "host/AcArray.h"
 
 // Every name enabled.
-bool StartDlgSelectMacro(const Mdx_String& title, const Mdx_StringArray& names,
-                         const int& first, const int& second, Mdx_String& chosen, bool& flag,
-                         bool option);
+bool StartDlgSelectMacro(const Mdx_String& title, const Mdx_StringArray& names, const int& first,
+                         const int& second, Mdx_String& chosen, bool& flag, bool option);
 // Modal list of the names, the entry equal to chosen selected. OK needs an enabled entry
 // (a name without a flag counts as disabled); then chosen becomes it and the result is true.
 bool StartDlgSelectMacro(const Mdx_String& title, const Mdx_StringArray& names,

@@ -8,8 +8,7 @@ bool StartDlgEditLibSections(DlgEditLibData& data, const Mdx_String& /*sysName*/
     return launchRecordDialog(IDD_EDIT_SECTIONLIB, data);
 }
 
-bool StartDlgEditLibSimple(const Mdx_String& /*sysName*/, Mdx_ProfValuesTable& table,
-                           int& newRow) {
+bool StartDlgEditLibSimple(const Mdx_String& /*sysName*/, Mdx_ProfValuesTable& table, int& newRow) {
     KvTempResourceOverride resources;
     if (!runRecordDialog(IDD_EDITLIBSIMPLE, table)) return false;
     // The dimension fields come with the full dialog; until then no size is added.

@@ -217,10 +217,9 @@ json callSelectMacro(const json& args) {
     const int none = 0;
     const bool result =
         args.contains("enabled")
-            ? StartDlgSelectMacro(textField(args, "title"), names, boolArray(args, "enabled"),
-                                  none, none, chosen, flag, false)
-            : StartDlgSelectMacro(textField(args, "title"), names, none, none, chosen, flag,
-                                  false);
+            ? StartDlgSelectMacro(textField(args, "title"), names, boolArray(args, "enabled"), none,
+                                  none, chosen, flag, false)
+            : StartDlgSelectMacro(textField(args, "title"), names, none, none, chosen, flag, false);
     return {{"result", result}, {"chosen", toJson(chosen)}};
 }
 
@@ -330,8 +329,11 @@ void checkLookUp(const json& args) {
 json callLookUp(const json& args) {
     KvLookUpDlgData data = lookUpRecord(args);
     const bool result = StartDlgLookUp(data);
-    json record = {{"choice1", data.choice1}, {"choice2", data.choice2}, {"radio", data.radio},
-                   {"option", data.option},   {"result", data.result}};
+    json record = {{"choice1", data.choice1},
+                   {"choice2", data.choice2},
+                   {"radio", data.radio},
+                   {"option", data.option},
+                   {"result", data.result}};
     const Mdx_String* texts[] = {&data.text1, &data.text2, &data.text3, &data.text4, &data.text5};
     for (int i = 0; i < 5; ++i) record["text" + std::to_string(i + 1)] = toJson(*texts[i]);
     return {{"result", result}, {"record", record}};
@@ -350,12 +352,12 @@ json callSelectImage(const json& args) {
 }
 
 // The seven lists of the general variables, in the order of the record.
-constexpr const char* kGenVarLists[] = {"dwgGenVars",   "dwgGenValues",    "dwgGenFilters",
-                                        "stdGenVars",   "stdGenValues",    "stdGenOverrides",
+constexpr const char* kGenVarLists[] = {"dwgGenVars",   "dwgGenValues", "dwgGenFilters",
+                                        "stdGenVars",   "stdGenValues", "stdGenOverrides",
                                         "stdGenFilters"};
 Mdx_StringArray* genVarList(KvAutoStandardsData& data, int i) {
-    Mdx_StringArray* lists[] = {&data.dwgGenVars,   &data.dwgGenValues,    &data.dwgGenFilters,
-                                &data.stdGenVars,   &data.stdGenValues,    &data.stdGenOverrides,
+    Mdx_StringArray* lists[] = {&data.dwgGenVars,   &data.dwgGenValues, &data.dwgGenFilters,
+                                &data.stdGenVars,   &data.stdGenValues, &data.stdGenOverrides,
                                 &data.stdGenFilters};
     return lists[i];
 }
