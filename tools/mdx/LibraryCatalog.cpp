@@ -22,6 +22,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kStandardsFolder = "Connection Standards";
+const Mdx_String kCallChild = "CallChild";
 constexpr int kPlaceholder = 1196;
 
 bool equalsIgnoringCase(const std::string& a, const std::string& b) {
@@ -113,8 +114,8 @@ LibraryChildCall readChildCall(const KvStandardsSpread& sheet, int col, int row,
                                const Mdx_String& text) {
     LibraryChildCall call;
     call.cell = grid::columnLetters(col) + std::to_string(row);
-    const int at = text.find("CallChild", false);
-    const int open = text.findFirstFrom("(", at + 9, true);
+    const int at = text.find(kCallChild, false);
+    const int open = text.findFirstFrom("(", at + kCallChild.length(), true);
     const int close = open < 0 ? -1 : text.findFirstFrom(")", open + 1, true);
     if (close < 0) {
         call.problem = "no parentheses around the file and the variables";
@@ -150,7 +151,7 @@ void collectChildCalls(const KvStandardsSpread& sheet, int calcStart, LibrarySta
     for (int row = calcStart; row <= sheet.getMaxRows(); ++row) {
         for (int col = 1; col <= sheet.getMaxCols(); ++col) {
             Mdx_String text;
-            if (!sheet.getCellText(col, row, text, kTextValue) || text.find("CallChild", false) < 0)
+            if (!sheet.getCellText(col, row, text, kTextValue) || text.find(kCallChild, false) < 0)
                 continue;
             standard.childCalls.push_back(readChildCall(sheet, col, row, text));
         }
@@ -161,6 +162,17 @@ std::string sectionProblem(const KvSheetSections& sections) {
     if (!sections.input().isPresent()) return "no \"Input\" section";
     if (!sections.output().isPresent()) return "no \"Output\" section";
     if (!sections.calc().isPresent()) return "no \"Calc\" section, so nothing is calculated";
+    return {};
+}
+
+// The calculation drops every later declaration of a name before it starts.
+std::string duplicateProblem(const KvVarCells& cells) {
+    for (int later = 1; later < cells.length(); ++later) {
+        int first = -1;
+        if (cells.findVarCell(cells[later].name, first) == Acad::eOk && first < later)
+            return "declares \"" + cells[later].name.toUtf8() +
+                   "\" twice; the later declaration is dropped";
+    }
     return {};
 }
 
@@ -175,6 +187,7 @@ void readStandard(KvStandardsSpread& sheet, LibraryStandard& standard) {
     const KvSheetSections sections(sheet);
     standard.problem = sectionProblem(sections);
     sheet.initVarCells();
+    if (standard.problem.empty()) standard.problem = duplicateProblem(sheet.varCells());
     collectVariables(sheet.varCells(), standard);
     collectMappingKeys(moduleName, sheet.varCells(), standard);
     collectChildCalls(sheet, sections.calc().startRow, standard);

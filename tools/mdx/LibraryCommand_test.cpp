@@ -117,17 +117,19 @@ TEST_F(MadeLibrary, ThingsThatWillFailAreNamedBeforeAnythingRuns) {
         "Distance L2\r\nno mapping here\r\n");
     put("Broken.kvs", "not a sheet\n");
     put("NoCalc.kvs", kvs({"Input", "Output", "Double x"}));
+    put("Twice.kvs", kvs({"Input", "Double x", "Output", "Int X", "Calc"}));
     put("Beams/Fin.kvs", kvs({"Output", "Calc"}));
     const std::string before = snapshot(folder.path());
 
     const MdxRun run = list();
     ASSERT_EQ(run.status, 0) << run.out;
-    EXPECT_TRUE(contains(run.out, "6 standards in Connection Standards/ (1 child sheet)"))
+    EXPECT_TRUE(contains(run.out, "7 standards in Connection Standards/ (1 child sheet)"))
         << run.out;
     EXPECT_TRUE(contains(run.out, "Broken\n  problem   ")) << run.out;
     EXPECT_TRUE(contains(run.out, "Broken.kvs: line 1: not a sheet file")) << run.out;
     EXPECT_TRUE(contains(run.out, "Beams/Fin\n  problem   no \"Input\" section")) << run.out;
     EXPECT_TRUE(contains(run.out, "NoCalc\n  problem   no \"Calc\" section")) << run.out;
+    EXPECT_TRUE(contains(run.out, "Twice\n  problem   declares \"X\" twice; the later")) << run.out;
     EXPECT_TRUE(contains(run.out,
                          "Parents/Base (child sheet)\n  inputs    String s\n"
                          "  outputs   Int n\n"))
