@@ -225,11 +225,11 @@ TEST_F(StandardsSpreadTest, QuotedFileNamesKeysAndTextsKeepNamesOfVariables) {
                                                       passedVar("Hole", "", KvCellType::Output),
                                                       passedVar("Label", "", KvCellType::Output)});
     data.genVarNames = {"gen_Grade"};
-    data.genVarValues = {"S355"};
+    data.genVarValues = {"S355 \"N\""};
     ASSERT_EQ(spread->evaluate(data), Acad::eOk);
     EXPECT_TRUE(boxes().empty()) << boxes()[0].text;
     EXPECT_DOUBLE_EQ(numberOf(data, 1), 22.0);
-    EXPECT_EQ(valueOf(data, 2), "Hole S355 gen_Grade");
+    EXPECT_EQ(valueOf(data, 2), "Hole S355 \"N\" gen_Grade");
 }
 
 TEST_F(StandardsSpreadTest, ChildStagesRejectMismatchedPassedVariables) {

@@ -70,7 +70,11 @@ KvWordReplacer::KvWordReplacer(const Mdx_StringArray& names, const Mdx_StringArr
     const int count = std::min(names.length(), replacements.length());
     for (int i = 0; i < count; ++i) {
         Mdx_String with = replacements[i];
-        if (quote && !isNumber(with)) with = "\"" + with + "\"";
+        if (quote && !isNumber(with)) {
+            // A quote of the value is written twice, so that the text stays one text.
+            with.replace("\"", "\"\"", true);
+            with = "\"" + with + "\"";
+        }
         names_.append(names[i]);
         replacements_.append(with);
         // An empty name is found everywhere and would never end.

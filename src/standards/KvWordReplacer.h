@@ -21,7 +21,8 @@ public:
     static constexpr long kMaxHits = 99999999;
 
     // names[i] becomes replacements[i], up to the shorter list; empty names are ignored.
-    // With quote on, a replacement that is not a number goes in double quotes.
+    // With quote on, a replacement that is not a number goes in double quotes, a quote in it
+    // written twice.
     KvWordReplacer(const Mdx_StringArray& names, const Mdx_StringArray& replacements, bool quote);
 
     // True when something was replaced.

@@ -34,6 +34,9 @@ TEST(WordReplacer, OneReplacerServesManyTexts) {
     const KvWordReplacer replacer({"w", "t", "gen_x"}, {"A5", "A6", "hi"}, true);
     EXPECT_EQ(replaced(replacer, "w + t"), "\"A5\" + \"A6\"");
     EXPECT_EQ(replaced(replacer, "gen_x & \"t\""), "\"hi\" & \"t\"");
+    // A quote in a text value stays inside the text it becomes.
+    const KvWordReplacer inch({"gen_size", "size"}, {"3/4\" bolt", "B2"}, true);
+    EXPECT_EQ(replaced(inch, "gen_size & size"), "\"3/4\"\" bolt\" & \"B2\"");
     Mdx_String none = "nothing here";
     EXPECT_FALSE(replacer.replaceIn(none));
     EXPECT_EQ(none.str(), "nothing here");
