@@ -33,7 +33,7 @@ const char* const kExitCodes =
     "  5  unknown macro\n"
     "  6  the standard is missing or no standards spreadsheet\n"
     "  7  no mapping given, or an unknown module group or mapping key\n"
-    "  8  the evaluation failed\n"
+    "  8  the evaluation failed, or --write was refused: an output holds an error value\n"
     "  9  the drawing could not be written (it is as it was)";
 
 const char* typeName(KvValueType type) {
@@ -111,7 +111,13 @@ int evaluate(const EvaluateOptions& options, std::ostream& out) {
     report.changed = changedValues(before, drawing.readValues());
     report.messages = session.messages();
     report.commandLine = session.commandLine();
-    if (options.write) {
+    report.warnings = errorValueWarnings(report);
+    // Writing an error text into the macro would spoil the value there for good.
+    const ReportedVariable* spoiled = outputWithErrorValue(report);
+    if (options.write && spoiled) {
+        report.notWritten = "the output " + spoiled->name + " holds the error value " +
+                            spoiled->value + "; the drawing is as it was";
+    } else if (options.write) {
         drawing.save();
         report.written = true;
     }
@@ -119,7 +125,8 @@ int evaluate(const EvaluateOptions& options, std::ostream& out) {
         printJson(report, out);
     else
         printTable(report, out);
-    return static_cast<int>(EvaluateExit::Evaluated);
+    return static_cast<int>(report.notWritten.empty() ? EvaluateExit::Evaluated
+                                                      : EvaluateExit::EvaluationFailed);
 }
 
 }  // namespace

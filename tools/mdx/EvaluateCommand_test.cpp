@@ -213,6 +213,27 @@ TEST_F(EvaluateCommand, WriteAlsoSavesWhatTheMacroDialogsDataHolds) {
     EXPECT_EQ(differences[0].rfind("[\"bolts.diameter\",\"text\",\"24", 0), 0u) << differences[0];
 }
 
+TEST_F(EvaluateCommand, AnOutputHoldingAnErrorValueIsNotWritten) {
+    const fs::path library = libraryWithMapping("");
+    writeFile(library / "Connection Standards" / "Member.kvs",
+              columnSheet({"Input", "Double Gap", "Output", "String Stiffener1.MemberName", "Calc",
+                           "Stiffener1.MemberName = gen_Member"}));
+    const std::string arguments =
+        "Member --macro 8 --maps-to Module.Stiffeners --write --library " + quoted(library);
+    MdxRun run = evaluate(arguments);
+    EXPECT_EQ(run.status, 8) << run.out;
+    EXPECT_NE(run.out.find("Stiffener1.MemberName is #NAME?"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("Not written: the output Stiffener1.MemberName holds the error value"),
+              std::string::npos)
+        << run.out;
+    EXPECT_EQ(readFile(drawing), original);
+
+    run = evaluate(arguments + " --gen gen_Member=ST9");
+    ASSERT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(changedFields(original, readFile(drawing)),
+              std::vector<std::string>{"[\"placement.member\",\"text\",\"ST9\"]"});
+}
+
 TEST_F(EvaluateCommand, AFailingEquationIsShownAsTheEngineShowsIt) {
     const fs::path library = libraryWithMapping("");
     writeFile(library / "Connection Standards" / "Broken.kvs",

@@ -5,6 +5,8 @@
 #include <nlohmann/json.hpp>
 #include <ostream>
 
+#include "grid/CellValue.h"
+
 namespace {
 
 // In the order a reader expects, not sorted by key.
@@ -54,7 +56,8 @@ void printMessages(const std::vector<ShownMessage>& messages, std::ostream& out)
     if (messages.empty()) return;
     out << "\nMessages\n";
     for (const ShownMessage& message : messages) {
-        out << "  [" << message.caption << "]\n";
+        out << "  Message box" << (message.caption.empty() ? "" : " \"" + message.caption + "\"")
+            << ":\n";
         std::size_t start = 0;
         while (start <= message.text.size()) {
             const std::size_t end = std::min(message.text.find('\n', start), message.text.size());
@@ -73,6 +76,31 @@ json variablesJson(const std::vector<ReportedVariable>& variables) {
 }
 
 }  // namespace
+
+bool isErrorValue(const ReportedVariable& variable) {
+    return grid::errorFromText(variable.value) != grid::ErrorCode::None;
+}
+
+std::vector<std::string> errorValueWarnings(const EvaluateReport& report) {
+    std::vector<std::string> warnings;
+    for (const auto* list : {&report.inputs, &report.outputs, &report.locals})
+        for (const ReportedVariable& variable : *list)
+            if (isErrorValue(variable))
+                warnings.push_back(
+                    variable.name + " is " + variable.value + ": its equation could not be " +
+                    "calculated" +
+                    (variable.value == "#NAME?"
+                         ? " (it names something unknown; general variables are given with "
+                           "--gen NAME=VALUE)"
+                         : ""));
+    return warnings;
+}
+
+const ReportedVariable* outputWithErrorValue(const EvaluateReport& report) {
+    for (const ReportedVariable& variable : report.outputs)
+        if (isErrorValue(variable)) return &variable;
+    return nullptr;
+}
 
 std::vector<ChangedValue> changedValues(const std::vector<MacroValue>& before,
                                         const std::vector<MacroValue>& after) {
@@ -103,7 +131,13 @@ void printTable(const EvaluateReport& report, std::ostream& out) {
     printVariables("Locals (computed)", report.locals, out);
     printChanges(report.changed, out);
     printMessages(report.messages, out);
+    if (!report.warnings.empty()) out << "\nWarnings\n";
+    for (const std::string& warning : report.warnings) out << "  " << warning << "\n";
     if (!report.commandLine.empty()) out << "\nCommand line\n" << report.commandLine << "\n";
+    if (!report.notWritten.empty()) {
+        out << "\nNot written: " << report.notWritten << "\n";
+        return;
+    }
     out << "\n"
         << (report.written
                 ? "Written to " + report.drawing
@@ -121,16 +155,18 @@ void printJson(const EvaluateReport& report, std::ostream& out) {
     json messages = json::array();
     for (const ShownMessage& message : report.messages)
         messages.push_back({{"caption", message.caption}, {"text", message.text}});
-    const json document = {{"standard", {{"name", report.standard}, {"file", report.standardFile}}},
-                           {"drawing", report.drawing},
-                           {"macro", {{"name", report.macroName}, {"handle", report.macroHandle}}},
-                           {"mapsTo", report.mapsTo},
-                           {"inputs", variablesJson(report.inputs)},
-                           {"outputs", variablesJson(report.outputs)},
-                           {"locals", variablesJson(report.locals)},
-                           {"changed", changed},
-                           {"messages", messages},
-                           {"commandLine", report.commandLine},
-                           {"written", report.written}};
+    json document = {{"standard", {{"name", report.standard}, {"file", report.standardFile}}},
+                     {"drawing", report.drawing},
+                     {"macro", {{"name", report.macroName}, {"handle", report.macroHandle}}},
+                     {"mapsTo", report.mapsTo},
+                     {"inputs", variablesJson(report.inputs)},
+                     {"outputs", variablesJson(report.outputs)},
+                     {"locals", variablesJson(report.locals)},
+                     {"changed", changed},
+                     {"messages", messages},
+                     {"warnings", report.warnings},
+                     {"commandLine", report.commandLine},
+                     {"written", report.written}};
+    if (!report.notWritten.empty()) document["notWritten"] = report.notWritten;
     out << document.dump(2, ' ', false, json::error_handler_t::replace) << "\n";
 }

@@ -32,13 +32,21 @@ struct EvaluateReport {
     std::vector<ReportedVariable> locals;
     std::vector<ChangedValue> changed;
     std::vector<ShownMessage> messages;
+    std::vector<std::string> warnings;
     std::string commandLine;
     bool written = false;
+    std::string notWritten;  // why --write was refused; empty when it was not
 };
 
 // The values that differ between two readings of the same macro, in the readings' order.
 std::vector<ChangedValue> changedValues(const std::vector<MacroValue>& before,
                                         const std::vector<MacroValue>& after);
+
+// Variables holding a grid error value ("#NAME?"). The engine keeps such a text in a String
+// variable without a message, and writing it into the macro would spoil the value there.
+std::vector<std::string> errorValueWarnings(const EvaluateReport& report);
+// The first output holding an error value, or null.
+const ReportedVariable* outputWithErrorValue(const EvaluateReport& report);
 
 void printTable(const EvaluateReport& report, std::ostream& out);
 void printJson(const EvaluateReport& report, std::ostream& out);
