@@ -166,7 +166,8 @@ TEST_F(MadeLibrary, ThingsThatWillFailAreNamedBeforeAnythingRuns) {
 
 TEST_F(MadeLibrary, TheDefaultLibraryComesFromTheEnvironment) {
     put("Only.kvs", kvs({"Input", "Output", "Calc"}));
-    const MdxRun run = runMdx("library list", true);
+    const MdxRun run =
+        runShell("env -u MDX_LIBRARY " + std::string(MDX_EXE) + " library list 2>&1");
     EXPECT_TRUE(contains(run.out, "EndPlate")) << "without MDX_LIBRARY: the bundled sample library";
     const MdxRun fromEnvironment =
         runShell("MDX_LIBRARY=" + quoted(folder.path()) + " " + MDX_EXE + " library list 2>&1");
