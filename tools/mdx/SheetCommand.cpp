@@ -143,12 +143,18 @@ bool applyAssignments(HWND grid, const std::vector<std::string>& assignments) {
                       << "' is not CELL=TEXT (for example B7=180)\n";
             return false;
         }
+        if (column > SSGetMaxCols(grid) || row > SSGetMaxRows(grid)) {
+            std::cerr << "mdx: --set '" << assignment << "': the sheet has " << SSGetMaxCols(grid)
+                      << " columns and " << SSGetMaxRows(grid) << " rows\n";
+            return false;
+        }
         const std::string text = assignment.substr(equals + 1);
         const bool ok = !text.empty() && text[0] == '='
                             ? SSSetFormula(grid, column, row, text.c_str(), FALSE)
                             : SSSetData(grid, column, row, text.c_str());
         if (!ok) {
-            std::cerr << "mdx: --set '" << assignment << "': the sheet refused the text\n";
+            std::cerr << "mdx: --set '" << assignment
+                      << "': the sheet refused the text (a formula that does not parse?)\n";
             return false;
         }
     }

@@ -60,6 +60,12 @@ TEST(SheetCommand, BadInputIsRefusedWithAnExitCodeAndAReason) {
     EXPECT_EQ(run.status, 2);
     EXPECT_TRUE(contains(run.out, "is not CELL=TEXT")) << run.out;
     EXPECT_EQ(runMdx("sheet calc '" + kSample + "' --set B0=1").status, 2);
+    run = runMdx("sheet calc '" + kSample + "' --set D1=1");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(contains(run.out, "the sheet has 3 columns")) << run.out;
+    run = runMdx("sheet calc '" + kSample + "' --set 'C1==SUM(1'");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(contains(run.out, "refused the text")) << run.out;
 }
 
 TEST(SheetCommand, ImportAndExportCarryTheGridBetweenForms) {
