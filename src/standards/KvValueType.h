@@ -7,3 +7,16 @@ enum class KvValueType : int { Int = 0, Double = 1, String = 2 };
 inline bool isNumeric(KvValueType type) {
     return type == KvValueType::Int || type == KvValueType::Double;
 }
+
+// The declaration keyword of the type, as a standards spreadsheet writes it.
+inline const char* declarationKeyword(KvValueType type) {
+    switch (type) {
+        case KvValueType::Int:
+            return "Int";
+        case KvValueType::Double:
+            return "Double";
+        case KvValueType::String:
+            break;
+    }
+    return "String";
+}
