@@ -55,22 +55,10 @@ private:
     HWND window_ = nullptr;
 };
 
-std::string typeKeyword(KvValueType type) {
-    switch (type) {
-        case KvValueType::Int:
-            return "Int";
-        case KvValueType::Double:
-            return "Double";
-        case KvValueType::String:
-            return "String";
-    }
-    return "String";
-}
-
 void collectVariables(const KvVarCells& cells, LibraryStandard& standard) {
     for (int i = 0; i < cells.length(); ++i) {
         const KvVarCell& cell = cells[i];
-        LibraryVariable variable{typeKeyword(cell.valueType), cell.name.toUtf8()};
+        LibraryVariable variable{declarationKeyword(cell.valueType), cell.name.toUtf8()};
         if (cell.isInput())
             standard.inputs.push_back(variable);
         else if (cell.isOutput())
