@@ -1,8 +1,9 @@
 #include "frame/GenVarsLaunch.h"
 
-#include "frame/TemplateDialog.h"
-#include "resources/standards_ids.h"
+#include "frame/KvGenVarsDlg.h"
 
 bool StartDlgGenVars(KvAutoStandardsData& data) {
-    return launchRecordDialog(IDD_GENVARS, data);
+    KvTempResourceOverride resources;
+    KvGenVarsDlg dialog;
+    return runWithCopyBack(dialog, data);
 }
