@@ -9,6 +9,8 @@
 #include "core/PathHelpers.h"
 #include "core/StringHelpers.h"
 #include "core/macro/StringChecks.h"
+#include "grid/SpreadApi.h"
+#include "grid/SpreadModel.h"
 #include "grid/TextRules.h"
 #include "standards/KvDlgStandardsData.h"
 #include "standards/KvSheetSections.h"
@@ -18,6 +20,14 @@
 #include "win/MessageBox.h"
 
 namespace {
+
+// The grid accepts a formula that names something unknown or divides by zero and leaves an
+// error value in the cell. That is no result: taken as one, a text variable would carry
+// "#NAME?" into the macro without a word to the author.
+bool holdsErrorValue(HWND grid, int col, int row) {
+    grid::SpreadModel* model = SSGetModel(grid);
+    return model && model->sheet().value(col, row).isError();
+}
 
 // The grid options a calculation sheet needs: 13 and 12 on, redraw and automatic
 // calculation off, so every equation is calculated exactly when its formula is set.
@@ -342,6 +352,7 @@ Acad::ErrorStatus KvStandardsSpread::calcEquation(int col, int row, KvVarCell& c
     Mdx_FunctionTimer timer(gCalcCellCalcFunctions);
     Mdx_String result;
     if (!getCellText(col, row, result, kTextValue)) return Acad::eInvalidInput;
+    if (holdsErrorValue(m_hWnd, col, row)) return Acad::eInvalidInput;
     return cell.setNewValue(*this, result);
 }
 

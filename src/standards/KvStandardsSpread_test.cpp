@@ -180,6 +180,26 @@ TEST_F(StandardsSpreadTest, FailingCellsAreReportedWithTheirRowAndTheOthersGoOn)
     EXPECT_NE(boxes()[1].text.find("(line: 7)"), std::string::npos);
 }
 
+TEST_F(StandardsSpreadTest, AnEquationThatCalculatesToAnErrorFailsAndKeepsTheOldValue) {
+    putStandard("errors.kvs", {{"Input", "Double a", "Output", "String grade", "Double ratio",
+                                "Double ok", "Calc", "grade = gen_Grade", "ratio = a / 0",
+                                "ok = a * 2"}});
+    KvDlgStandardsData data = childRequest(
+        "errors", {passedVar("a", "3", KvCellType::Input),
+                   passedVar("grade", "S235", KvCellType::Output),
+                   passedVar("ratio", "1.5", KvCellType::Output),
+                   passedVar("ok", "", KvCellType::Output)});
+    ASSERT_EQ(spread->evaluate(data), Acad::eOk);
+    EXPECT_EQ(valueOf(data, 1), "S235") << "an unknown name is no text result";
+    EXPECT_DOUBLE_EQ(numberOf(data, 2), 1.5);
+    EXPECT_DOUBLE_EQ(numberOf(data, 3), 6.0);
+    ASSERT_EQ(boxes().size(), 2u);
+    EXPECT_NE(boxes()[0].text.find("failed:\ngrade = gen_Grade\n"), std::string::npos);
+    EXPECT_NE(boxes()[0].text.find("(line: 8)"), std::string::npos);
+    EXPECT_NE(boxes()[1].text.find("failed:\nratio = A2 / 0\n"), std::string::npos)
+        << "the report shows the expression as the grid was given it: " << boxes()[1].text;
+}
+
 TEST_F(StandardsSpreadTest, TheDocumentSwitchSilencesFailedEquations) {
     gSettings.current().setStandardsMessages(false);
     putStandard("quiet.kvs", {{"Input", "Output", "Double b", "Calc", "zz = 1", "b = 5"}});

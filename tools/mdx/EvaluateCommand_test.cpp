@@ -213,7 +213,7 @@ TEST_F(EvaluateCommand, WriteAlsoSavesWhatTheMacroDialogsDataHolds) {
     EXPECT_EQ(differences[0].rfind("[\"bolts.diameter\",\"text\",\"24", 0), 0u) << differences[0];
 }
 
-TEST_F(EvaluateCommand, AnOutputHoldingAnErrorValueIsNotWritten) {
+TEST_F(EvaluateCommand, AnEquationNamingSomethingUnknownFailsAndItsOutputIsNotWritten) {
     const fs::path library = libraryWithMapping("");
     writeFile(library / "Connection Standards" / "Member.kvs",
               columnSheet({"Input", "Double Gap", "Output", "String Stiffener1.MemberName", "Calc",
@@ -221,12 +221,11 @@ TEST_F(EvaluateCommand, AnOutputHoldingAnErrorValueIsNotWritten) {
     const std::string arguments =
         "Member --macro 8 --maps-to Module.Stiffeners --write --library " + quoted(library);
     MdxRun run = evaluate(arguments);
-    EXPECT_EQ(run.status, 8) << run.out;
-    EXPECT_NE(run.out.find("Stiffener1.MemberName is #NAME?"), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("Not written: the output Stiffener1.MemberName holds the error value"),
-              std::string::npos)
-        << run.out;
-    EXPECT_EQ(readFile(drawing), original);
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_NE(run.out.find("The following equation failed:"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("Stiffener1.MemberName = gen_Member"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("#NAME?"), std::string::npos) << "no error value reaches the macro";
+    EXPECT_TRUE(changedFields(original, readFile(drawing)).empty()) << run.out;
 
     run = evaluate(arguments + " --gen gen_Member=ST9");
     ASSERT_EQ(run.status, 0) << run.out;
