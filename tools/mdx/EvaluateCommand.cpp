@@ -12,6 +12,7 @@
 #include "EvaluateSession.h"
 #include "core/Mdx_Settings.h"
 #include "standards/KvDlgStandardsData.h"
+#include "standards/KvValueType.h"
 
 namespace {
 
@@ -36,22 +37,10 @@ const char* const kExitCodes =
     "  8  the evaluation failed, or --write was refused: an output holds an error value\n"
     "  9  the drawing could not be written (it is as it was)";
 
-const char* typeName(KvValueType type) {
-    switch (type) {
-        case KvValueType::Int:
-            return "Int";
-        case KvValueType::Double:
-            return "Double";
-        case KvValueType::String:
-            return "String";
-    }
-    return "?";
-}
-
 void collectVariables(const KvVarCells& cells, EvaluateReport& report) {
     for (int i = 0; i < cells.length(); ++i) {
         const KvVarCell& cell = cells[i];
-        ReportedVariable variable{cell.name.toUtf8(), typeName(cell.valueType),
+        ReportedVariable variable{cell.name.toUtf8(), declarationKeyword(cell.valueType),
                                   cell.value.toUtf8()};
         auto& list = cell.isInput()    ? report.inputs
                      : cell.isOutput() ? report.outputs
