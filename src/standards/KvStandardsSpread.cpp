@@ -362,24 +362,31 @@ Acad::ErrorStatus KvStandardsSpread::callChild(const Mdx_String& text,
     return runChildCall(text, functionName);
 }
 
-Acad::ErrorStatus KvStandardsSpread::runChildCall(const Mdx_String& text,
-                                                  const Mdx_String& functionName) {
+bool KvStandardsSpread::splitChildCall(const Mdx_String& text, const Mdx_String& functionName,
+                                       Mdx_String& file, Mdx_StringArray& passed) {
     const int call = text.find(functionName, false);
-    if (call < 0) return Acad::eInvalidInput;
+    if (call < 0) return false;
     const int open = text.findFirstFrom("(", call + functionName.length(), true);
-    if (open < 0) return Acad::eInvalidInput;
+    if (open < 0) return false;
     const int close = text.findFirstFrom(")", open + 1, true);
-    if (close < 0) return Acad::eInvalidInput;
-    Mdx_StringArray items;
-    splitStringAtSymbol(text.mid(open + 1, close - open - 1), ",", items, true);
-    if (items.length() < 2) return Acad::eInvalidInput;
-    Mdx_String file = items[0];
+    if (close < 0) return false;
+    splitStringAtSymbol(text.mid(open + 1, close - open - 1), ",", passed, true);
+    file = passed.isEmpty() ? Mdx_String() : passed[0];
     file.trim();
     removeEnclosingQuotes(file);
+    if (!passed.isEmpty()) passed.removeAt(0);
+    return true;
+}
+
+Acad::ErrorStatus KvStandardsSpread::runChildCall(const Mdx_String& text,
+                                                  const Mdx_String& functionName) {
+    Mdx_String file;
+    Mdx_StringArray items;
+    if (!splitChildCall(text, functionName, file, items) || items.isEmpty())
+        return Acad::eInvalidInput;
     const Mdx_String childPath = resolveChildFile(file);
     if (!fileExists(childPath)) return Acad::eInvalidInput;
     KvDlgStandardsData request;
-    items.removeAt(0);
     if (collectPassed(items, request.varCells) != Acad::eOk) return Acad::eInvalidInput;
     if (childPath.equal(filePath_, false)) return Acad::eInvalidInput;
     if (!gChildEvaluator || gChildNesting >= kMaxChildNesting) return Acad::eInvalidInput;

@@ -54,6 +54,12 @@ public:
     // General variable names in every cell become their values, quoted unless numbers.
     Acad::ErrorStatus replaceGeneralVariables();
     Acad::ErrorStatus callChild(const Mdx_String& text, const Mdx_String& functionName);
+    // The parts of a child call: the text between the first "(" after the function name and
+    // the first ")" after that, split at ","; file is the first part, trimmed and without its
+    // enclosing quotes, passed the others as written. False when the name or a parenthesis is
+    // missing. Nested parentheses are not supported.
+    static bool splitChildCall(const Mdx_String& text, const Mdx_String& functionName,
+                               Mdx_String& file, Mdx_StringArray& passed);
     // The first existing of: name; the folder of this spreadsheet's file + name; the
     // library's Connection Standards folder and its Childs, Data and Parents folders + name.
     // name itself when none exists.

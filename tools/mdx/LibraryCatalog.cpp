@@ -96,29 +96,21 @@ std::string displayPath(const Mdx_String& modulePath) {
     return relative;
 }
 
-// A "CallChild" cell read as the engine reads it: the text between the first "(" after the
-// name and the first ")" after that, split at ",", the file first.
+// A "CallChild" cell read as the engine reads it.
 LibraryChildCall readChildCall(const KvStandardsSpread& sheet, int col, int row,
                                const Mdx_String& text) {
     LibraryChildCall call;
     call.cell = grid::columnLetters(col) + std::to_string(row);
-    const int at = text.find(kCallChild, false);
-    const int open = text.findFirstFrom("(", at + kCallChild.length(), true);
-    const int close = open < 0 ? -1 : text.findFirstFrom(")", open + 1, true);
-    if (close < 0) {
+    Mdx_String file;
+    Mdx_StringArray items;
+    if (!KvStandardsSpread::splitChildCall(text, kCallChild, file, items)) {
         call.problem = "no parentheses around the file and the variables";
         return call;
     }
-    Mdx_StringArray items;
-    splitStringAtSymbol(text.mid(open + 1, close - open - 1), ",", items, true);
-    Mdx_String file = items.isEmpty() ? Mdx_String() : items[0];
-    file.trim();
-    if (file.startsWith("\"", true)) file.remove(0, 1);
-    if (file.endsWith("\"", true)) file.remove(file.length() - 1, 1);
     call.file = file.toUtf8();
     const Mdx_String resolved = sheet.resolveChildFile(file);
     if (fileExists(resolved)) call.resolved = displayPath(resolved);
-    for (int i = 1; i < items.length(); ++i) {
+    for (int i = 0; i < items.length(); ++i) {
         Mdx_String name = items[i];
         name.trim();
         call.passed.push_back(name.toUtf8());
