@@ -1,8 +1,8 @@
 // The look-up function "FROMTABLE" as a host in look-up mode evaluates it. Argument 1 is
 // always the path of another sheet file; the other arguments name a cell, or a key column,
 // a result column and a key, optionally followed by a target cell of the calling sheet.
-#include <cstring>
 
+#include "core/GlobalStrings.h"
 #include "core/LetterCase.h"
 #include "frame/SheetHost.h"
 #include "grid/CellType.h"
@@ -13,11 +13,9 @@ namespace {
 
 // Reads a text block of the grid without taking it over.
 Mdx_String blockText(HGLOBAL block) {
-    const char* text = block ? static_cast<const char*>(GlobalLock(block)) : nullptr;
-    if (!text) return {};
-    Mdx_String copy(text);
-    GlobalUnlock(block);
-    return copy;
+    Mdx_String text;
+    getGlobalStr(block, text);
+    return text;
 }
 
 bool sameText(const Mdx_String& a, const Mdx_String& b) {
@@ -42,19 +40,6 @@ int findRowByKey(Mdx_Spread& sheet, int keyColumn, const Mdx_String& key) {
         if (sameText(cell, key)) return row;
     }
     return 0;
-}
-
-HGLOBAL copyToNewBlock(const Mdx_String& text) {
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, static_cast<SIZE_T>(text.length()) + 1);
-    if (!block) return nullptr;
-    char* bytes = static_cast<char*>(GlobalLock(block));
-    if (!bytes) {
-        GlobalFree(block);
-        return nullptr;
-    }
-    std::memcpy(bytes, text.c_str(), static_cast<size_t>(text.length()) + 1);
-    GlobalUnlock(block);
-    return block;
 }
 
 void printResult(const SSCALCVALUE& result) {
@@ -154,7 +139,7 @@ void SheetHost::fillResult(int col, int row) {
         result.value.dfValue = value;
         result.status = read ? SS_VALUE_OK : SS_VALUE_FAILED;
     } else {
-        HGLOBAL block = readable ? copyToNewBlock(data) : nullptr;
+        HGLOBAL block = readable ? setGlobalStr(data) : nullptr;
         if (readable && !block) acutPrintf("Reallocate failed\n");
         result.kind = SS_KIND_TEXT;
         result.value.hText = block;

@@ -1,9 +1,9 @@
 #include "standards/KvStandardsFunctions.h"
 
 #include <cmath>
-#include <cstring>
 #include <iterator>
 
+#include "core/GlobalStrings.h"
 #include "core/Mdx_Array.h"
 #include "core/Mdx_Settings.h"
 #include "core/Mdx_StringArray.h"
@@ -19,33 +19,6 @@
 #include "win/MessageBox.h"
 
 namespace {
-
-// ---- Texts in global memory blocks, as the grid hands them across ------------------------
-
-bool getGlobalStr(HGLOBAL block, Mdx_String& text) {
-    text.setEmpty();
-    if (!block) return false;
-    const SIZE_T size = GlobalSize(block);
-    const char* bytes = static_cast<const char*>(GlobalLock(block));
-    if (!bytes) return size == 0;
-    // A block need not hold its terminator; never read past its end.
-    text = Mdx_String(bytes, static_cast<int>(strnlen(bytes, size)));
-    GlobalUnlock(block);
-    return true;
-}
-
-HGLOBAL setGlobalStr(const Mdx_String& text) {
-    HGLOBAL block = GlobalAlloc(GHND, static_cast<SIZE_T>(text.length()) + 1);
-    if (!block) return nullptr;
-    char* bytes = static_cast<char*>(GlobalLock(block));
-    if (!bytes) {
-        GlobalFree(block);
-        return nullptr;
-    }
-    std::memcpy(bytes, text.c_str(), static_cast<size_t>(text.length()) + 1);
-    GlobalUnlock(block);
-    return block;
-}
 
 // ---- Arguments ---------------------------------------------------------------------------
 
