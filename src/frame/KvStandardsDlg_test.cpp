@@ -3,31 +3,16 @@
 #include "frame/FrameTestSupport.h"
 #include "frame/StandardsLaunch.h"
 #include "standards/testing/LibraryFolder.h"
+#include "standards/testing/StandardsFiles.h"
 #include "win/ScriptedUser.h"
 
 namespace {
 
+using standards::testing::passedVar;
+
 // A sheet file with the texts in column 1, one per row from row 1.
 std::string sheetFile(std::initializer_list<const char*> texts) {
-    std::string file = "MDX-SHEET 1\nsize 3 30\n";
-    int row = 1;
-    for (const char* text : texts) {
-        file += "cell 1 " + std::to_string(row++) + " s \"";
-        for (const char* c = text; *c; ++c) {
-            if (*c == '"') file += '\\';
-            file += *c;
-        }
-        file += "\"\n";
-    }
-    return file + "end\n";
-}
-
-KvVarCell passedVar(const char* name, const char* value, KvCellType kind) {
-    KvVarCell cell;
-    cell.name = name;
-    cell.value = value;
-    cell.cellType = kind;
-    return cell;
+    return standards::testing::sheetFile({standards::testing::Column(texts.begin(), texts.end())});
 }
 
 class StandardsDialog : public frame_testing::FrameTest {

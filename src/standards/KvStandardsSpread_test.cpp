@@ -14,6 +14,7 @@
 #include "standards/KvDlgStandardsData.h"
 #include "standards/KvStandardsTimers.h"
 #include "standards/testing/LibraryFolder.h"
+#include "standards/testing/StandardsFiles.h"
 #include "standards/testing/OwnWindowEvaluator.h"
 #include "win/ScriptedUser.h"
 
@@ -22,36 +23,9 @@ namespace {
 using spread_testing::HostDialog;
 using standards::testing::evaluateInOwnWindow;
 
-// Words of one column, top to bottom, from row 1; "" leaves a row empty.
-using Column = std::vector<std::string>;
-
-std::string quoted(const std::string& text) {
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '\\') out += '\\';
-        out += c;
-    }
-    return out + "\"";
-}
-
-// A sheet file holding the texts of the columns from column 1.
-std::string sheetFile(const std::vector<Column>& columns) {
-    std::string file = "MDX-SHEET 1\nsize 4 40\n";
-    for (size_t col = 0; col < columns.size(); ++col)
-        for (size_t row = 0; row < columns[col].size(); ++row)
-            if (!columns[col][row].empty())
-                file += "cell " + std::to_string(col + 1) + " " + std::to_string(row + 1) + " s " +
-                        quoted(columns[col][row]) + "\n";
-    return file + "end\n";
-}
-
-KvVarCell passedVar(const char* name, const char* value, KvCellType kind) {
-    KvVarCell cell;
-    cell.name = name;
-    cell.value = value;
-    cell.cellType = kind;
-    return cell;
-}
+using standards::testing::Column;
+using standards::testing::passedVar;
+using standards::testing::sheetFile;
 
 class StandardsSpreadTest : public spread_testing::SheetTest {
 protected:
