@@ -33,9 +33,6 @@ function(mdx_layer name)
     add_executable(${target}_tests ${test_sources})
     target_link_libraries(${target}_tests PRIVATE ${target} ${MDX_TEST_LIBS})
     target_compile_options(${target}_tests PRIVATE ${MDX_WARNINGS})
-    target_compile_definitions(${target}_tests PRIVATE
-      MDX_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
-      MDX_BINARY_DIR="${PROJECT_BINARY_DIR}")
     gtest_discover_tests(${target}_tests DISCOVERY_TIMEOUT 60
       PROPERTIES ENVIRONMENT "MDX_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
   endif()

@@ -4,12 +4,9 @@
 #include <filesystem>
 #include <system_error>
 
+#include "MdxBuildPaths.h"
 #include "win/FilePaths.h"
 #include "win/Profile.h"
-
-#ifndef MDX_SOURCE_DIR
-#define MDX_SOURCE_DIR "."
-#endif
 
 Mdx_Settings gSettings;
 

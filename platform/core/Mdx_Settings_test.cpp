@@ -1,3 +1,4 @@
+#include "MdxBuildPaths.h"
 #include "core/Mdx_Settings.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+#include "MdxBuildPaths.h"
 #include "core/Texts.h"
 
 #include <gtest/gtest.h>

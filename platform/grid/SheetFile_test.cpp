@@ -1,3 +1,4 @@
+#include "MdxBuildPaths.h"
 #include "grid/SheetFile.h"
 
 #include <gtest/gtest.h>

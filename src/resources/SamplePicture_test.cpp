@@ -1,5 +1,6 @@
 // Draws the sheet-file host dialog from the module's own template, as the documentation
 // shows it. With MDX_UPDATE_DOCS set the picture is also written to docs/.
+#include "MdxBuildPaths.h"
 #include <gtest/gtest.h>
 #include <stb/stb_image.h>
 

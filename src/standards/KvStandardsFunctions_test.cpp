@@ -1,5 +1,6 @@
 // The standards functions as standards spreadsheets use them: formulas on a real grid
 // window, calculated, the cell's value text read back.
+#include "MdxBuildPaths.h"
 #include "standards/KvStandardsFunctions.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+#include "MdxBuildPaths.h"
 #include "standards/KvStandardsSpread.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 // mdx run, end to end: the built program on the scenarios of examples/scenarios.
+#include "MdxBuildPaths.h"
 #include <gtest/gtest.h>
 #include <unistd.h>
 

@@ -1,3 +1,4 @@
+#include "MdxBuildPaths.h"
 #include "SheetCommand.h"
 
 #include <CLI/CLI.hpp>

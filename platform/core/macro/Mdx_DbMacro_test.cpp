@@ -1,5 +1,6 @@
 // The macro objects in a drawing file: a drawing with a full connection saves and loads back
 // to the same text, and malformed macro fields are refused with a message saying what.
+#include "MdxBuildPaths.h"
 #include "core/macro/Mdx_DbMacro.h"
 
 #include <gtest/gtest.h>

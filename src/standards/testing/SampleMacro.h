@@ -2,6 +2,7 @@
 // The sample drawing of the examples folder (an end plate joining an IPE 300 beam to an
 // HEA 300 column) loaded into a database, with its macro open for write in a transaction
 // and its dialog data built, the way a caller hands them to a standards evaluation.
+#include "MdxBuildPaths.h"
 #include <filesystem>
 #include <memory>
 #include <string>

@@ -1,6 +1,7 @@
 #pragma once
 // For the end-to-end tests of the command line: the built mdx run as a user runs it, and a
 // scratch folder per test.
+#include "MdxBuildPaths.h"
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
