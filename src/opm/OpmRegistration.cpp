@@ -38,7 +38,8 @@ bool writeKey(const std::string& key, const std::string& value) {
     return written == ERROR_SUCCESS;
 }
 
-// A key whose parent is absent is gone already; the deletion's own outcome is not judged.
+// A key whose parent or itself is absent is gone already; a deletion that fails (the store
+// could not be written) leaves the key and is a failure.
 bool removeKey(const std::string& key) {
     const std::size_t split = key.rfind('\\');
     const std::string parent = key.substr(0, split);
@@ -47,9 +48,9 @@ bool removeKey(const std::string& key) {
     const LONG opened = RegOpenKeyEx(HKEY_CLASSES_ROOT, parent.c_str(), 0, KEY_ALL_ACCESS, &handle);
     if (opened == ERROR_FILE_NOT_FOUND) return true;
     if (opened != ERROR_SUCCESS) return false;
-    RegDeleteTree(handle, leaf.c_str());
+    const LONG deleted = RegDeleteTree(handle, leaf.c_str());
     RegCloseKey(handle);
-    return true;
+    return deleted == ERROR_SUCCESS || deleted == ERROR_FILE_NOT_FOUND;
 }
 
 std::vector<std::pair<std::string, std::string>> registrationKeys(const std::string& path) {
@@ -128,6 +129,8 @@ Acad::ErrorStatus SSprintCLSIDs() {
     for (const ComIdentity& entry : opm::interfaces())
         lines.append(
             ("Interface_" + std::string(entry.name) + "=" + opm::guidText(entry.id)).c_str());
-    ObjectExportWriteFile(moduleFolder() + kIdentityFile, lines);
+    // The identity list is what the build of the sibling module reads; not having written it
+    // is a failure the caller must hear of.
+    if (!ObjectExportWriteFile(moduleFolder() + kIdentityFile, lines)) return Acad::eInvalidInput;
     return Acad::eOk;
 }

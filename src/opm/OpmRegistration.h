@@ -9,8 +9,9 @@
 // is still attempted).
 Acad::ErrorStatus SSregisterOpmCLSIDs();
 // Removes those keys with their subkeys; a key that is absent counts as removed.
-// eInvalidInput when any could not be opened.
+// eInvalidInput when any could not be opened or deleted (every key is still attempted).
 Acad::ErrorStatus SScleanupComRegistry();
 // Prints each class identifier as a declaration on the host's command line and writes every
-// identity, one "name=guid" line each, to "RegistryIDs.dat" beside this module's file. eOk.
+// identity, one "name=guid" line each, to "RegistryIDs.dat" beside this module's file. eOk,
+// or eInvalidInput when the file could not be written (a previous file stays as it was).
 Acad::ErrorStatus SSprintCLSIDs();

@@ -12,6 +12,7 @@
 #include "opm/OpmIdentities.h"
 #include "win/Profile.h"
 #include "win/Registry.h"
+#include "win/FilePaths.h"
 #include "win/WinTestSupport.h"
 
 namespace {
@@ -121,6 +122,29 @@ TEST_F(OpmRegistration, PrintsTheClassesAndListsEveryIdentity) {
     EXPECT_EQ(std::string(lines[1].c_str()), "Class_Bolt=" + opm::guidText(bolt));
     EXPECT_EQ(std::string(lines[33].c_str()),
               "Interface_IOPMBody=" + opm::guidText(opm::interfaces()[13].id));
+}
+
+// A registry or file that cannot be written is a failure the caller hears of, and what was
+// there before stays.
+TEST_F(OpmRegistration, FailedRemovalsAndAnUnwrittenIdentityListAreReported) {
+    placeSibling();
+    ASSERT_EQ(SSregisterOpmCLSIDs(), Acad::eOk);
+    ASSERT_EQ(SSprintCLSIDs(), Acad::eOk);
+    Mdx_StringArray before;
+    ASSERT_TRUE(ObjectExportReadFile((folder / "RegistryIDs.dat").string().c_str(), before));
+
+    win::setWriteFaultHook([](win::WriteStage stage) { return stage == win::WriteStage::Rename; });
+    const Acad::ErrorStatus cleaned = SScleanupComRegistry();
+    const Acad::ErrorStatus printed = SSprintCLSIDs();
+    win::setWriteFaultHook({});
+
+    EXPECT_EQ(cleaned, Acad::eInvalidInput);
+    EXPECT_EQ(defaultValue(classKey(0)), "Bolt Class") << "the keys are still there";
+    EXPECT_EQ(printed, Acad::eInvalidInput);
+    Mdx_StringArray after;
+    ASSERT_TRUE(ObjectExportReadFile((folder / "RegistryIDs.dat").string().c_str(), after));
+    EXPECT_EQ(after.length(), before.length()) << "the previous list stays";
+    EXPECT_EQ(SScleanupComRegistry(), Acad::eOk) << "once the store can be written again";
 }
 
 TEST(OpmIdentities, GuidsReadInTheRegistryForm) {
