@@ -7,4 +7,4 @@ preset=${1:-default}
 scripts/setup.sh
 cmake --preset "$preset" >/dev/null
 cmake --build --preset "$preset"
-ctest --preset "$preset"
+ctest --preset "$preset" --parallel "$(nproc)"
