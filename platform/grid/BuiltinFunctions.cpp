@@ -5,6 +5,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "grid/BuiltinArgs.h"
 #include "grid/Evaluator.h"
 #include "grid/TextRules.h"
 
@@ -12,58 +13,7 @@ namespace grid {
 
 namespace {
 
-using Args = Operand*;
-
-// ---- argument helpers ------------------------------------------------------------------
-
-// The argument as a scalar number; on failure the result carries the error.
-bool number(Evaluator& ev, Operand& arg, double& out, Operand& result) {
-    ev.dereference(arg);
-    ErrorCode error = ErrorCode::None;
-    if (Evaluator::toNumber(arg, out, error)) return true;
-    result.setError(error);
-    return false;
-}
-
-bool optionalNumber(Evaluator& ev, Args args, int count, int index, double fallback,
-                    double& out, Operand& result) {
-    if (index >= count || args[index].missing) {
-        out = fallback;
-        return true;
-    }
-    return number(ev, args[index], out, result);
-}
-
-bool text(Evaluator& ev, Operand& arg, std::string& out, Operand& result) {
-    ev.dereference(arg);
-    if (arg.isError()) {
-        result.setError(arg.error);
-        return false;
-    }
-    Evaluator::toText(arg, out);
-    return true;
-}
-
-bool truth(Evaluator& ev, Operand& arg, bool& out, Operand& result) {
-    ev.dereference(arg);
-    ErrorCode error = ErrorCode::None;
-    if (Evaluator::toBool(arg, out, error)) return true;
-    result.setError(error);
-    return false;
-}
-
-// A position or count from a number, truncated, kept inside int (no overflow on 1e300).
-int toIndex(double v) {
-    v = std::trunc(v);
-    if (!(v > -2147483647.0)) return -2147483647;
-    if (v > 2147483647.0) return 2147483647;
-    return static_cast<int>(v);
-}
-
-void finish(Operand& result, double v) {
-    if (!std::isfinite(v)) result.setError(ErrorCode::Num);
-    else result.setNumber(v);
-}
+using namespace builtins;
 
 // Numbers of all arguments: blocks give their number cells (texts and booleans in cells are
 // skipped), direct values are converted. The first error met is the result.
@@ -561,17 +511,6 @@ void fnChoose(Evaluator& ev, Args args, int n, Operand& result) {
     result = args[k];
 }
 
-// Order used by MATCH and the LOOKUPs: numbers < texts < booleans; texts by letters.
-int lookupCompare(const CellValue& cell, const Operand& key) {
-    auto rank = [](ValueKind k) {
-        return k == ValueKind::Number ? 1 : k == ValueKind::Text ? 2 : k == ValueKind::Bool ? 3 : 4;
-    };
-    int a = rank(cell.kind), b = rank(key.kind);
-    if (a != b) return a < b ? -1 : 1;
-    if (cell.kind == ValueKind::Text) return compareIgnoreCase(cell.text, key.text);
-    return cell.number < key.number ? -1 : (cell.number > key.number ? 1 : 0);
-}
-
 // Position (0-based) of key in a line of cells, or -1: exact, or the last entry not
 // greater (mode 1) / not smaller (mode -1) in a sorted line.
 int findInLine(Evaluator& ev, const CellRect& line, const Operand& key, int mode) {
@@ -597,16 +536,6 @@ int findInLine(Evaluator& ev, const CellRect& line, const Operand& key, int mode
         }
     }
     return found;
-}
-
-bool lookupKey(Evaluator& ev, Operand& arg, Operand& result) {
-    ev.dereference(arg);
-    if (arg.isError()) {
-        result.setError(arg.error);
-        return false;
-    }
-    if (arg.kind == ValueKind::Empty) arg.setNumber(0);
-    return true;
 }
 
 void fnMatch(Evaluator& ev, Args args, int n, Operand& result) {
@@ -710,6 +639,10 @@ const BuiltinFunction kFunctions[] = {
     {"AVERAGE", 1, kMany, fnAverage},
     {"COUNT", 1, kMany, fnCount},
     {"COUNTA", 1, kMany, fnCountA},
+    {"COUNTIF", 2, 2, fnCountIf},
+    {"SUMIF", 2, 3, fnSumIf},
+    {"AVERAGEIF", 2, 3, fnAverageIf},
+    {"SUMPRODUCT", 1, kMany, fnSumProduct},
     {"ABS", 1, 1, unaryMath<absOf>},
     {"ROUND", 1, 2, fnRound},
     {"ROUNDUP", 1, 2, fnRoundUp},
@@ -748,6 +681,7 @@ const BuiltinFunction kFunctions[] = {
     {"ISERROR", 1, 1, fnIsError},
     {"ISNA", 1, 1, fnIsNa},
     {"IFERROR", 2, 2, fnIfError},
+    {"IFS", 2, kMany, fnIfs},
     {"NA", 0, 0, fnNa},
     {"CONCATENATE", 1, kMany, fnConcatenate},
     {"LEFT", 1, 2, fnLeft},
@@ -761,14 +695,26 @@ const BuiltinFunction kFunctions[] = {
     {"SEARCH", 2, 3, fnSearch},
     {"SUBSTITUTE", 3, 4, fnSubstitute},
     {"VALUE", 1, 1, fnValue},
+    {"TEXT", 2, 2, fnText},
     {"CHOOSE", 2, kMany, fnChoose},
     {"INDEX", 2, 3, fnIndex},
     {"MATCH", 2, 3, fnMatch},
     {"VLOOKUP", 3, 4, fnVlookup},
     {"HLOOKUP", 3, 4, fnHlookup},
+    {"XLOOKUP", 3, 6, fnXlookup},
 };
 
 }  // namespace
+
+int builtins::lookupCompare(const CellValue& cell, const Operand& key) {
+    auto rank = [](ValueKind k) {
+        return k == ValueKind::Number ? 1 : k == ValueKind::Text ? 2 : k == ValueKind::Bool ? 3 : 4;
+    };
+    int a = rank(cell.kind), b = rank(key.kind);
+    if (a != b) return a < b ? -1 : 1;
+    if (cell.kind == ValueKind::Text) return compareIgnoreCase(cell.text, key.text);
+    return cell.number < key.number ? -1 : (cell.number > key.number ? 1 : 0);
+}
 
 int findBuiltin(std::string_view name) {
     // Parsing looks names up once per call in every formula; a map beats a scan.

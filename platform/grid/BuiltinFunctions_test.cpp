@@ -3,6 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <sstream>
+#include <vector>
+
+#include "MdxBuildPaths.h"
+#include "win/FilePaths.h"
 
 #include "grid/Sheet.h"
 #include "grid/TextRules.h"
@@ -128,6 +133,145 @@ TEST_F(Functions, LookUps) {
     EXPECT_EQ(number("=SUM(INDEX(B2:C4,0,1))"), 48);
     EXPECT_EQ(text("=CHOOSE(2,\"a\",\"b\",\"c\")"), "b");
     EXPECT_EQ(text("=CHOOSE(4,\"a\",\"b\",\"c\")"), "#VALUE!");
+}
+
+TEST_F(Functions, CriteriaCountSumAndAverage) {
+    EXPECT_EQ(number("=COUNTIF(B2:B4,16)"), 1);
+    EXPECT_EQ(number("=COUNTIF(B2:B4,\"<16\")+COUNTIF(B2:B4,\"<=16\")"), 3);
+    EXPECT_EQ(number("=COUNTIF(A1:A4,\"nut\")"), 1) << "letter case is ignored";
+    EXPECT_EQ(number("=COUNTIF(A1:A4,\"?ut\")+COUNTIF(A1:A4,\"w*r\")"), 2);
+    EXPECT_EQ(number("=COUNTIF(A1:A4,\"<>Nut\")"), 3);
+    EXPECT_EQ(number("=COUNTIF(A1:C4,\">B\")"), 6) << "texts after B; numbers never";
+    // Empty cells: a whole block far beyond what the sheet holds is counted, not visited.
+    EXPECT_EQ(number("=COUNTIF(A1:A1000000,\"\")"), 1000000 - 4);
+    EXPECT_EQ(number("=COUNTIF(A1:B5,\"<>\")"), 8);
+    sheet.setText(1, 6, "a*b");
+    sheet.setText(1, 7, "axxb");
+    EXPECT_EQ(number("=COUNTIF(A6:A7,\"a~*b\")"), 1) << "~ makes * plain";
+    EXPECT_EQ(number("=SUMIF(B2:B4,\">12\")"), 36);
+    EXPECT_EQ(number("=SUMIF(A2:A4,\"*t\",C2)"), 2) << "the sum block takes the size of the first";
+    EXPECT_EQ(number("=AVERAGEIF(B2:B4,\"<>16\")"), 16);
+    EXPECT_EQ(text("=AVERAGEIF(B2:B4,\">100\")"), "#DIV/0!");
+    EXPECT_EQ(text("=COUNTIF(B2:B4,1/0)"), "#DIV/0!");
+    EXPECT_EQ(text("=COUNTIF(5,5)"), "#VALUE!");
+    sheet.setFormula(3, 3, "=1/0");
+    EXPECT_EQ(text("=SUMIF(A2:A4,\"Nut\",C2:C4)"), "#DIV/0!") << "an error that is summed";
+    EXPECT_EQ(number("=SUMIF(A2:A4,\"Bolt\",C2:C4)"), 1.5) << "an error that is not";
+}
+
+TEST_F(Functions, SumProductMultipliesBlocksOfOneSize) {
+    EXPECT_EQ(number("=SUMPRODUCT(B2:B4,C2:C4)"), 31);
+    EXPECT_EQ(number("=SUMPRODUCT(A1:B4,B1:C4)"), 12 * 1.5 + 16 * 0.5 + 20 * 0.25)
+        << "texts count as 0";
+    EXPECT_EQ(number("=SUMPRODUCT(B2:B4)"), 48);
+    EXPECT_EQ(number("=SUMPRODUCT(3,4)"), 12);
+    EXPECT_EQ(text("=SUMPRODUCT(B2:B4,C2:C3)"), "#VALUE!");
+    EXPECT_EQ(text("=SUMPRODUCT(B2:B4,2)"), "#VALUE!");
+    sheet.setFormula(3, 4, "=NA()");
+    EXPECT_EQ(text("=SUMPRODUCT(B2:B4,C2:C4)"), "#N/A");
+}
+
+TEST_F(Functions, IfsAndIfErrorPickTheirValue) {
+    EXPECT_EQ(text("=IFS(B2>100,\"a\",B2>10,B3,TRUE,\"c\")"), "16");
+    EXPECT_EQ(text("=IFS(FALSE,1)"), "#N/A");
+    EXPECT_EQ(text("=IFS(TRUE,1,FALSE)"), "#VALUE!") << "a test without its value";
+    EXPECT_EQ(text("=IFS(1/0,1,TRUE,2)"), "#DIV/0!");
+    EXPECT_EQ(number("=IFS(FALSE,1/0,TRUE,2)"), 2) << "a value not chosen does not matter";
+    EXPECT_EQ(text("=IFERROR(A2,\"x\")"), "Bolt");
+    EXPECT_EQ(text("=IFERROR(NA(),\"x\")"), "x");
+}
+
+TEST_F(Functions, XlookupModes) {
+    EXPECT_EQ(number("=XLOOKUP(\"Washer\",A2:A4,B2:B4)"), 20);
+    EXPECT_EQ(text("=XLOOKUP(\"Screw\",A2:A4,B2:B4)"), "#N/A");
+    EXPECT_EQ(text("=XLOOKUP(17,B2:B4,A2:A4,,1)"), "Washer") << "next larger";
+    EXPECT_EQ(text("=XLOOKUP(11,B2:B4,A2:A4,\"-\",-1)"), "-") << "nothing smaller";
+    EXPECT_EQ(text("=XLOOKUP(\"*sh*\",A2:A4,B2:B4,,2)"), "20");
+    EXPECT_EQ(text("=XLOOKUP(\"*sh*\",A2:A4,B2:B4)"), "#N/A") << "wildcards only in mode 2";
+    EXPECT_EQ(text("=XLOOKUP(\"Size\",A1:C1,A3:C3)"), "16") << "along a row";
+    EXPECT_EQ(number("=SUM(XLOOKUP(\"Nut\",A2:A4,B2:C4))"), 16.5) << "a whole row found";
+    EXPECT_EQ(text("=XLOOKUP(16,B2:B4,A2:A3)"), "#VALUE!");
+    EXPECT_EQ(text("=XLOOKUP(16,B2:C4,A2:A4)"), "#VALUE!");
+    EXPECT_EQ(text("=XLOOKUP(16,B2:B4,A2:A4,,3)"), "#VALUE!");
+    sheet.setText(1, 5, "Nut");
+    sheet.setNumber(2, 5, 99);
+    EXPECT_EQ(number("=XLOOKUP(\"Nut\",A2:A5,B2:B5)"), 16);
+    EXPECT_EQ(number("=XLOOKUP(\"Nut\",A2:A5,B2:B5,,0,-1)"), 99) << "last to first";
+    EXPECT_EQ(number("=XLOOKUP(\"Nut\",A1:A1048576,B1:B1048576)"), 16) << "whole columns";
+}
+
+TEST_F(Functions, TextFormatsNumbers) {
+    EXPECT_EQ(text("=TEXT(2.675,\"0.00\")"), "2.68");
+    EXPECT_EQ(text("=TEXT(0.5,\"#.##\")&\"|\"&TEXT(0,\"#\")&\"|\"&TEXT(7,\"000\")"), ".5||007");
+    EXPECT_EQ(text("=TEXT(-1234567.891,\"#,##0.0\")"), "-1,234,567.9");
+    EXPECT_EQ(text("=TEXT(12345,\"0.00E+00\")"), "1.23E+04");
+    EXPECT_EQ(text("=TEXT(0.000999,\"0.0E+0\")"), "1.0E-3");
+    EXPECT_EQ(text("=TEXT(9.999,\"0.00E+00\")"), "1.00E+01") << "rounding carries";
+    EXPECT_EQ(text("=TEXT(-0.001,\"0.00\")"), "0.00") << "no minus before a zero";
+    EXPECT_EQ(text("=TEXT(0,\"0;(0);\"\"zero\"\"\")"), "zero");
+    EXPECT_EQ(text("=TEXT(180,\"0 \"\"mm\"\"\")"), "180 mm");
+    EXPECT_EQ(text("=TEXT(1/3,\"General\")"), "0.333333333333333");
+    EXPECT_EQ(text("=TEXT(\"M20\",\"0.0\")&TEXT(\"M20\",\"0;0;0;\"\"bolt \"\"@\")"), "M20bolt M20");
+    EXPECT_EQ(text("=TEXT(\"12\",\"0.0\")"), "12.0") << "a number text is a number";
+    EXPECT_EQ(text("=TEXT(1,\"yyyy-mm-dd\")"), "#VALUE!");
+    EXPECT_EQ(text("=TEXT(123456,\"000-000\")"), "#VALUE!");
+    EXPECT_EQ(text("=TEXT(1,\"0.0000000000000000000000000000000\")"), "#VALUE!") << "31 decimals";
+    EXPECT_EQ(text("=TEXT(1E+300,\"0.00\")").size(), 304u);
+    EXPECT_EQ(text("=TEXT(NA(),\"0\")"), "#N/A");
+}
+
+TEST_F(Functions, NoNegativeZero) {
+    EXPECT_NEAR(number("=ATAN2(-1,-0)"), M_PI, 1e-15);
+    EXPECT_NEAR(number("=ATAN2(-1,0*-1)"), M_PI, 1e-15);
+    sheet.setNumber(4, 9, -0.0);
+    EXPECT_NEAR(number("=ATAN2(-1,D9)"), M_PI, 1e-15);
+    EXPECT_FALSE(std::signbit(number("=-0")));
+}
+
+// The examples of docs/formulas.md, calculated on the table the document shows.
+std::vector<std::vector<std::string>> markdownRows(const std::string& doc, const std::string& marker) {
+    const size_t begin = doc.find("<!-- " + marker + " begin -->");
+    const size_t end = doc.find("<!-- " + marker + " end -->");
+    std::vector<std::vector<std::string>> rows;
+    if (begin == std::string::npos || end == std::string::npos) return rows;
+    std::istringstream in(doc.substr(begin, end - begin));
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("| ", 0) != 0) continue;
+        std::vector<std::string> cells;
+        std::istringstream fields(line.substr(1));
+        for (std::string cell; std::getline(fields, cell, '|');) {
+            while (!cell.empty() && (cell.front() == ' ' || cell.front() == '`')) cell.erase(0, 1);
+            while (!cell.empty() && (cell.back() == ' ' || cell.back() == '`')) cell.pop_back();
+            cells.push_back(cell);
+        }
+        rows.push_back(cells);
+    }
+    return rows;
+}
+
+TEST(FormulasGuide, EveryExampleGivesTheResultShown) {
+    std::string doc;
+    ASSERT_TRUE(win::readWholeFile(std::string(MDX_SOURCE_DIR) + "/docs/formulas.md", doc));
+    Sheet sheet;
+    const auto table = markdownRows(doc, "formulas:table");
+    ASSERT_EQ(table.size(), 5u) << "a header and four rows";
+    for (size_t r = 1; r < table.size(); ++r)
+        for (size_t c = 1; c < table[r].size(); ++c) {
+            double value;
+            if (parseNumber(table[r][c], value)) sheet.setNumber(static_cast<int>(c), static_cast<int>(r), value);
+            else sheet.setText(static_cast<int>(c), static_cast<int>(r), table[r][c]);
+        }
+    const auto examples = markdownRows(doc, "formulas:examples");
+    ASSERT_GE(examples.size(), 12u);
+    for (size_t i = 1; i < examples.size(); ++i) {
+        const std::string& formula = examples[i][1];
+        ASSERT_TRUE(sheet.setFormula(5, 1, formula)) << formula << sheet.lastFormulaError();
+        const CellValue v = sheet.value(5, 1);
+        std::string shown = v.kind == ValueKind::Number ? formatNumber(v.number)
+                            : v.kind == ValueKind::Error ? std::string(errorText(v.error))
+                                                         : std::string(v.text);
+        EXPECT_EQ(shown, examples[i][2]) << formula;
+    }
 }
 
 TEST_F(Functions, NamesIgnoreLetterCase) {

@@ -16,7 +16,7 @@ void Evaluator::fromCell(Operand& op, const CellValue& v) {
     op.isReference = false;
     op.kind = v.kind;
     op.error = v.error;
-    op.number = v.number;
+    op.number = v.number + 0.0;  // no negative zero (see Operand::setNumber)
     if (v.kind == ValueKind::Text) op.text.assign(v.text);
 }
 

@@ -16,9 +16,11 @@ struct Operand {
     std::string text;
     CellRect rect;
 
+    // A sheet knows no negative zero: adding +0 turns -0 into 0 and leaves every other
+    // number as it is, so -0 never reaches a function that tells them apart (ATAN2).
     void setNumber(double v) {
         kind = ValueKind::Number;
-        number = v;
+        number = v + 0.0;
         isReference = false;
     }
     void setBool(bool v) {
