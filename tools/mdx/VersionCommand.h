@@ -1,6 +1,10 @@
 #pragma once
+#include <string>
+
 namespace CLI {
 class App;
 }
-// mdx version: prints the program version.
+// "mdx 0.1": the program and the project's version.
+std::string programVersion();
+// mdx version and mdx --version: print the program version.
 void addVersionCommand(CLI::App& app);

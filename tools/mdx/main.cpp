@@ -8,6 +8,15 @@
 #include "SheetCommand.h"
 #include "VersionCommand.h"
 
+namespace {
+
+// A command line that cannot be parsed: an unknown command or option, a missing or
+// malformed argument. One code for all of them, apart from the codes each command gives
+// for what it found wrong after starting.
+constexpr int kExitUsage = 64;
+
+}  // namespace
+
 int main(int argc, char** argv) {
     CLI::App app{"mdx - the Meridox spreadsheet module on the command line"};
     app.require_subcommand(1);
@@ -15,7 +24,9 @@ int main(int argc, char** argv) {
         "Example, the sample connection of the bundled library:\n"
         "  mdx evaluate EndPlate --drawing examples/drawings/EndPlate_IPE300_HEA300.json "
         "--macro EndPlate_IPE_HEA --maps-to EndPlateStd --gen gen_Grade=S355\n"
-        "Each command explains itself: mdx COMMAND --help");
+        "Each command explains itself: mdx COMMAND --help\n"
+        "Exit code 64: the command line itself is wrong (an unknown command or option, a\n"
+        "missing or malformed argument); each command lists its other codes.");
     int exitCode = 0;
     addVersionCommand(app);
     addDemoCommand(app);
@@ -23,6 +34,12 @@ int main(int argc, char** argv) {
     addEvaluateCommand(app, exitCode);
     addLibraryCommands(app, exitCode);
     addRunCommand(app, exitCode);
-    CLI11_PARSE(app, argc, argv);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        // Help and the version are printed and end with 0; everything else is a usage error,
+        // whatever internal number the parser gives it.
+        return app.exit(error) == 0 ? 0 : kExitUsage;
+    }
     return exitCode;
 }
