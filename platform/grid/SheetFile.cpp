@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "grid/PlainGridFile.h"
 #include "grid/SheetFileSyntax.h"
 #include "grid/SpreadModel.h"
 #include "grid/TextRules.h"
@@ -480,6 +481,7 @@ bool loadSheet(SpreadModel& model, std::string_view modulePath) {
     if (!win::readWholeFile(win::mapPath(modulePath), bytes)) return false;
     SpreadModel staging;
     char separator = plainSeparator(modulePath);
+    if (separator == ',') separator = guessCsvSeparator(bytes);
     bool ok = separator ? readPlainGrid(bytes, separator, staging)
                         : readSheetFile(bytes, staging);
     if (!ok) return false;

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "grid/PlainGridFile.h"
 #include "grid/SpreadModel.h"
 #include "win/FilePaths.h"
 
@@ -223,6 +224,34 @@ TEST_F(SheetFiles, PlainGridsLoadByExtension) {
     write("bad.csv", "x,\"never closed\n");
     EXPECT_FALSE(loadSheet(m, path("bad.csv")));
     EXPECT_EQ(text(m, 2, 1, TextKind::Value), "b,c");
+}
+
+TEST_F(SheetFiles, PlainGridsAsSpreadsheetProgramsSaveThem) {
+    // A byte-order mark, CRLF line ends (also inside a quoted field) and semicolons.
+    write("s.csv", "\xEF\xBB\xBFInput\r\nDouble A;\"two\r\nlines\"\r\n1,5;x\r\n");
+    SpreadModel m;
+    ASSERT_TRUE(loadSheet(m, path("s.csv")));
+    EXPECT_EQ(text(m, 1, 1, TextKind::Value), "Input") << "no mark left in the first cell";
+    EXPECT_EQ(text(m, 2, 2, TextKind::Value), "two\nlines");
+    EXPECT_EQ(text(m, 1, 3, TextKind::Value), "1,5");
+    EXPECT_EQ(m.maxColumns(), 2);
+    ASSERT_TRUE(saveSheet(m, path("s2.csv")));
+    std::string saved;
+    ASSERT_TRUE(win::readWholeFile(path("s2.csv"), saved));
+    EXPECT_EQ(saved.substr(0, 9), "Input,\nDo") << "written back with commas";
+    EXPECT_EQ(guessCsvSeparator("a;b,c\n1;2\n"), ';');
+    EXPECT_EQ(guessCsvSeparator("\"a;b\";c,d,e\n"), ',') << "quoted semicolons do not count";
+
+    // Formulas only when asked, and a formula that does not parse names its cell.
+    SpreadModel f;
+    ASSERT_TRUE(readPlainGrid("2,=A1*3\n", PlainGridOptions{',', true}, f));
+    EXPECT_EQ(text(f, 2, 1, TextKind::Value), "6");
+    ASSERT_TRUE(readPlainGrid("2,=A1*3\n", PlainGridOptions{',', false}, f));
+    EXPECT_EQ(text(f, 2, 1, TextKind::Value), "=A1*3");
+    std::string why;
+    SpreadModel bad;
+    EXPECT_FALSE(readPlainGrid("1\n2,=A1*\n", PlainGridOptions{',', true}, bad, &why));
+    EXPECT_EQ(why, "line 2, cell B2: the formula =A1* does not parse");
 }
 
 TEST_F(SheetFiles, LoadingKeepsRegisteredCustomFunctions) {

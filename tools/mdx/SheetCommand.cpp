@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "SheetConvertCommand.h"
 #include "SheetTransfer.h"
 #include "grid/Sheet.h"
 #include "grid/SpreadApi.h"
@@ -21,18 +22,17 @@
 namespace {
 
 // Exit codes of every sheet command.
-constexpr int kExitWriteFailed = 1;
 constexpr int kExitBadInput = 2;
 constexpr const char* kExitCodes =
     "Exit codes: 0 done; 1 the output file could not be written (an existing one is left as\n"
     "it was); 2 the input is missing, unreadable or malformed (the message names the file and\n"
-    "line), or an argument is wrong. Nothing is written after an error.\n"
-    ".tsv and .csv files are read as UTF-8 when they are valid UTF-8, else as Windows-1252;\n"
-    "export writes UTF-8.";
+    "line or cell), or an argument is wrong; 64 the command line itself is wrong. Nothing is\n"
+    "written after an error.\n"
+    ".tsv and .csv files are read as UTF-8 when they start with a byte-order mark or are valid\n"
+    "UTF-8, else as Windows-1252 (--encoding decides); export writes UTF-8.";
 
 struct SheetOptions {
     std::string file;
-    std::string out;
     bool formulas = false;
     std::vector<std::string> assignments;  // CELL=TEXT
 };
@@ -176,47 +176,6 @@ int runSheet(const SheetOptions& options, bool calculate) {
     return result;
 }
 
-std::string counted(int n, const std::string& what) {
-    return std::to_string(n) + " " + what + (n == 1 ? "" : "s");
-}
-
-int refuse(const std::string& message) {
-    std::cerr << "mdx: " << message << "\n";
-    return kExitBadInput;
-}
-
-// Reads the input whole, then replaces the output in one rename: a malformed input or a
-// failed write leaves every file as it was.
-int convertSheet(const std::string& in, const std::string& out, bool calculate) {
-    grid::SpreadModel model;
-    std::string why;
-    if (!readSheetModel(in, model, why)) return refuse("nothing written: " + why);
-    if (calculate) model.sheet().recalculateAll();
-    if (!writeSheetModel(out, model)) {
-        std::cerr << "mdx: could not write " << out << "; nothing was changed\n";
-        return kExitWriteFailed;
-    }
-    std::cout << "Wrote " << out << ": " << counted(model.maxRows(), "row") << ", "
-              << counted(model.maxColumns(), "column") << "\n";
-    return 0;
-}
-
-int importSheet(const SheetOptions& options) {
-    if (!isPlainGridFile(options.file))
-        return refuse(options.file + ": import reads a .tsv or .csv file");
-    if (isPlainGridFile(options.out))
-        return refuse(options.out +
-                      ": import writes a sheet file; use mdx sheet export for "
-                      ".tsv and .csv");
-    return convertSheet(options.file, options.out, false);
-}
-
-int exportSheet(const SheetOptions& options) {
-    if (!isPlainGridFile(options.out))
-        return refuse(options.out + ": export writes a file ending in .tsv or .csv");
-    return convertSheet(options.file, options.out, true);
-}
-
 }  // namespace
 
 void addSheetCommands(CLI::App& app) {
@@ -247,25 +206,7 @@ void addSheetCommands(CLI::App& app) {
     calc->add_flag("--formulas", options->formulas, "show formulas instead of their values");
     calc->callback([options] { std::exit(runSheet(*options, true)); });
 
-    auto* import = sheet->add_subcommand("import",
-                                         "Read a .tsv or .csv file and write it as a sheet file\n"
-                                         "  example: mdx sheet import sizes.tsv sizes.sss");
-    import->add_option("file", options->file, "plain grid to read (.tsv or .csv)")->required();
-    import->add_option("out", options->out, "sheet file to write (replaced only on success)")
-        ->required();
-    import->footer(kExitCodes);
-    import->callback([options] { std::exit(importSheet(*options));
-});
-
-auto* exportCommand = sheet->add_subcommand(
-    "export",
-    "Calculate a sheet file and write its values as .tsv or .csv (by extension)\n"
-    "  example: mdx sheet export examples/sheets/bolt-shear-check.sss check.csv");
-exportCommand->add_option("file", options->file, "sheet file to read (.sss, .kvs, .tsv, .csv)")
-    ->required();
-exportCommand->add_option("out", options->out, "file to write, ending in .tsv or .csv")->required();
-exportCommand->footer(kExitCodes);
-exportCommand->callback([options] { std::exit(exportSheet(*options)); });
+    addSheetConvertCommands(*sheet, kExitCodes);
 }
 
 void addDemoCommand(CLI::App& app) {

@@ -1,6 +1,6 @@
 #pragma once
 // `mdx sheet show|calc` and `mdx demo`: a sheet file loaded into a grid window, calculated
-// and printed as a table; `mdx sheet import|export`: a sheet file from or to .tsv / .csv.
+// and printed as a table; `mdx sheet import|export` (SheetConvertCommand) beside them.
 namespace CLI {
 class App;
 }

@@ -156,6 +156,30 @@ TEST(SheetCommand, ConversionsRefuseTheWrongForms) {
     EXPECT_FALSE(std::filesystem::exists(folder / "x.csv"));
 }
 
+TEST(SheetCommand, ExportToStandardOutputAndToAWorkbook) {
+    ScratchFolder folder;
+    const MdxRun toFile =
+        runMdx("sheet export '" + kSample + "' " + quoted(folder / "check.tsv"));
+    ASSERT_EQ(toFile.status, 0) << toFile.out;
+    const MdxRun piped = runMdx("sheet export '" + kSample + "' - --format tsv", false);
+    EXPECT_EQ(piped.status, 0);
+    EXPECT_EQ(piped.out, readFile(folder / "check.tsv")) << "the same bytes, nothing else";
+    const MdxRun unnamed = runMdx("sheet export '" + kSample + "' -");
+    EXPECT_EQ(unnamed.status, 2);
+    EXPECT_TRUE(contains(unnamed.out, "needs --format")) << unnamed.out;
+
+    // Formulas travel as formulas: the workbook read back calculates as the sheet did.
+    ASSERT_EQ(runMdx("sheet export '" + kSample + "' " + quoted(folder / "check.xlsx")).status, 0);
+    ASSERT_EQ(runMdx("sheet import " + quoted(folder / "check.xlsx") + " " +
+                     quoted(folder / "back.sss"))
+                  .status,
+              0);
+    const MdxRun back = runMdx("sheet show " + quoted(folder / "back.sss") + " --formulas");
+    EXPECT_TRUE(contains(back.out, "=B4*B5")) << back.out;
+    EXPECT_EQ(runMdx("sheet export " + quoted(folder / "back.sss") + " - --format tsv", false).out,
+              piped.out);
+}
+
 TEST(SheetCommand, HelpExplainsTheExitCodes) {
     const MdxRun run = runMdx("sheet import --help");
     EXPECT_EQ(run.status, 0);
