@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "win/ControlProcs.h"
+#include "win/MouseInput.h"
 #include "win/Window.h"
 #include "win/WindowRecord.h"
 
@@ -103,6 +104,23 @@ LRESULT buttonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_KEYUP:
             if (wParam == static_cast<WPARAM>(VK_SPACE)) click(*record);
             return 0;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            // Pressed: the button holds the mouse until the release, which clicks it only
+            // when it happens over the button.
+            if (buttonType(*record) != BS_GROUPBOX) SetFocus(hwnd);
+            if (IsWindow(hwnd)) SetCapture(hwnd);
+            return 0;
+        case WM_LBUTTONUP: {
+            if (GetCapture() != hwnd) return 0;
+            ReleaseCapture();
+            RECT client;
+            GetClientRect(hwnd, &client);
+            const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            if (PtInRect(&client, at) && !(record->style & WS_DISABLED))
+                if (WindowRecord* live = findWindow(hwnd)) click(*live);
+            return 0;
+        }
         case WM_SETFOCUS:
             if (record->style & BS_NOTIFY) notifyParent(hwnd, BN_SETFOCUS);
             return 0;

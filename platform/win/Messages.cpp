@@ -3,6 +3,7 @@
 #include <cstring>
 #include <deque>
 
+#include "win/MouseInput.h"
 #include "win/Window.h"
 #include "win/WindowRecord.h"
 
@@ -120,6 +121,14 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_NOTIFY:
         case WM_COMMAND:
             return 0;
+        case WM_SETCURSOR:
+            // The parent may set the cursor for its children; otherwise the class cursor, or
+            // the arrow.
+            if (record->parent && SendMessage(record->parent, WM_SETCURSOR, wParam, lParam))
+                return TRUE;
+            SetCursor(record->windowClass->info.hCursor ? record->windowClass->info.hCursor
+                                                        : LoadCursor(nullptr, IDC_ARROW));
+            return FALSE;
         default:
             return 0;
     }

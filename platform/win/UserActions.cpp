@@ -5,6 +5,7 @@
 
 #include "win/CMenu.h"
 #include "win/CWnd.h"
+#include "win/MouseInput.h"
 #include "win/ScriptedUser.h"
 #include "win/UserSteps.h"
 #include "win/WindowRecord.h"
@@ -100,8 +101,8 @@ void deliverKey(HWND target, UINT message, WPARAM key) {
 }  // namespace
 
 SHORT GetKeyState(int virtualKey) {
-    const bool down =
-        (virtualKey == VK_SHIFT && g_shiftDown) || (virtualKey == VK_CONTROL && g_ctrlDown);
+    const bool down = (virtualKey == VK_SHIFT && g_shiftDown) ||
+                      (virtualKey == VK_CONTROL && g_ctrlDown) || win::mouse::keyDown(virtualKey);
     return down ? static_cast<SHORT>(-128) : 0;
 }
 

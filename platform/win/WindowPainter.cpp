@@ -9,6 +9,8 @@
 #include "win/FilePaths.h"
 #include "win/FontMetrics.h"
 #include "win/GdiObjects.h"
+#include "win/PaintDC.h"
+#include "win/Tooltips.h"
 #include "win/Window.h"
 #include "win/WindowRecord.h"
 
@@ -465,6 +467,45 @@ void paintFrame(cairo_t* cr, const WindowRecord& r, int w, int h) {
     }
 }
 
+// A window that paints itself (WM_ERASEBKGND, WM_PAINT) draws over its built-in look: its
+// contexts draw on its client area of the picture while the messages are handled.
+void letWindowPaint(cairo_t* cr, HWND hwnd, const RECT& inset, int w, int h) {
+    cairo_surface_t* target = cairo_get_target(cr);
+    if (cairo_surface_get_type(target) != CAIRO_SURFACE_TYPE_IMAGE) return;
+    cairo_surface_flush(target);
+    double ox = inset.left, oy = inset.top;
+    cairo_user_to_device(cr, &ox, &oy);
+    double cx1 = 0, cy1 = 0, cx2 = 0, cy2 = 0;
+    cairo_clip_extents(cr, &cx1, &cy1, &cx2, &cy2);
+    cairo_user_to_device(cr, &cx1, &cy1);
+    cairo_user_to_device(cr, &cx2, &cy2);
+    const int surfaceW = cairo_image_surface_get_width(target);
+    const int surfaceH = cairo_image_surface_get_height(target);
+    const int left = std::max({0, static_cast<int>(cx1), static_cast<int>(ox)});
+    const int top = std::max({0, static_cast<int>(cy1), static_cast<int>(oy)});
+    const int right = std::min({surfaceW, static_cast<int>(cx2),
+                                static_cast<int>(ox) + w - inset.left - inset.right});
+    const int bottom = std::min({surfaceH, static_cast<int>(cy2),
+                                 static_cast<int>(oy) + h - inset.top - inset.bottom});
+    if (right <= left || bottom <= top) return;
+    detail::DrawingSurface area;
+    const int stride = cairo_image_surface_get_stride(target) / 4;
+    area.pixels = reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(target)) +
+                  static_cast<std::ptrdiff_t>(top) * stride + left;
+    area.stride = stride;
+    area.width = right - left;
+    area.height = bottom - top;
+    area.originX = static_cast<int>(ox) - left;
+    area.originY = static_cast<int>(oy) - top;
+    detail::lendSurface(hwnd, &area);
+    HDC dc = GetDC(hwnd);
+    SendMessage(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    ReleaseDC(hwnd, dc);
+    if (IsWindow(hwnd)) SendMessage(hwnd, WM_PAINT, 0, 0);
+    detail::lendSurface(hwnd, nullptr);
+    cairo_surface_mark_dirty(target);
+}
+
 void paintTree(cairo_t* cr, HWND hwnd, int x, int y, bool top) {
     const WindowRecord* r = detail::findWindow(hwnd);
     if (!r || (!top && !(r->style & WS_VISIBLE))) return;
@@ -497,12 +538,40 @@ void paintTree(cairo_t* cr, HWND hwnd, int x, int y, bool top) {
         paintUnknown(cr, *r, w, h);
     }
     const RECT inset = detail::nonClientInsets(r->style, r->exStyle);
+    letWindowPaint(cr, hwnd, inset, w, h);
+    r = detail::findWindow(hwnd);
+    if (!r) {
+        cairo_restore(cr);
+        return;
+    }
     // Children are kept top first; paint from the bottom up.
     for (auto it = r->children.rbegin(); it != r->children.rend(); ++it) {
         const WindowRecord* c = detail::findWindow(*it);
         if (c) paintTree(cr, *it, inset.left + c->rect.left, inset.top + c->rect.top, false);
     }
     cairo_restore(cr);
+}
+
+// The tooltip on screen, when its control belongs to this window: a pale box with its text
+// just below the control, as the system shows it.
+void paintTooltip(cairo_t* cr, HWND window, int w, int h) {
+    const TooltipRecord* tip = shownTooltip();
+    if (!tip || (tip->control != window && !IsChild(window, tip->control))) return;
+    RECT control, top;
+    GetWindowRect(tip->control, &control);
+    GetWindowRect(window, &top);
+    LOGFONT font;
+    font.lfHeight = -11;
+    const int tw = textWidth(font, tip->text) + 8, th = lineHeight(font) + 4;
+    const int x = std::clamp<int>(control.left - top.left, 0, std::max(0, w - tw));
+    const int y = std::clamp<int>(control.bottom - top.top + 2, 0, std::max(0, h - th));
+    fill(cr, x, y, tw, th, rgbOf(GetSysColor(COLOR_INFOBK)));
+    setColor(cr, kText);
+    cairo_set_line_width(cr, 1);
+    cairo_rectangle(cr, x + 0.5, y + 0.5, tw - 1, th - 1);
+    cairo_stroke(cr);
+    text(cr, font, tip->text, x + 4, y + 2, tw - 8, th - 4, Align::Left,
+         rgbOf(GetSysColor(COLOR_INFOTEXT)));
 }
 
 cairo_status_t appendToString(void* closure, const unsigned char* data, unsigned int length) {
@@ -526,6 +595,7 @@ bool paintWindowToPng(HWND window, const std::filesystem::path& file) {
     cairo_t* cr = cairo_create(surface);
     cairo_set_antialias(cr, CAIRO_ANTIALIAS_DEFAULT);
     paintTree(cr, window, 0, 0, true);
+    paintTooltip(cr, window, w, h);
     cairo_destroy(cr);
     std::string png;
     const bool encoded =
