@@ -4,6 +4,7 @@
 #include "core/KvTempResourceOverride.h"
 #include "core/StringHelpers.h"
 #include "core/Texts.h"
+#include "otherdlg/KvCis2DlgSectionNames.h"
 
 namespace {
 
@@ -61,6 +62,10 @@ BOOL KvCis2Dlg::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (HIWORD(wParam) == BN_CLICKED && (id == kFirstOn || id == kFirstOff)) {
         CAcUiDialog::OnCommand(wParam, lParam);
         enableDependents();
+        return TRUE;
+    }
+    if (HIWORD(wParam) == BN_CLICKED && id == kSectionNames) {
+        editCis2SectionNames();
         return TRUE;
     }
     return CAcUiDialog::OnCommand(wParam, lParam);

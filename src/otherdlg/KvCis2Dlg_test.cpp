@@ -22,7 +22,7 @@ TEST_F(Cis2Dialog, WithTheDefaultsTheDependentOptionsAreDisabled) {
         EXPECT_TRUE(enabled(KvCis2Dlg::kSectionNames));
         char text[128] = {};
         GetDlgItemText(dialog(), KvCis2Dlg::kInformation, text, sizeof text);
-        EXPECT_STREQ(text, "These settings apply to the CIS/2 exportand import of the model.\n");
+        EXPECT_STREQ(text, "These settings apply to the CIS/2 export and import of the model.\n");
     });
     win::user::click(IDOK);
     EXPECT_TRUE(StartDlgCis2Info(data));

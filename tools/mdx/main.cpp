@@ -5,6 +5,7 @@
 #include "EvaluateCommand.h"
 #include "LibraryCommand.h"
 #include "RunCommand.h"
+#include "SectionCommand.h"
 #include "SheetCommand.h"
 #include "VersionCommand.h"
 
@@ -34,6 +35,7 @@ int main(int argc, char** argv) {
     addEvaluateCommand(app, exitCode);
     addLibraryCommands(app, exitCode);
     addRunCommand(app, exitCode);
+    addSectionCommands(app, exitCode);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {

@@ -13,6 +13,9 @@ struct Mdx_SectionRow {
 
 struct Mdx_SectionTable {
     Mdx_String name;
+    // The picture of the family: a built-in section type number or "Prof\\<name>.dwg". Only
+    // the library's tables have one; drawings carry values, not pictures.
+    Mdx_String picture;
     Mdx_StringArray columnNames;
     Mdx_Array<Mdx_SectionRow> rows;
 };

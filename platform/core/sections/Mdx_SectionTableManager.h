@@ -1,6 +1,8 @@
 #pragma once
 // The section tables the program knows, looked up by section name. A section is found by its
-// system name first and by its user name second, in the order the tables were added.
+// system name first (exactly, then with or without the dash after its table's name: "IPE300"
+// finds the library's "IPE-300") and by its user name last, in the order the tables were
+// added.
 #include "core/sections/Mdx_SectionTable.h"
 #include "host/AcadErrorStatus.h"
 
@@ -9,6 +11,19 @@ public:
     // Adds the table, replacing one of the same name (ignoring case).
     void setTable(const Mdx_SectionTable& table);
     void removeAll() { tables_.setEmpty(); }
+    bool hasTable(const Mdx_String& name) const;
+    // eInvalidInput when there is no table of that name (ignoring case).
+    Acad::ErrorStatus removeTable(const Mdx_String& name);
+    // A table of the library: fileName is the table's file name ("HEA.pr"; the table is named
+    // without the extension), columnNames are the system-name column, the language columns
+    // and the value columns, and each row holds its size name, its user names and its values.
+    // The sizes are registered under their full names ("HEA-100"); the user name is that of
+    // the first language. eInvalidInput for an empty name or a header too short for
+    // its language columns; nothing is changed then. A table of the same
+    // name is replaced.
+    Acad::ErrorStatus addSectionTable(const Mdx_String& fileName, const Mdx_String& picturePath,
+                                      const Mdx_StringArray& columnNames,
+                                      const Mdx_Array<Mdx_StringArray>& rows);
     const Mdx_Array<Mdx_SectionTable>& tables() const { return tables_; }
 
     // eInvalidInput when no table has the section.

@@ -50,4 +50,31 @@ TEST(SectionTableManagerTest, TableOfTheSameNameReplacesTheOldOne) {
     EXPECT_EQ(text, Mdx_String("64"));
 }
 
+TEST(SectionTableManagerTest, LibraryTablesMeetTheDrawingsNames) {
+    Mdx_SectionTableManager tables;
+    const Mdx_StringArray columns{"SysName", "English", "German", "French", "Dutch", "h", "b"};
+    Mdx_Array<Mdx_StringArray> rows;
+    rows.append({"300", "HEA 300", "HEA 300", "HEA 300", "HEA 300", "290", "300"});
+    rows.append({"A100", "X", "X", "X", "X", "1", "2"});
+    ASSERT_EQ(tables.addSectionTable("HEA.pr", "1", columns, rows), Acad::eOk);
+    ASSERT_EQ(tables.addSectionTable("HE", "1", columns, rows), Acad::eOk);
+    Mdx_String text;
+    ASSERT_EQ(tables.getSystemName("hea300", text), Acad::eOk) << "as drawings write it";
+    EXPECT_EQ(text, Mdx_String("HEA-300"));
+    ASSERT_EQ(tables.getValue("HEA-300", 0, text), Acad::eOk);
+    EXPECT_EQ(text, Mdx_String("290"));
+    ASSERT_EQ(tables.getSystemName("HE-A100", text), Acad::eOk);
+    EXPECT_EQ(text, Mdx_String("HE-A100"));
+    ASSERT_EQ(tables.getSystemName("HEA-A100", text), Acad::eOk);
+    EXPECT_EQ(text, Mdx_String("HEA-A100")) << "an exact name beats a looser one";
+    EXPECT_EQ(tables.getSystemName("HEA30", text), Acad::eInvalidInput);
+
+    EXPECT_EQ(tables.addSectionTable("X.pr", "1", Mdx_StringArray{"SysName", "English"}, rows),
+              Acad::eInvalidInput);
+    EXPECT_FALSE(tables.hasTable("X"));
+    EXPECT_EQ(tables.removeTable("he"), Acad::eOk);
+    EXPECT_EQ(tables.removeTable("he"), Acad::eInvalidInput);
+    EXPECT_TRUE(tables.hasTable("Hea"));
+}
+
 }  // namespace

@@ -1,0 +1,16 @@
+// Dialog and control numbers of the sheet dimensions dialog.
+#pragma once
+
+#define IDD_SHEET_DIMENSIONS 176
+#define IDC_DIM_NAME_GRID_ROWS 1002
+#define IDC_DIM_COLS_LABEL 1016
+#define IDC_DIM_COLS 1017
+#define IDC_DIM_ROWS_LABEL 1018
+#define IDC_DIM_ROWS 1019
+#define IDC_DIM_HEADER_HEIGHT_LABEL 1020
+#define IDC_DIM_HEADER_HEIGHT 1021
+#define IDC_DIM_HEADER_WIDTH_LABEL 1022
+#define IDC_DIM_HEADER_WIDTH 1023
+#define IDC_DIM_NAME_GRID_COLS 1025
+#define IDC_DIM_EXPLAIN 1026
+#define IDC_DIM_NAMES_LABEL 1027
