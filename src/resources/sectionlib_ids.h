@@ -3,6 +3,9 @@
 
 #define IDD_EDIT_SECTIONLIB 9101
 #define IDD_EDITLIBSIMPLE 9102
+#define IDD_LIB_GROUPS 8138
+#define IDD_LIB_TYPES 8139
+#define IDD_LIB_TABLES 8716
 
 // The small dialog that adds one size.
 #define IDC_SIZE_ACTIVE 1350

@@ -1,12 +1,16 @@
 #include "sectionlib/SectionLibraryLaunch.h"
 
 #include "core/KvTempResourceOverride.h"
-#include "frame/TemplateDialog.h"
-#include "resources/sectionlib_ids.h"
+#include "sectionlib/KvEditLibDlg.h"
 #include "sectionlib/KvEditLibSimpleDlg.h"
 
-bool StartDlgEditLibSections(DlgEditLibData& data, const Mdx_String& /*sysName*/) {
-    return launchRecordDialog(IDD_EDIT_SECTIONLIB, data);
+bool StartDlgEditLibSections(DlgEditLibData& data, const Mdx_String& sysName) {
+    KvTempResourceOverride resources;
+    KvEditLibDlg dialog(sysName);
+    dialog.data = data;
+    if (dialog.DoModal() != IDOK) return false;
+    data = dialog.data;
+    return true;
 }
 
 bool StartDlgEditLibSimple(const Mdx_String& sysName, Mdx_ProfValuesTable& table, int& newRow) {

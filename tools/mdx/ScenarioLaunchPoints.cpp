@@ -16,6 +16,7 @@
 #include "macroedit/MacroCutsLaunch.h"
 #include "macroedit/MacroEditorLaunch.h"
 #include "opm/OpmRegistration.h"
+#include "otherdlg/KvCis2Dlg.h"
 #include "otherdlg/KvGridDlg.h"
 #include "otherdlg/KvLevelsDlg.h"
 #include "otherdlg/KvLookUpDlg.h"
@@ -253,22 +254,50 @@ json callCSP2(const json&) {
 
 void checkEditLibSections(const json& args) {
     textArray(args, "tableNames");
+    textArray(args, "groups");
     textField(args, "sysName");
 }
 json callEditLibSections(const json& args) {
     DlgEditLibData data;
     data.tableNames = textArray(args, "tableNames");
+    for (const Mdx_String& group : textArray(args, "groups")) data.groups.appendNewGrp(group, 4);
     const bool result = StartDlgEditLibSections(data, textField(args, "sysName"));
-    return {{"result", result}, {"tableNames", toJson(data.tableNames)}};
+    json groups = json::array();
+    for (const SectionGroup& group : data.groups)
+        groups.push_back({{"name", toJson(group.name)}, {"enabled", group.enabled}});
+    return {{"result", result},
+            {"tableNames", toJson(data.tableNames)},
+            {"currentTable", data.currentTable},
+            {"groups", groups},
+            {"types", data.types.length()}};
 }
-void checkSysName(const json& args) {
+void checkEditLibSimple(const json& args) {
+    requiredText(args, "table");
     textField(args, "sysName");
+    boolField(args, "save", false);
 }
+// A table of the library: the size the user adds is shown and, with "save", written back.
 json callEditLibSimple(const json& args) {
     Mdx_ProfValuesTable table;
+    if (!table.readFromFile(requiredText(args, "table")))
+        return {{"result", false}, {"error", "the table cannot be read"}};
     int newRow = -1;
     const bool result = StartDlgEditLibSimple(textField(args, "sysName"), table, newRow);
-    return {{"result", result}, {"newRow", newRow}};
+    json answer = {{"result", result}, {"newRow", newRow}, {"sizes", table.rows.length()}};
+    Mdx_StringArray names;
+    table.getFilteredSysNames(names);
+    if (result && names.isValidIndex(newRow)) answer["added"] = toJson(names[newRow]);
+    if (result && boolField(args, "save", false))
+        answer["saved"] = table.writeToFile(table.tableName);
+    return answer;
+}
+
+json callCis2Info(const json&) {
+    KvDlgCis2Data data;
+    const bool result = StartDlgCis2Info(data);
+    return {{"result", result},
+            {"record",
+             {data.first, data.second, data.third, data.fourth, data.fifth}}};
 }
 
 json callDSTVPoints(const json&) {
@@ -411,7 +440,8 @@ const LaunchPoint kLaunchPoints[] = {
     {"GetImageDlgCtrlNames", checkFile, callControlNames},
     {"StartDlgCSP2", noArgs, callCSP2},
     {"StartDlgEditLibSections", checkEditLibSections, callEditLibSections},
-    {"StartDlgEditLibSimple", checkSysName, callEditLibSimple},
+    {"StartDlgEditLibSimple", checkEditLibSimple, callEditLibSimple},
+    {"StartDlgCis2Info", noArgs, callCis2Info},
     {"StartDSTVPointsDlg", noArgs, callDSTVPoints},
     {"StartEditProfCutsDlg", checkProfCuts, callProfCuts},
     {"StartArrayDlg", noArgs, callArray},
