@@ -146,8 +146,8 @@ TEST_F(LibraryEditor, NewRenameAndDeleteKeepFilesSafe) {
     Mdx_ProfValuesTable tubes;
     ASSERT_TRUE(tubes.readFromFile("Tubes"));
     EXPECT_EQ(tubes.columnNames,
-              (Mdx_StringArray{"SysName", "I/O", "English", "German", "French", "Dutch", "Value1",
-                               "Value2"}));
+              (Mdx_StringArray{"SysName", "I/O", "English", "German", "French", "Nederlands",
+                               "Value1", "Value2"}));
     ASSERT_EQ(tubes.rows.length(), 1);
     EXPECT_EQ(tubes.rows[0][1], Mdx_String("1"));
     EXPECT_EQ(tubes.rows[0][7], Mdx_String("0"));

@@ -1,5 +1,6 @@
 #include "sectionlib/KvEditLibSimpleDlg.h"
 
+#include "core/MacroLangs.h"
 #include "frame/FrameTestSupport.h"
 #include "resources/sectionlib_ids.h"
 #include "sectionlib/SectionLibraryLaunch.h"
@@ -133,6 +134,38 @@ TEST_F(AddSizeDialog, TypedNamesAndRefusals) {
     EXPECT_TRUE(StartDlgEditLibSimple("1", shortRows, newRow));
     EXPECT_EQ(newRow, -1);
     EXPECT_EQ(shortRows.rows.length(), 1);
+}
+
+TEST_F(AddSizeDialog, OwnValueColumnsAreLabelledInTheCurrentLanguage) {
+    Mdx_ProfValuesTable table;
+    table.tableName = "PL";
+    table.pictureName = "PL.dwg";
+    table.columnNames = {"SysName", "I/O", "English", "German", "French", "Nederlands",
+                         "Height", "Width"};
+    table.rows.append(Mdx_StringArray{"200x10", "1", "PL 200x10", "", "", "Plaat 200x10",
+                                      "200", "10"});
+    ASSERT_TRUE(gMacroLangs.SetCurLanguage("Nederlands"));
+    std::string labelA, name, shownC;
+    win::user::typeText(kDimA, "300");
+    win::user::act([&] {
+        labelA = shown(IDC_SIZE_DIM_LABEL0);
+        name = shown(IDC_SIZE_NAME);
+        shownC = IsWindowVisible(GetDlgItem(win::findDialog(IDD_EDITLIBSIMPLE), kDimA + 2))
+                     ? "shown"
+                     : "hidden";
+    });
+    win::user::click(IDOK);
+    int newRow = -1;
+    const bool added = StartDlgEditLibSimple("200x10", table, newRow);
+    gMacroLangs.SetCurLanguage("English");
+    ASSERT_TRUE(added);
+    EXPECT_EQ(labelA, "A. Hoogte:");
+    EXPECT_EQ(name, "Plaat 300x10") << "the current language's prefix";
+    EXPECT_EQ(shownC, "hidden") << "no third value column";
+    ASSERT_EQ(table.rows.length(), 2);
+    EXPECT_EQ(table.rows[1][2], Mdx_String("PL 300x10"));
+    EXPECT_EQ(table.rows[1][5], Mdx_String("Plaat 300x10"));
+    EXPECT_EQ(table.rows[1][3], Mdx_String("300x10")) << "no prefix in an empty name";
 }
 
 }  // namespace

@@ -5,8 +5,6 @@
 #include "core/DialogHelpers.h"
 #include "core/Texts.h"
 #include "sectionlib/SectionLanguages.h"
-#include "win/Bitmap.h"
-#include "win/ResourceModule.h"
 #include "win/WinMessages.h"
 
 namespace {
@@ -14,9 +12,10 @@ namespace {
 const int kNameHeaderText = 87;
 const int kImageText = 6109;
 
-void setIconButton(CButton& button, CWnd* page, int id, int icon) {
+void setIconButton(CButtonST& button, CWnd* page, int id, int icon, int tooltip) {
     if (!button.SubclassDlgItem(static_cast<UINT>(id), page)) return;
-    button.SetIcon(LoadIcon(AfxGetResourceHandle(), MAKEINTRESOURCE(icon)));
+    button.SetIcon(icon);
+    button.SetTooltipText(tooltip);
 }
 
 }  // namespace
@@ -29,8 +28,8 @@ void LibraryListPage::labelControls() {
     SetDlgItemText(kRemove, dialString(removeText()).c_str());
     SetDlgItemText(kEnabled, dialString(761).c_str());
     SetDlgItemText(kImageLabel, dialString(kImageText).c_str());
-    setIconButton(up_, this, kUp, 261);
-    setIconButton(down_, this, kDown, 262);
+    setIconButton(up_, this, kUp, 261, 173);
+    setIconButton(down_, this, kDown, 262, 174);
     labelOwnControls();
 }
 

@@ -6,7 +6,7 @@
 #include "host/CAcUiDialog.h"
 #include "sectionlib/DlgEditLibData.h"
 #include "spread/Mdx_Spread.h"
-#include "win/CButton.h"
+#include "core/CButtonST.h"
 
 class LibraryListPage : public CAcUiDialog {
 public:
@@ -58,7 +58,7 @@ private:
     void move(int step);
 
     Mdx_Spread names_;
-    CButton up_;
-    CButton down_;
+    CButtonST up_;
+    CButtonST down_;
     int shown_ = -1;
 };

@@ -10,9 +10,7 @@
 #include "sectionlib/SectionTableRename.h"
 #include "spread/SheetDimensionsDialog.h"
 #include "spread/ValueInputDialog.h"
-#include "win/Bitmap.h"
 #include "win/MessageBox.h"
-#include "win/ResourceModule.h"
 #include "win/WinMessages.h"
 
 namespace {
@@ -45,9 +43,9 @@ void SectionTablesPage::labelControls() {
     SetDlgItemText(kRenameTable, dialString(782).c_str());
     SetDlgItemText(kPictureGroup, dialString(783).c_str());
     for (int i = 0; i < 7; ++i) {
-        if (buttons_[i].SubclassDlgItem(static_cast<UINT>(kIconButtons[i].id), this))
-            buttons_[i].SetIcon(
-                LoadIcon(AfxGetResourceHandle(), MAKEINTRESOURCE(kIconButtons[i].icon)));
+        if (!buttons_[i].SubclassDlgItem(static_cast<UINT>(kIconButtons[i].id), this)) continue;
+        buttons_[i].SetIcon(kIconButtons[i].icon);
+        buttons_[i].SetTooltipText(772 + i);
     }
 }
 

@@ -6,7 +6,7 @@
 #include "sectionlib/DlgEditLibData.h"
 #include "sectionlib/Mdx_ProfValuesTable.h"
 #include "spread/Mdx_Spread.h"
-#include "win/CButton.h"
+#include "core/CButtonST.h"
 
 class SectionTablesPage : public CAcUiDialog {
 public:
@@ -62,7 +62,7 @@ private:
     Mdx_String sysName_;
     Mdx_Spread sheet_;
     Mdx_StringArray pictures_;
-    CButton buttons_[7];
+    CButtonST buttons_[7];
     int current_ = -1;
     bool changed_ = false;
 };

@@ -1,6 +1,7 @@
 #include "sectionlib/SectionTypesPage.h"
 
 #include "core/DialogHelpers.h"
+#include "core/MacroLangs.h"
 #include "core/Texts.h"
 #include "sectionlib/SectionLanguages.h"
 #include "sectionlib/SectionPictureNames.h"
@@ -67,7 +68,10 @@ void SectionTypesPage::storeOwnControls(int index) {
 
 int SectionTypesPage::appendItem() {
     SectionType type;
-    // dialStringAllLangs: the same text in every language.
-    for (int i = 0; i < allSectionLanguages().length(); ++i) type.names.append(dialString(764));
+    // The text in every language of the product, one name per language row of the grid.
+    type.names = dialStringAllLangs(764);
+    type.names.setLength(allSectionLanguages().length());
+    for (Mdx_String& name : type.names)
+        if (name.isEmpty()) name = dialString(764);
     return data.types.append(type);
 }

@@ -47,7 +47,7 @@ TEST(SectionSamples, ListAndShowTheBundledTables) {
         const MdxRun show = runMdx(std::string("section show ") + name + " --library '" +
                                    kSourceDir + "/examples'");
         ASSERT_EQ(show.status, 0) << show.out;
-        EXPECT_TRUE(contains(show.out, "300      1    IPE 300  IPE 300  IPE 300  IPE 300  300  "
+        EXPECT_TRUE(contains(show.out, "300      1    IPE 300  IPE 300  IPE 300  IPE 300     300  "
                                        "150  7.1  10.7  15  53.8"))
             << show.out;
     }
