@@ -6,6 +6,7 @@
 
 #include "MdxBuildPaths.h"
 #include "win/FilePaths.h"
+#include "win/InstalledData.h"
 #include "win/Profile.h"
 
 Mdx_Settings gSettings;
@@ -26,7 +27,7 @@ std::string environmentOr(const char* name, const std::string& fallback) {
 }
 
 std::string bundledLibrary() {
-    return std::string(MDX_SOURCE_DIR) + "/examples";
+    return win::installedDataFolder("examples", std::string(MDX_SOURCE_DIR) + "/examples").string();
 }
 
 // Drive-letter form of a folder the path mapping serves: "L:\".

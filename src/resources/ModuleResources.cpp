@@ -2,13 +2,14 @@
 
 #include <cstdlib>
 
+#include "win/InstalledData.h"
 #include "win/ResourceModule.h"
 
 namespace resources {
 
 std::filesystem::path moduleResourceFolder() {
     if (const char* env = std::getenv("MDX_RESOURCES"); env && *env) return env;
-    return MDX_RESOURCE_DIR;
+    return win::installedDataFolder("resources", MDX_RESOURCE_DIR);
 }
 
 HINSTANCE moduleResourceHandle() {

@@ -7,7 +7,8 @@
 
 namespace resources {
 
-// env MDX_RESOURCES when set, else the folder of the sources this module was built from.
+// env MDX_RESOURCES when set, else the installed resources beside the program, else the
+// folder of the sources this module was built from.
 std::filesystem::path moduleResourceFolder();
 // Loaded on first use; null when the folder is missing.
 HINSTANCE moduleResourceHandle();

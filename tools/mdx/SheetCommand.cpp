@@ -17,6 +17,7 @@
 #include "grid/SpreadApi.h"
 #include "grid/SpreadModel.h"
 #include "host/Windows1252.h"
+#include "win/InstalledData.h"
 #include "win/Window.h"
 
 namespace {
@@ -214,7 +215,10 @@ void addDemoCommand(CLI::App& app) {
         "demo", "Calculate the bundled sample sheet (a bolt-group shear check) and print it");
     demo->callback([] {
         SheetOptions options;
-        options.file = std::string(MDX_SOURCE_DIR) + "/examples/sheets/bolt-shear-check.sss";
+        options.file =
+            (win::installedDataFolder("examples", std::string(MDX_SOURCE_DIR) + "/examples") /
+             "sheets/bolt-shear-check.sss")
+                .string();
         std::cout << "Sample sheet " << options.file << ", recalculated:\n\n";
         std::exit(runSheet(options, true));
     });
