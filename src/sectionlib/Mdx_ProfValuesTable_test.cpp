@@ -8,6 +8,7 @@
 
 #include "core/Mdx_Settings.h"
 #include "core/sections/Mdx_SectionTableManager.h"
+#include "sectionlib/SectionLibraryRegistry.h"
 #include "sectionlib/SectionTableFiles.h"
 #include "spread/SheetTestSupport.h"
 
@@ -180,6 +181,17 @@ TEST(ProfValuesTable, RegisteredTablesAnswerTheDrawingsSectionNames) {
     broken.columnNames = {"SysName", "I/O"};
     EXPECT_EQ(broken.setToGlobals(&registry), Acad::eInvalidInput);
     EXPECT_EQ(registry.getValue("IPE-200", 0, text), Acad::eOk) << "the old table stays";
+}
+
+TEST_F(LibraryFolder, LibraryTablesAreRegisteredAndUnreadableOnesSkipped) {
+    ASSERT_TRUE(ipeTable().writeToFile("IPE"));
+    writeRaw("Broken.pr", "MDX-RECORDS 1\r\n");
+    Mdx_SectionTableManager registry;
+    EXPECT_EQ(registerLibrarySectionTables(registry), 1);
+    Mdx_String text;
+    ASSERT_EQ(registry.getValue("IPE300", 0, text), Acad::eOk) << "a macro's section name";
+    EXPECT_EQ(text, Mdx_String("300"));
+    EXPECT_FALSE(registry.hasTable("Broken"));
 }
 
 class ProfValuesTableSheet : public spread_testing::SheetTest {};

@@ -4,6 +4,7 @@
 #include "core/macro/MacroClasses.h"
 #include "core/macro/Mdx_DbMacro.h"
 #include "host/DrawingFile.h"
+#include "sectionlib/SectionLibraryRegistry.h"
 #include "standards/KvObjectKind.h"
 
 namespace {
@@ -32,6 +33,9 @@ EvaluateDrawing::EvaluateDrawing(const std::filesystem::path& file,
                                  const std::string& macroNameOrHandle)
     : file_(file) {
     registerMacroClasses();
+    // The library's sections first; the drawing's own tables then replace those of the
+    // same name, so a drawing evaluates with the sizes it carries.
+    registerLibrarySectionTables(gSectionTables);
     std::string error;
     const Acad::ErrorStatus status = host::DrawingFile::load(database_, file, error);
     if (status == Acad::eFileNotFound)
