@@ -54,6 +54,19 @@ TEST(SectionSamples, ListAndShowTheBundledTables) {
     EXPECT_EQ(runMdx("section show IPE-301 --library '" + kSourceDir + "/examples'").status, 3);
 }
 
+TEST(SectionSamples, ScenarioPlaysTheSectionDialogs) {
+    const MdxRun run = runMdx("run '" + kSourceDir + "/examples/scenarios/section-library.json'");
+    ASSERT_EQ(run.status, 0) << run.out;
+    EXPECT_TRUE(contains(run.out, "\"added\":\"RHS-200x100x12\",\"newRow\":11,\"result\":true"))
+        << run.out;
+    EXPECT_TRUE(contains(run.out, "The fourth dimension must be greater than the third")) << run.out;
+    EXPECT_TRUE(contains(run.out, "\"currentTable\":1,\"groups\":[{\"enabled\":true,"
+                                  "\"name\":\"New group\"}]"))
+        << run.out;
+    EXPECT_FALSE(contains(run.out, "user step failed")) << run.out;
+    EXPECT_FALSE(contains(run.out, "were not used")) << run.out;
+}
+
 TEST_F(SectionCommand, AddPutsTheSizeInPlaceAndRefusesBadInput) {
     const MdxRun added = section("add RHS 120x80x5 --values 120,80,5,10");
     ASSERT_EQ(added.status, 0) << added.out;
