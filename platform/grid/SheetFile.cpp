@@ -132,6 +132,9 @@ private:
         for (const auto& [action, k] : v.actionKeys)
             out_ += "actionkey " + std::to_string(action) + ' ' + std::to_string(k[0]) + ' ' +
                     std::to_string(k[1]) + ' ' + std::to_string(k[2]) + '\n';
+        if (v.gridType != 0 || v.gridColor != kNoColor)
+            out_ += "gridlines " + std::to_string(v.gridType) + ' ' +
+                    std::to_string(v.gridColor) + '\n';
         const TextTipSettings& t = v.textTip;
         out_ += "texttip " + std::to_string(t.status) + ' ' + std::to_string(t.delay) + ' ' +
                 std::to_string(t.hasFont) + ' ' + std::to_string(t.backColor) + ' ' +
@@ -258,6 +261,14 @@ private:
             return true;
         }
         if (word == "texttip") return textTip(in);
+        if (word == "gridlines") {
+            long long color;
+            if (!in.integer(model_.view().gridType) || !in.integer64(color) || color < 0 ||
+                color > 0xFFFFFFFFll)
+                return false;
+            model_.view().gridColor = static_cast<std::uint32_t>(color);
+            return true;
+        }
         if (word == "selection") return selection(in);
         if (word == "font") return font(in);
         if (word == "type") return type(in);

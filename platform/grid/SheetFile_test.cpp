@@ -83,6 +83,8 @@ protected:
         v.twoArgOption[0] = 1;
         v.twoArgOption[1] = -1;
         v.noteIndicator = 3;
+        v.gridType = 7;
+        v.gridColor = 0x323232;
         v.actionKeys[0] = {0, 0, 0};
         v.actionKeys[2] = {1, 0, 13};
         v.textTip.status = 1;
@@ -108,6 +110,8 @@ TEST_F(SheetFiles, RoundTripKeepsEveryProperty) {
     // just loaded counts as unchanged).
     original.setOption(kOptionChanged, false);
     EXPECT_EQ(writeSheetFile(loaded), writeSheetFile(original));
+    EXPECT_EQ(loaded.view().gridType, 7);
+    EXPECT_EQ(loaded.view().gridColor, 0x323232u);
     EXPECT_EQ(text(loaded, 2, 1, TextKind::Value), "Text with \"quotes\", tabs\tand\nlines \xE9\xFC");
     EXPECT_EQ(text(loaded, 3, 1, TextKind::Formula), "=RC[-2]*2+SUM(RC[-2]:R[2]C[-2])");
     EXPECT_EQ(text(loaded, 1, 2, TextKind::Data), "12.500");

@@ -507,6 +507,32 @@ BOOL SSSetCellNoteIndicator(HWND hwnd, int indicator) {
     return TRUE;
 }
 
+BOOL SSSetGridType(HWND hwnd, int type) {
+    SpreadModel* m = SSGetModel(hwnd);
+    if (!m) return FALSE;
+    m->view().gridType = type;
+    return TRUE;
+}
+
+int SSGetGridType(HWND hwnd) {
+    SpreadModel* m = SSGetModel(hwnd);
+    return m ? m->view().gridType : -1;
+}
+
+BOOL SSSetGridColor(HWND hwnd, COLORREF color) {
+    SpreadModel* m = SSGetModel(hwnd);
+    if (!m) return FALSE;
+    m->view().gridColor = color;
+    return TRUE;
+}
+
+BOOL SSGetGridColor(HWND hwnd, COLORREF* color) {
+    SpreadModel* m = SSGetModel(hwnd);
+    if (!m || !color) return FALSE;
+    *color = m->view().gridColor;
+    return TRUE;
+}
+
 BOOL SSSetCellNote(HWND hwnd, int col, int row, LPCSTR note) {
     SpreadModel* m = SSGetModel(hwnd);
     return m && m->setNote(col, row, safe(note)) ? TRUE : FALSE;

@@ -109,6 +109,12 @@ BOOL SSSetBorderRange(HWND hwnd, int col1, int row1, int col2, int row2, WORD ty
                       COLORREF color);
 BOOL SSGetBorder(HWND hwnd, int col, int row, WORD* type, WORD* style, COLORREF* color);
 BOOL SSSetCellNoteIndicator(HWND hwnd, int indicator);
+// The lines between cells: a type (0 the window's default look, other values the grid's own
+// codes, kept and saved as given) and a colour.
+BOOL SSSetGridType(HWND hwnd, int type);
+int SSGetGridType(HWND hwnd);
+BOOL SSSetGridColor(HWND hwnd, COLORREF color);
+BOOL SSGetGridColor(HWND hwnd, COLORREF* color);
 // A cell's note, which the note indicator marks.
 BOOL SSSetCellNote(HWND hwnd, int col, int row, LPCSTR note);
 int SSGetCellNote(HWND hwnd, int col, int row, LPSTR buffer, int bufferSize);

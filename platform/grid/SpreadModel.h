@@ -90,6 +90,8 @@ struct ViewSettings {
     std::uint32_t colorPair2[2] = {kNoColor, kNoColor};
     int twoArgOption[2] = {0, 0};
     int noteIndicator = 0;
+    int gridType = 0;                    // how the lines between cells are drawn (SSSetGridType)
+    std::uint32_t gridColor = kNoColor;  // their colour; kNoColor: the window's default
     std::map<int, std::array<int, 3>> actionKeys;  // action -> shift, control, key
     TextTipSettings textTip;
 };

@@ -1,8 +1,10 @@
 #include "cutstock/CuttingStockLaunch.h"
 
-#include "frame/TemplateDialog.h"
-#include "resources/cutstock_ids.h"
+#include "core/KvTempResourceOverride.h"
+#include "cutstock/KvDlgCSP2.h"
 
 bool StartDlgCSP2(DlgCSP2Data& data) {
-    return launchRecordDialog(IDD_OPTIMIZECSP2, data);
+    KvTempResourceOverride resources;
+    KvDlgCSP2 dialog;
+    return runWithCopyBack(dialog, data);
 }

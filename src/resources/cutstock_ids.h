@@ -1,4 +1,27 @@
-// Dialog numbers of the cutting-stock lists.
+// Dialog and control numbers of the cutting-stock lists.
 #pragma once
 
 #define IDD_OPTIMIZECSP2 8122
+#define IDC_CSP_GROUP_LABEL 9035
+#define IDC_CSP_GROUPS 9036
+#define IDC_CSP_ADD_GROUP 8590
+#define IDC_CSP_REMOVE_GROUP 8591
+#define IDC_CSP_GROUP_BOX 9037
+#define IDC_CSP_LIST1_BOX 9038
+#define IDC_CSP_SHAPE_BOX 9041
+#define IDC_CSP_BUY_BOX 9043
+#define IDC_CSP_LIST1 1321
+#define IDC_CSP_SHAPES 1322
+#define IDC_CSP_BUYS 1323
+#define IDC_CSP_LIST1_INSERT 8601
+#define IDC_CSP_LIST1_DELETE 8605
+#define IDC_CSP_SHAPE_INSERT 8606
+#define IDC_CSP_SHAPE_DELETE 8607
+#define IDC_CSP_BUY_INSERT 8608
+#define IDC_CSP_BUY_DELETE 8609
+#define IDC_CSP_SHAPE_OPEN 8600
+#define IDC_CSP_SHAPE_SAVE 8602
+#define IDC_CSP_BUY_OPEN 8603
+#define IDC_CSP_BUY_SAVE 8604
+#define IDC_CSP_LOAD_LATEST 8592
+#define IDC_CSP_ASK_EACH 9074

@@ -142,6 +142,8 @@ public:
     bool recalcAll();
     int loadFromFile(const char* path);
     int saveToFile(const char* path, int flag);
+    // Prepares the sheet with the settings file name and takes its font (SheetSettingsFiles.h).
+    bool loadLayoutSettings(const Mdx_String& name);
     void markChanged();
 
     // Structure editing.

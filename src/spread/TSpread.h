@@ -143,6 +143,8 @@ public:
         return SSSetBorderRange(m_hWnd, c1, r1, c2, r2, type, style, color);
     }
     BOOL SetCellNoteIndicator(int indicator) { return SSSetCellNoteIndicator(m_hWnd, indicator); }
+    BOOL SetGridType(int type) { return SSSetGridType(m_hWnd, type); }
+    BOOL SetGridColor(COLORREF color) { return SSSetGridColor(m_hWnd, color); }
 
     // Structure.
     BOOL InsRow(int row) { return SSInsRow(m_hWnd, row); }

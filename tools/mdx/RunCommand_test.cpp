@@ -99,7 +99,7 @@ TEST(MdxRun, TheOtherLaunchPointsReturnTheirRecords) {
           "StartDlgSelectMacro returned {\"chosen\":\"Base\",\"result\":true}",
           "StartEditProfCutsDlg returned {\"lastIndex\":1,\"result\":true}",
           "GetImageDlgCtrlNames returned {\"names\":[\"T\",\"W\"]}",
-          "StartDlgCSP2 returned {\"result\":false}",
+          "StartDlgCSP2 returned {\"groups\":[],\"list1\":{},\"list2\":{},\"list3\":{},\"result\":false}",
           "SSregisterOpmCLSIDs returned {\"status\":\"eInvalidInput\"}"})
         EXPECT_NE(run.out.find(expected), std::string::npos) << expected << "\n" << run.out;
     EXPECT_EQ(count(run.out, "StartDlgEditConstraints returned {\"result\":true}"), 2);

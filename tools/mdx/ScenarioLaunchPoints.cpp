@@ -2,10 +2,10 @@
 
 #include <string>
 
+#include "ScenarioCuttingStock.h"
 #include "ScenarioError.h"
 #include "ScenarioValues.h"
 #include "core/macro/MacroData.h"
-#include "cutstock/CuttingStockLaunch.h"
 #include "designer/DesignerLaunch.h"
 #include "frame/ConstraintEditorLaunch.h"
 #include "frame/GenVarsLaunch.h"
@@ -247,11 +247,6 @@ json callControlNames(const json& args) {
     return {{"names", toJson(names)}};
 }
 
-json callCSP2(const json&) {
-    DlgCSP2Data data;
-    return resultOf(StartDlgCSP2(data));
-}
-
 void checkEditLibSections(const json& args) {
     textArray(args, "tableNames");
     textArray(args, "groups");
@@ -438,7 +433,7 @@ const LaunchPoint kLaunchPoints[] = {
     {"StartDlgMacroCuts", checkMacroCuts, callMacroCuts},
     {"StartDlgDesigner", checkFile, callDesigner},
     {"GetImageDlgCtrlNames", checkFile, callControlNames},
-    {"StartDlgCSP2", noArgs, callCSP2},
+    {"StartDlgCSP2", checkCuttingStock, callCuttingStock},
     {"StartDlgEditLibSections", checkEditLibSections, callEditLibSections},
     {"StartDlgEditLibSimple", checkEditLibSimple, callEditLibSimple},
     {"StartDlgCis2Info", noArgs, callCis2Info},

@@ -2,6 +2,8 @@
 // Each command lives in its own file; this file only puts them together.
 #include <CLI/CLI.hpp>
 
+#include "BillCommand.h"
+#include "CutstockCommand.h"
 #include "EvaluateCommand.h"
 #include "LibraryCommand.h"
 #include "RunCommand.h"
@@ -36,6 +38,8 @@ int main(int argc, char** argv) {
     addLibraryCommands(app, exitCode);
     addRunCommand(app, exitCode);
     addSectionCommands(app, exitCode);
+    addBillCommand(app, exitCode);
+    addCutstockCommands(app, exitCode);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
