@@ -12,6 +12,7 @@
 #include "core/Mdx_Settings.h"
 #include "resources/ModuleResources.h"
 #include "win/Profile.h"
+#include "win/ResourceModule.h"
 
 namespace {
 

@@ -118,11 +118,14 @@ void KvSSBillOutput::addRow(const Mdx_StringArray& texts, const Mdx_String& pict
     if (!picture.isEmpty() && fileExists(picture)) addPictureRow(*sheet, picture);
 }
 
-// The sheet grows by a margin of rows at a time; the margin is trimmed at the end.
+// The sheet grows by a margin of rows at a time; the margin is trimmed at the end. New rows
+// are not copies of the last one: every row written gets its types, borders and colours from
+// setRowProperties anyway, and the grid's copy of a row walks the whole sheet, which made a
+// long bill quadratic.
 void KvSSBillOutput::advanceRow(Mdx_Spread& sheet) {
     ++m_currentRow;
     if (sheet.getMaxRows() >= m_currentRow) return;
-    sheet.setMaxRows(m_currentRow + kGrowthRows, true);
+    sheet.setMaxRows(m_currentRow + kGrowthRows, false);
     sheet.clearRows(m_currentRow, m_currentRow + kGrowthRows);
 }
 
