@@ -3,28 +3,20 @@
 #include <charconv>
 #include <cmath>
 
+#include "win/AsciiCase.h"
+
 namespace grid {
 
-char toUpperAscii(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
+// The names and texts of formulas follow the window system's rule, ASCII letters only
+// (win/AsciiCase.h).
+char toUpperAscii(char c) { return win::upperAscii(c); }
 
 bool equalsIgnoreCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (toUpperAscii(a[i]) != toUpperAscii(b[i])) return false;
-    return true;
+    return win::equalsIgnoringAsciiCase(a, b);
 }
 
 int compareIgnoreCase(std::string_view a, std::string_view b) {
-    size_t n = a.size() < b.size() ? a.size() : b.size();
-    for (size_t i = 0; i < n; ++i) {
-        unsigned char x = static_cast<unsigned char>(toUpperAscii(a[i]));
-        unsigned char y = static_cast<unsigned char>(toUpperAscii(b[i]));
-        if (x != y) return x < y ? -1 : 1;
-    }
-    if (a.size() == b.size()) return 0;
-    return a.size() < b.size() ? -1 : 1;
+    return win::compareIgnoringAsciiCase(a, b);
 }
 
 std::string upperAscii(std::string_view text) {

@@ -1,5 +1,6 @@
 #include "win/DialogUnits.h"
 
+#include "win/AsciiCase.h"
 #include "win/FontMetrics.h"
 #include "win/Gdi.h"
 #include "win/GdiObjects.h"
@@ -8,20 +9,11 @@
 namespace win {
 namespace {
 
-bool equalsNoCase(const std::string& a, const char* b) {
-    std::size_t i = 0;
-    for (; i < a.size() && b[i]; ++i) {
-        char x = (a[i] >= 'A' && a[i] <= 'Z') ? static_cast<char>(a[i] + 32) : a[i];
-        char y = (b[i] >= 'A' && b[i] <= 'Z') ? static_cast<char>(b[i] + 32) : b[i];
-        if (x != y) return false;
-    }
-    return i == a.size() && !b[i];
-}
-
 bool isSansSerifDialogFace(const std::string& face) {
-    return face.empty() || equalsNoCase(face, "MS Sans Serif") ||
-           equalsNoCase(face, "MS Shell Dlg") || equalsNoCase(face, "MS Shell Dlg 2") ||
-           equalsNoCase(face, "Microsoft Sans Serif");
+    return face.empty() || equalsIgnoringAsciiCase(face, "MS Sans Serif") ||
+           equalsIgnoringAsciiCase(face, "MS Shell Dlg") ||
+           equalsIgnoringAsciiCase(face, "MS Shell Dlg 2") ||
+           equalsIgnoringAsciiCase(face, "Microsoft Sans Serif");
 }
 
 }  // namespace

@@ -13,6 +13,8 @@
 #include <system_error>
 #include <vector>
 
+#include "win/AsciiCase.h"
+
 namespace fs = std::filesystem;
 
 namespace win {
@@ -37,17 +39,6 @@ std::function<bool(WriteStage)>& writeFaultHook() {
 bool injectedFault(WriteStage stage) {
     const auto& hook = writeFaultHook();
     return hook && hook(stage);
-}
-
-char lowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool equalsNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (lowerAscii(a[i]) != lowerAscii(b[i])) return false;
-    return true;
 }
 
 bool isDriveLetter(char c) {
@@ -79,7 +70,7 @@ fs::path resolveComponent(const fs::path& folder, const std::string& component) 
     if (ec) return exact;
     for (const auto& entry : it) {
         const std::string name = entry.path().filename().string();
-        if (equalsNoCase(name, component)) return folder / name;
+        if (equalsIgnoringAsciiCase(name, component)) return folder / name;
     }
     return exact;
 }

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "win/AsciiCase.h"
+
 namespace win {
 namespace {
 
@@ -21,20 +23,11 @@ constexpr short kAdvance[95] = {
     556,  556, 333, 500, 278, 556, 500, 722, 500, 500, 500, 334, 260, 334, 584,  // p-z {|}~
 };
 
-bool equalsNoCase(const char* a, const char* b) {
-    for (; *a && *b; ++a, ++b) {
-        char x = (*a >= 'A' && *a <= 'Z') ? static_cast<char>(*a + 32) : *a;
-        char y = (*b >= 'A' && *b <= 'Z') ? static_cast<char>(*b + 32) : *b;
-        if (x != y) return false;
-    }
-    return *a == *b;
-}
-
 bool isFixedPitch(const LOGFONT& font) {
     if ((font.lfPitchAndFamily & 0x3) == FIXED_PITCH) return true;
     for (const char* face :
          {"Courier", "Courier New", "Lucida Console", "Consolas", "Fixedsys", "Terminal"})
-        if (equalsNoCase(font.lfFaceName, face)) return true;
+        if (equalsIgnoringAsciiCase(font.lfFaceName, face)) return true;
     return false;
 }
 

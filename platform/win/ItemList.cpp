@@ -2,28 +2,17 @@
 
 #include <cstring>
 
+#include "win/AsciiCase.h"
+
 namespace win::detail {
 namespace {
 
-char lower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
-}
-
 bool startsWithNoCase(const std::string& s, const std::string& prefix) {
-    if (prefix.size() > s.size()) return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i)
-        if (lower(s[i]) != lower(prefix[i])) return false;
-    return true;
+    return startsWithIgnoringAsciiCase(s, prefix);
 }
 
 int compareNoCase(const std::string& a, const std::string& b) {
-    const std::size_t n = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        const unsigned char x = static_cast<unsigned char>(lower(a[i]));
-        const unsigned char y = static_cast<unsigned char>(lower(b[i]));
-        if (x != y) return x < y ? -1 : 1;
-    }
-    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+    return compareIgnoringAsciiCase(a, b);
 }
 
 }  // namespace
