@@ -1,4 +1,21 @@
-// Dialog numbers of the dialog designer.
+// Dialog and control numbers of the dialog designer.
 #pragma once
 
 #define IDD_DLGDESIGNER 227
+
+#define IDC_DESIGN_COPY 1199
+#define IDC_DESIGN_ALIGN_BOTTOMS 1200
+#define IDC_DESIGN_PLACE_BESIDE 1201
+#define IDC_DESIGN_OPEN 1299
+#define IDC_DESIGN_ADD 1300
+#define IDC_DESIGN_DELETE 1301
+#define IDC_DESIGN_SAVE_AS 1302
+#define IDC_DESIGN_IMAGE 1303
+#define IDC_DESIGN_CONTENTS 1304
+#define IDC_DESIGN_LIST 1305
+#define IDC_DESIGN_WIDTH 1306
+#define IDC_DESIGN_HEIGHT 1307
+#define IDC_DESIGN_TYPE 1005
+#define IDC_DESIGN_TYPE_FRAME 1015
+#define IDC_DESIGN_CONTENTS_FRAME 1016
+#define IDC_DESIGN_LIST_FRAME 1017

@@ -4,6 +4,7 @@
 
 #include "BillCommand.h"
 #include "CutstockCommand.h"
+#include "DesignCommand.h"
 #include "EvaluateCommand.h"
 #include "LibraryCommand.h"
 #include "RunCommand.h"
@@ -40,6 +41,7 @@ int main(int argc, char** argv) {
     addSectionCommands(app, exitCode);
     addBillCommand(app, exitCode);
     addCutstockCommands(app, exitCode);
+    addDesignCommands(app, exitCode);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
