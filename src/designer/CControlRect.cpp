@@ -25,7 +25,9 @@ std::unique_ptr<CWnd> windowObjectFor(int type) {
 
 }  // namespace
 
-CControlRect::CControlRect() = default;
+CControlRect::CControlRect() {
+    m_nStyle = solidLine | resizeOutside;
+}
 CControlRect::~CControlRect() = default;
 
 bool CControlRect::create(int type, const Mdx_String& text, const RECT& rect, CWnd* parent,
@@ -42,31 +44,6 @@ bool CControlRect::create(int type, const Mdx_String& text, const RECT& rect, CW
 }
 
 int CControlRect::id() const { return m_window ? m_window->GetDlgCtrlID() : 0; }
-
-RECT CControlRect::handleRect(int hit) const {
-    const LONG xs[] = {m_rect.left, m_rect.right, m_rect.right, m_rect.left,
-                       (m_rect.left + m_rect.right) / 2, m_rect.right,
-                       (m_rect.left + m_rect.right) / 2, m_rect.left};
-    const LONG ys[] = {m_rect.top, m_rect.top, m_rect.bottom, m_rect.bottom,
-                       m_rect.top, (m_rect.top + m_rect.bottom) / 2, m_rect.bottom,
-                       (m_rect.top + m_rect.bottom) / 2};
-    RECT r{};
-    if (hit < hitTopLeft || hit > hitLeft) return r;
-    const int half = kHandleSize / 2;
-    r.left = xs[hit] - half;
-    r.top = ys[hit] - half;
-    r.right = r.left + kHandleSize;
-    r.bottom = r.top + kHandleSize;
-    return r;
-}
-
-int CControlRect::hitTest(POINT point) const {
-    for (int hit = hitTopLeft; hit <= hitLeft; ++hit) {
-        const RECT handle = handleRect(hit);
-        if (PtInRect(&handle, point)) return hit;
-    }
-    return PtInRect(&m_rect, point) ? hitMiddle : hitNothing;
-}
 
 void CControlRect::takeRectFromWindow() {
     if (!m_window || !m_window->m_hWnd) return;

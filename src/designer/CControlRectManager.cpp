@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "designer/CControlRect.h"
+#include "win/CDC.h"
+#include "win/CRectTracker.h"
 #include "win/CWnd.h"
 
 CControlRectManager::CControlRectManager(CWnd* host) : m_host(host) {}
@@ -73,7 +75,7 @@ bool CControlRectManager::onLButtonDown(UINT flags, POINT point) {
     CControlRect* hitRect = nullptr;
     int hit = CControlRect::hitNothing;
     for (CControlRect* rect : m_all) {
-        hit = rect->hitTest(point);
+        hit = rect->HitTest(point);
         if (hit != CControlRect::hitNothing) {
             hitRect = rect;
             break;
@@ -106,7 +108,7 @@ bool CControlRectManager::onLButtonDown(UINT flags, POINT point) {
 void CControlRectManager::moveSelection(POINT press) {
     const RECT before = selectionUnion();
     RECT after = before;
-    if (!m_tracker || !m_tracker(after, press, CControlRect::hitMiddle)) return;
+    if (!track(after, press, CControlRect::hitMiddle)) return;
     const int dx = after.left - before.left, dy = after.top - before.top;
     if (dx == 0 && dy == 0) return;
     for (CControlRect* rect : m_selection) {
@@ -117,16 +119,16 @@ void CControlRectManager::moveSelection(POINT press) {
 
 void CControlRectManager::resize(CControlRect* rect, POINT press, int handle) {
     RECT r = rect->m_rect;
-    if (!m_tracker || !m_tracker(r, press, handle)) return;
+    if (!track(r, press, handle)) return;
     // A frame dragged over its opposite edge turns round, as the tracker normalises it.
-    rect->m_rect = {std::min(r.left, r.right), std::min(r.top, r.bottom), std::max(r.left, r.right),
-                    std::max(r.top, r.bottom)};
+    rect->m_rect = RECT{std::min(r.left, r.right), std::min(r.top, r.bottom),
+                        std::max(r.left, r.right), std::max(r.top, r.bottom)};
     rect->moveWindowToRect();
 }
 
 void CControlRectManager::rubberBand(POINT press) {
     RECT band{press.x, press.y, press.x, press.y};
-    if (!m_tracker || !m_tracker(band, press, CControlRect::hitNothing)) return;
+    if (!track(band, press, CControlRect::hitNothing)) return;
     band = {std::min(band.left, band.right), std::min(band.top, band.bottom),
             std::max(band.left, band.right), std::max(band.top, band.bottom)};
     for (CControlRect* rect : m_all) {
@@ -134,4 +136,30 @@ void CControlRectManager::rubberBand(POINT press) {
         IntersectRect(&inside, &rect->m_rect, &band);
         if (EqualRect(&inside, &rect->m_rect)) select(rect);
     }
+}
+
+bool CControlRectManager::track(RECT& rect, POINT press, int handle) {
+    if (m_tracker) return m_tracker(rect, press, handle);
+    if (!m_host || !m_host->m_hWnd) return false;
+    // A move tracks the selection's outline without handles, so the press always moves it.
+    const UINT style = handle == CRectTracker::hitMiddle
+                           ? UINT(CRectTracker::solidLine)
+                           : UINT(CRectTracker::solidLine | CRectTracker::resizeOutside);
+    CRectTracker tracker(&rect, style);
+    const BOOL done = handle == CRectTracker::hitNothing
+                          ? tracker.TrackRubberBand(m_host, press, TRUE)
+                          : tracker.Track(m_host, press, FALSE);
+    if (!done) return false;
+    rect = tracker.m_rect;
+    return true;
+}
+
+void CControlRectManager::draw(CDC* dc) const {
+    for (const CControlRect* rect : m_selection) rect->Draw(dc);
+}
+
+bool CControlRectManager::setCursor(UINT hitTest) const {
+    for (const CControlRect* rect : m_all)
+        if (rect->SetCursor(m_host, hitTest)) return true;
+    return false;
 }

@@ -7,14 +7,15 @@
 #include "win/WinTypes.h"
 
 class CControlRect;
+class CDC;
 class CWnd;
 
 class CControlRectManager {
 public:
     // Follows the mouse from a press until release and gives the rectangle it made: a moved
     // rectangle (handle hitMiddle), a resized one (a handle), or a rubber band from the press
-    // point (handle hitNothing). False when the user gave up. The window layer's tracker
-    // is the normal one; the rectangle is in host client coordinates.
+    // point (handle hitNothing). False when the user gave up. Without one set, the window
+    // layer's rectangle tracker follows the mouse; the rectangle is in host client coordinates.
     using Tracker = std::function<bool(RECT& rect, POINT press, int handle)>;
 
     explicit CControlRectManager(CWnd* host);
@@ -41,11 +42,15 @@ public:
     bool onLButtonDown(UINT flags, POINT point);
     // The smallest rectangle around every selected frame.
     RECT selectionUnion() const;
+    // Trackers of the selected controls; true when one set the cursor.
+    void draw(CDC* dc) const;
+    bool setCursor(UINT hitTest) const;
 
 private:
     void moveSelection(POINT press);
     void resize(CControlRect* rect, POINT press, int handle);
     void rubberBand(POINT press);
+    bool track(RECT& rect, POINT press, int handle);
 
     CWnd* m_host = nullptr;
     std::vector<CControlRect*> m_all;

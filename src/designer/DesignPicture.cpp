@@ -1,9 +1,5 @@
 #include "designer/DesignPicture.h"
 
-#include <vector>
-
-#include "designer/Mdx_DlgDesignerData.h"
-#include "win/Bitmap.h"
 
 namespace designer {
 
@@ -37,20 +33,6 @@ std::string bitmapFileBytes(int width, int height, const std::uint32_t* pixels) 
         b += row;
     }
     return b;
-}
-
-HBITMAP pictureOnFace(const Mdx_DlgDesignerData& data, COLORREF face) {
-    HBITMAP image = data.getImage();
-    int width = 0, height = 0;
-    if (!image || !win::imageSize(image, width, height)) return nullptr;
-    const std::uint32_t faceRgb = (static_cast<std::uint32_t>(GetRValue(face)) << 16) |
-                                  (static_cast<std::uint32_t>(GetGValue(face)) << 8) | GetBValue(face);
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)] =
-                data.isTransparentAt(x, y) ? faceRgb : (win::imagePixel(image, x, y) & 0xFFFFFFu);
-    return win::createBitmapFromBytes(bitmapFileBytes(width, height, pixels.data()));
 }
 
 }  // namespace designer

@@ -8,6 +8,7 @@
 #include "resources/designer_ids.h"
 #include "win/Bitmap.h"
 #include "win/CButton.h"
+#include "win/CDC.h"
 #include "win/MessageBox.h"
 #include "win/ResourceModule.h"
 
@@ -259,4 +260,22 @@ void DlgDesigner::OnGetMinMaxInfo(MINMAXINFO* info) {
 void DlgDesigner::OnDestroy() {
     WriteDlgSize(this, kSizeKey);
     CAcUiDialog::OnDestroy();
+}
+
+BOOL DlgDesigner::OnEraseBkgnd(HDC dc) {
+    CDC context;
+    context.Attach(dc);
+    const BOOL erased = m_data.OnEraseBkgnd(&context);
+    context.Detach();
+    return erased;
+}
+
+void DlgDesigner::OnPaint() {
+    CPaintDC dc(this);
+    m_data.OnPaint(&dc);
+}
+
+BOOL DlgDesigner::OnSetCursor(CWnd* wnd, UINT hitTest, UINT message) {
+    if (m_data.OnSetCursor(hitTest, message)) return TRUE;
+    return CAcUiDialog::OnSetCursor(wnd, hitTest, message);
 }

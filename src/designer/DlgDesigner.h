@@ -23,6 +23,9 @@ public:
     void OnSize(UINT type, int cx, int cy) override;
     void OnGetMinMaxInfo(MINMAXINFO* info) override;
     void OnDestroy() override;
+    BOOL OnEraseBkgnd(HDC dc) override;
+    void OnPaint() override;
+    BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message) override;
 
 private:
     // False when the user cancelled (or a chosen save failed): the action must not go on.

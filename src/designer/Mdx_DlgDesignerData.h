@@ -12,6 +12,7 @@
 
 class CControlRect;
 class CControlRectManager;
+class CDC;
 class CDialog;
 class CWnd;
 class Mdx_PropertiesList;
@@ -111,6 +112,13 @@ public:
     CControlRect* getDrawnCtrl(int id) const;
     CControlRectManager* getRectManager() const { return m_rectManager.get(); }
 
+    // What the host forwards: the picture as background (white parts show the dialog face;
+    // in the designer the face is painted first), the trackers of the selection, the cursor
+    // over a tracker (false: the host's default).
+    BOOL OnEraseBkgnd(CDC* dc);
+    void OnPaint(CDC* dc);
+    bool OnSetCursor(UINT hitTest, UINT message);
+
     // Selection and editing on the design surface.
     bool OnLButtonDown(UINT flags, POINT point);
     int getCurSel() const;
@@ -180,6 +188,9 @@ private:
     int m_listEditId = 0;
     HBITMAP m_image = nullptr;
     std::vector<bool> m_mask;  // true where the picture is transparent
+    // For drawing: the mask (white where transparent) and the picture with those pixels black.
+    HBITMAP m_maskBitmap = nullptr;
+    HBITMAP m_paintImage = nullptr;
     int m_imageWidth = 0;
     int m_imageHeight = 0;
     Mdx_String m_name;

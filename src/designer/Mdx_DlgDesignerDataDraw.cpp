@@ -9,6 +9,7 @@
 #include "designer/CControlRectManager.h"
 #include "designer/Mdx_DlgDesignerData.h"
 #include "win/CComboBox.h"
+#include "win/CDC.h"
 #include "win/CDialog.h"
 
 namespace {
@@ -121,4 +122,31 @@ void Mdx_DlgDesignerData::getSizeFromAllControls() {
         control.bottomRightX = pixelsToFactor(true, r.right);
         control.bottomRightY = pixelsToFactor(false, r.bottom);
     }
+}
+
+BOOL Mdx_DlgDesignerData::OnEraseBkgnd(CDC* dc) {
+    CWnd* dialog = host();
+    if (!dc || !dialog) return FALSE;
+    if (m_designMode) {
+        RECT client{};
+        dialog->GetClientRect(&client);
+        dc->FillSolidRect(&client, GetSysColor(COLOR_BTNFACE));
+    }
+    if (!m_maskBitmap || !m_paintImage) return TRUE;
+    CDC memory;
+    if (!memory.CreateCompatibleDC(dc)) return TRUE;
+    CBitmap* old = memory.SelectObject(CBitmap::FromHandle(m_maskBitmap));
+    dc->BitBlt(0, 0, m_imageWidth, m_imageHeight, &memory, 0, 0, SRCAND);
+    memory.SelectObject(CBitmap::FromHandle(m_paintImage));
+    dc->BitBlt(0, 0, m_imageWidth, m_imageHeight, &memory, 0, 0, SRCPAINT);
+    if (old) memory.SelectObject(old);
+    return TRUE;
+}
+
+void Mdx_DlgDesignerData::OnPaint(CDC* dc) {
+    if (m_rectManager && dc) m_rectManager->draw(dc);
+}
+
+bool Mdx_DlgDesignerData::OnSetCursor(UINT hitTest, UINT /*message*/) {
+    return m_rectManager && m_rectManager->setCursor(hitTest);
 }

@@ -1,6 +1,8 @@
 // The file pair of a design: "<name>.txt" (the control list) and "<name>.bmp" (the picture)
 // under the root folder.
 #include <algorithm>
+#include <cstdint>
+#include <vector>
 #include <cstdlib>
 #include <set>
 
@@ -9,6 +11,7 @@
 #include "core/Mdx_Settings.h"
 #include "core/PathHelpers.h"
 #include "core/StringHelpers.h"
+#include "designer/DesignPicture.h"
 #include "designer/Mdx_DlgDesignerData.h"
 #include "win/Bitmap.h"
 #include "win/FilePaths.h"
@@ -133,8 +136,10 @@ bool Mdx_DlgDesignerData::writeToFile(const Mdx_String& path) {
 }
 
 void Mdx_DlgDesignerData::clearImage() {
-    if (m_image) DeleteObject(m_image);
-    m_image = nullptr;
+    for (HBITMAP* bitmap : {&m_image, &m_maskBitmap, &m_paintImage}) {
+        if (*bitmap) DeleteObject(*bitmap);
+        *bitmap = nullptr;
+    }
     m_mask.clear();
     m_imageWidth = m_imageHeight = 0;
 }
@@ -151,11 +156,21 @@ bool Mdx_DlgDesignerData::attachBitmap(const Mdx_String& path) {
     m_image = image;
     m_imageWidth = width;
     m_imageHeight = height;
-    m_mask.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), false);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            m_mask[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)] =
-                (win::imagePixel(image, x, y) & 0xFFFFFFu) == 0xFFFFFFu;
+    const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    m_mask.assign(count, false);
+    std::vector<std::uint32_t> maskPixels(count), paintPixels(count);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const std::size_t at = static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                                   static_cast<std::size_t>(x);
+            const std::uint32_t colour = win::imagePixel(image, x, y) & 0xFFFFFFu;
+            m_mask[at] = colour == 0xFFFFFFu;
+            maskPixels[at] = m_mask[at] ? 0xFFFFFFu : 0u;
+            paintPixels[at] = m_mask[at] ? 0u : colour;
+        }
+    }
+    m_maskBitmap = win::createBitmapFromBytes(designer::bitmapFileBytes(width, height, maskPixels.data()));
+    m_paintImage = win::createBitmapFromBytes(designer::bitmapFileBytes(width, height, paintPixels.data()));
     return true;
 }
 

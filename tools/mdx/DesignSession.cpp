@@ -2,18 +2,27 @@
 
 #include "core/FileHelpers.h"
 #include "core/KvTempResourceOverride.h"
-#include "designer/DesignPicture.h"
 #include "designer/Mdx_DlgDesignerData.h"
 #include "resources/ModuleResources.h"
 #include "win/Bitmap.h"
 #include "win/CDialog.h"
-#include "win/CStatic.h"
+#include "win/CDC.h"
 
 namespace {
 
 constexpr int kPageWithoutPicture[2] = {400, 300};
 
 }  // namespace
+
+// The page draws the design's picture as its background, as a macro dialog page does.
+BOOL DesignPage::OnEraseBkgnd(HDC dc) {
+    if (!design) return CDialog::OnEraseBkgnd(dc);
+    CDC context;
+    context.Attach(dc);
+    const BOOL erased = design->OnEraseBkgnd(&context);
+    context.Detach();
+    return erased;
+}
 
 DesignSession::DesignSession() {
     if (HINSTANCE module = resources::moduleResourceHandle())
@@ -22,9 +31,7 @@ DesignSession::DesignSession() {
 }
 
 DesignSession::~DesignSession() {
-    background_.reset();
     page_.reset();
-    if (picture_) DeleteObject(picture_);
 }
 
 bool DesignSession::read(Mdx_DlgDesignerData& data, const std::string& name, std::ostream& err) {
@@ -48,7 +55,7 @@ bool DesignSession::read(Mdx_DlgDesignerData& data, const std::string& name, std
 bool DesignSession::realise(Mdx_DlgDesignerData& data, std::ostream& err) {
     int width = kPageWithoutPicture[0], height = kPageWithoutPicture[1];
     if (data.getImage()) win::imageSize(data.getImage(), width, height);
-    page_ = std::make_unique<CDialog>();
+    page_ = std::make_unique<DesignPage>();
     font_ = std::make_unique<CFont>();
     font_->CreatePointFont(80, "MS Sans Serif");
     if (!page_->CreateEx(0, "#32770", data.getName().c_str(), WS_POPUP | WS_VISIBLE, 0, 0, width,
@@ -59,15 +66,7 @@ bool DesignSession::realise(Mdx_DlgDesignerData& data, std::ostream& err) {
     page_->SetFont(font_.get(), FALSE);
     if (!data.initialize(page_.get(), 33000, 33099, 0, 0, 0, 0, 0, false)) return false;
     data.redrawAllControls();
-    // The picture lies under the controls, its white parts showing the dialog face.
-    picture_ = designer::pictureOnFace(data, GetSysColor(COLOR_BTNFACE));
-    if (picture_) {
-        background_ = std::make_unique<CStatic>();
-        background_->Create("", WS_CHILD | WS_VISIBLE | SS_BITMAP, RECT{0, 0, width, height},
-                            page_.get(), 0xFFFF);
-        background_->SetBitmap(picture_);
-        ::SetWindowPos(background_->m_hWnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    }
+    page_->design = &data;
     return true;
 }
 

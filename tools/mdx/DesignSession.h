@@ -5,13 +5,17 @@
 #include <ostream>
 #include <string>
 
-#include "win/WinTypes.h"
+#include "win/CDialog.h"
 
-class CDialog;
 class CFont;
-class CStatic;
 class KvTempResourceOverride;
 class Mdx_DlgDesignerData;
+
+class DesignPage : public CDialog {
+public:
+    Mdx_DlgDesignerData* design = nullptr;
+    BOOL OnEraseBkgnd(HDC dc) override;
+};
 
 class DesignSession {
 public:
@@ -29,7 +33,5 @@ public:
 private:
     std::unique_ptr<KvTempResourceOverride> resources_;
     std::unique_ptr<CFont> font_;
-    std::unique_ptr<CDialog> page_;
-    std::unique_ptr<CStatic> background_;
-    HBITMAP picture_ = nullptr;
+    std::unique_ptr<DesignPage> page_;
 };
