@@ -105,6 +105,16 @@ TEST(MdxRun, TheOtherLaunchPointsReturnTheirRecords) {
     EXPECT_EQ(count(run.out, "StartDlgEditConstraints returned {\"result\":true}"), 2);
 }
 
+TEST(MdxRun, APictureIsChosenByAClickOnItsThumbnail) {
+    const MdxRun run = mdx("run " + scenario("select-image.json"));
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_NE(run.out.find("StartDlgSelectImage returned {\"result\":true,"
+                           "\"selection\":\"FinPlate\"}"),
+              std::string::npos)
+        << run.out;
+    EXPECT_EQ(run.out.find("user step failed"), std::string::npos) << run.out;
+}
+
 TEST(MdxRun, ABadStepRefusesTheWholeScenarioBeforeAnythingRuns) {
     const MdxRun run = mdx("run " + scenario("bad-step.json"));
     EXPECT_EQ(run.status, 2);

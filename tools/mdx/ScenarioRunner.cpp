@@ -22,6 +22,7 @@
 #include "win/FilePaths.h"
 #include "win/Profile.h"
 #include "win/ScriptedUser.h"
+#include "win/Tooltips.h"
 #include "win/Timers.h"
 
 namespace {
@@ -139,6 +140,10 @@ private:
             out << "  message box \"" << Mdx_String(box.caption.c_str()).toUtf8() << "\": \""
                 << Mdx_String(box.text.c_str()).toUtf8() << "\" answered " << box.answer << "\n";
         }
+        const auto& tooltips = win::shownTooltips();
+        for (; tooltipsShown < tooltips.size(); ++tooltipsShown)
+            out << "  tooltip shown: \"" << Mdx_String(tooltips[tooltipsShown].text).toUtf8()
+                << "\"\n";
         const auto& failures = win::user::failures();
         for (; failuresShown < failures.size(); ++failuresShown)
             out << "  user step failed: " << failures[failuresShown] << "\n";
@@ -153,6 +158,7 @@ private:
     std::ostream& out;
     std::size_t boxesShown = 0;
     std::size_t failuresShown = 0;
+    std::size_t tooltipsShown = 0;
 };
 
 fs::path freshProfile() {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "ScenarioError.h"
+#include "ScenarioMouse.h"
 #include "ScenarioValues.h"
 #include "grid/SpreadApi.h"
 #include "win/ScriptedUser.h"
@@ -91,6 +92,8 @@ void checkFields(const std::string& kind, const json& action) {
         requiredInt(action, "col");
         requiredInt(action, "row");
         textField(action, "text");
+    } else if (isMouseAction(kind)) {
+        checkMouseAction(kind, action);
     } else if (kind != "close") {
         throw ScenarioError("unknown user action \"" + kind + "\"");
     }
@@ -120,6 +123,7 @@ void queueUserAction(const json& action) {
     if (kind == "close") win::user::closeDialog(dialog);
     if (kind == "cell") queueCellEdit(action);
     if (kind == "activeCell") queueActiveCell(action);
+    if (isMouseAction(kind)) queueMouseAction(kind, action);
 }
 
 }  // namespace scenario
