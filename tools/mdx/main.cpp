@@ -7,6 +7,7 @@
 #include "DesignCommand.h"
 #include "EvaluateCommand.h"
 #include "LibraryCommand.h"
+#include "MacroCommand.h"
 #include "RunCommand.h"
 #include "SectionCommand.h"
 #include "SheetCommand.h"
@@ -37,6 +38,7 @@ int main(int argc, char** argv) {
     addSheetCommands(app);
     addEvaluateCommand(app, exitCode);
     addLibraryCommands(app, exitCode);
+    addMacroCommands(app, exitCode);
     addRunCommand(app, exitCode);
     addSectionCommands(app, exitCode);
     addBillCommand(app, exitCode);

@@ -1,5 +1,7 @@
 #include "core/macro/MacroData.h"
 
+#include "core/macro/MacroValueText.h"
+#include "core/macro/MixedWord.h"
 #include "core/macro/Mdx_BoltModule.h"
 #include "core/macro/Mdx_DbMacro.h"
 #include "core/macro/Mdx_DbPattern.h"
@@ -9,9 +11,14 @@
 
 namespace {
 
-// A property two macros disagree on reads empty.
-void merge(Mdx_String& into, const Mdx_String& other) {
-    if (!into.equal(other, true)) into.setEmpty();
+// A property two macros disagree on reads empty, or the mixed word where the dialog shows
+// one.
+void merge(Mdx_String& into, const Mdx_String& other, bool mixed = false) {
+    if (into.equal(other, true)) return;
+    if (mixed)
+        into = mixedWord();
+    else
+        into.setEmpty();
 }
 
 int tabKindOf(const Mdx_Module& module) {
@@ -27,19 +34,60 @@ int tabKindOf(const Mdx_Module& module) {
 
 void addVariables(MacroTabData& tab, const Mdx_Module& module) {
     for (const Mdx_DialogVariable& variable : module.dialogVariables()) {
-        bool known = false;
-        for (const MacroFlexFixData& data : tab.flexFix())
-            known = known || data.name.equal(variable.name, false);
-        if (!known) tab.flexFix().append({variable.name, variable.hasFlexFix, variable.flexible});
+        const Mdx_String text = variableText(variable);
+        const bool readOnly = !variable.isInput || !variable.formula.isEmpty();
+        if (MacroVarData* present = tab.findCellWithName(variable.name)) {
+            merge(present->value, text, true);
+            present->readOnly = present->readOnly || readOnly;
+            continue;
+        }
+        tab.variables().append({variable.name, text, variable.kind, readOnly, 0});
+        tab.flexFix().append({variable.name, variable.hasFlexFix, variable.flexible});
+    }
+}
+
+void addCuts(MacroTabData& tab, const Mdx_Module& module) {
+    for (const Mdx_CutConstraint& cut : module.cuts()) {
+        if (MacroCutData* present = tab.findCutWithName(cut.name)) {
+            if (present->typeIndex != cut.cutType) present->typeIndex = -1;
+            continue;
+        }
+        tab.cuts().append({cut.name, cut.cutType, 0});
+    }
+}
+
+void addArrays(MacroTabData& tab, const Mdx_Module& module) {
+    for (const Mdx_ModuleArray& array : module.arrays()) {
+        if (MacroArrayData* present = tab.findArrayWithName(array.name)) {
+            for (std::size_t i = 0; i < array.values.size(); ++i)
+                merge(present->array.values[i], array.values[i]);
+            continue;
+        }
+        MacroArrayData data;
+        data.array = array;
+        tab.arrays().append(data);
+    }
+}
+
+void addModuleDialog(MacroTabData& tab, const Mdx_Module& module) {
+    if (tab.designPath.isEmpty()) tab.designPath = module.designPath();
+    if (module.block().folder.isEmpty()) return;
+    MacroBlockData& block = tab.block();
+    if (!block.present) {
+        block.present = true;
+        block.block = module.block();
+    } else {
+        merge(block.block.name, module.block().name, true);
     }
 }
 
 void addBoltData(MacroTabData& tab, const Mdx_BoltModule& module) {
-    MacroBoltData data{module.diameter(), module.holeOffset()};
-    if (const MacroBoltData* present = tab.getBoltData()) {
-        merge(data.diameter, present->diameter);
-        merge(data.holeOffset, present->holeOffset);
+    if (MacroBoltData* present = tab.getBoltData()) {
+        present->merge(module.settings());
+        return;
     }
+    MacroBoltData data;
+    static_cast<Mdx_BoltSettings&>(data) = module.settings();
     tab.setBoltData(data);
 }
 
@@ -51,10 +99,12 @@ Acad::ErrorStatus addPatterns(MacroTabData& tab, const Mdx_BoltModule& module,
         const Mdx_Pattern& layout = pattern->pattern();
         MacroPatternData data{pattern->name(), layout.hasSecondDirection(),
                               Mdx_String::fromInt(layout.nrBolts1),
-                              Mdx_String::fromInt(layout.nrBolts2)};
+                              Mdx_String::fromInt(layout.nrBolts2),
+                              exactNumberText(layout.spacing1)};
         if (MacroPatternData* present = tab.findPattern(data.name)) {
             merge(present->nrBolts1, data.nrBolts1);
             merge(present->nrBolts2, data.nrBolts2);
+            merge(present->value, data.value);
             present->twoDirections = present->twoDirections && data.twoDirections;
         } else {
             tab.patterns().append(data);
@@ -67,23 +117,24 @@ Acad::ErrorStatus addPlacements(MacroTabData& tab, const Mdx_ProfModule& module,
                                 AcTransaction& transaction) {
     for (const Mdx_ProfPlacement& placement : module.profArray()) {
         if (placement.name.isEmpty()) continue;
-        MacroProfData data{placement.name, placement.memberName, "", ""};
-        Mdx_DbProfile* profile = nullptr;
+        MacroProfData data;
+        data.groupName = placement.name;
+        data.memberName = placement.memberName;
+        data.offsetType = placement.offsetType;
+        data.rotation = placement.rotation;
+        data.basePlane = placement.basePlane;
+        data.hasCoordSys = placement.hasCoordSys;
         if (!placement.profileId.isNull()) {
+            Mdx_DbProfile* profile = nullptr;
             if (transaction.getObject(profile, placement.profileId) != Acad::eOk)
                 return Acad::eInvalidInput;
             data.sectionName = profile->sectionName;
             data.material = profile->material;
         }
-        MacroProfData present;
-        if (tab.getMergedPropsOfGroup(placement.name, present)) {
-            merge(data.memberName, present.memberName);
-            merge(data.sectionName, present.sectionName);
-            merge(data.material, present.material);
-            tab.setMergedPropsOfGroup(placement.name, data);
-        } else {
-            tab.profGroups().append(data);
-        }
+        if (!tab.findProfDataWithGroup(placement.name)) tab.profGroups().append(data);
+        if (tab.getProfDataIndx(placement.name, placement.profileId) < 0)
+            tab.profMembers().append({placement.profileId, data});
+        tab.mergeGroup(placement.name);
     }
     return Acad::eOk;
 }
@@ -99,6 +150,8 @@ Acad::ErrorStatus MacroData::addMacro(AcDbObjectId macroId, AcTransaction& trans
         if (addModule(*macro.moduleAt(i), transaction) != Acad::eOk) return Acad::eInvalidInput;
     }
     macroIds_.append(macroId);
+    macroNames_.append(macro.name());
+    database_ = transaction.database();
     return Acad::eOk;
 }
 
@@ -110,12 +163,70 @@ Acad::ErrorStatus MacroData::addModule(const Mdx_Module& module, AcTransaction& 
     // A group with a bolt module shows bolt data whatever else it holds.
     if (tabKindOf(module) == MacroTabData::kBoltTab) tab->kind = MacroTabData::kBoltTab;
     addVariables(*tab, module);
+    addCuts(*tab, module);
+    addArrays(*tab, module);
+    addModuleDialog(*tab, module);
     if (auto* bolts = dynamic_cast<const Mdx_BoltModule*>(&module)) {
         addBoltData(*tab, *bolts);
         return addPatterns(*tab, *bolts, transaction);
     }
     if (auto* profiles = dynamic_cast<const Mdx_ProfModule*>(&module))
         return addPlacements(*tab, *profiles, transaction);
+    return Acad::eOk;
+}
+
+namespace {
+
+// Control ids of the items of before that tab still has.
+void keepControlIds(MacroTabData& tab, const MacroTabData& before) {
+    for (const MacroVarData& variable : before.variables())
+        if (MacroVarData* now = tab.findCellWithName(variable.name)) now->ctrlId = variable.ctrlId;
+    for (const MacroCutData& cut : before.cuts())
+        if (MacroCutData* now = tab.findCutWithName(cut.name)) now->ctrlId = cut.ctrlId;
+    for (const MacroArrayData& array : before.arrays()) {
+        if (MacroArrayData* now = tab.findArrayWithName(array.array.name)) {
+            now->valueIds = array.valueIds;
+            now->entryId = array.entryId;
+            now->buttonId = array.buttonId;
+        }
+    }
+    for (const MacroPatternData& pattern : before.patterns()) {
+        if (MacroPatternData* now = tab.findPattern(pattern.name)) {
+            now->valueId = pattern.valueId;
+            now->countId = pattern.countId;
+            now->buttonId = pattern.buttonId;
+        }
+    }
+    const MacroBoltData* bolts = before.getBoltData();
+    if (bolts && tab.getBoltData()) {
+        tab.getBoltData()->valueIds = bolts->valueIds;
+        tab.getBoltData()->buttonId = bolts->buttonId;
+    }
+    tab.block().ctrlId = before.block().ctrlId;
+    for (const MacroProfData& group : before.profGroups()) {
+        if (MacroProfData* now = tab.findProfDataWithGroup(group.groupName)) {
+            now->nameId = group.nameId;
+            now->buttonId = group.buttonId;
+            now->offsetId = group.offsetId;
+            now->rotationId = group.rotationId;
+            now->settingsId = group.settingsId;
+        }
+    }
+}
+
+}  // namespace
+
+Acad::ErrorStatus MacroData::reload(AcTransaction& transaction) {
+    MacroData fresh;
+    for (AcDbObjectId id : macroIds_)
+        if (fresh.addMacro(id, transaction) != Acad::eOk) return Acad::eInvalidInput;
+    for (MacroTabData& tab : fresh.tabs_) {
+        int index = -1;
+        if (findTab(tab.name, index)) keepControlIds(tab, tabs_[index]);
+    }
+    fresh.state_ = state_;
+    fresh.busy_ = busy_;
+    *this = std::move(fresh);
     return Acad::eOk;
 }
 
@@ -142,55 +253,4 @@ MacroTabData& MacroData::addTab(const Mdx_String& name, int kind) {
     tab.name = name;
     tab.kind = kind;
     return tabs_[tabs_.append(tab)];
-}
-
-Acad::ErrorStatus MacroData::applyToMacros(AcTransaction& transaction) const {
-    for (AcDbObjectId id : macroIds_) {
-        Mdx_DbMacro* dbMacro = nullptr;
-        if (transaction.getObject(dbMacro, id, host::OpenMode::ForWrite) != Acad::eOk ||
-            !dbMacro->macro())
-            return Acad::eInvalidInput;
-        Mdx_Macro& macro = *dbMacro->macro();
-        for (int i = 0; i < macro.moduleCount(); ++i)
-            if (applyToModule(*macro.moduleAt(i), transaction) != Acad::eOk)
-                return Acad::eInvalidInput;
-    }
-    return Acad::eOk;
-}
-
-Acad::ErrorStatus MacroData::applyToModule(Mdx_Module& module, AcTransaction& transaction) const {
-    int index = -1;
-    if (!findTab(module.effectiveGroupName(), index)) return Acad::eOk;
-    const MacroTabData& tab = tabs_[index];
-    for (Mdx_DialogVariable& variable : module.dialogVariables()) {
-        bool hasButton = false, flexible = false;
-        if (tab.getFlexFixBtnStatus(variable.name, hasButton, flexible) == Acad::eOk)
-            variable.flexible = flexible;
-    }
-    if (auto* profiles = dynamic_cast<Mdx_ProfModule*>(&module)) {
-        for (Mdx_ProfPlacement& placement : profiles->profArray()) {
-            MacroProfData props;
-            if (!placement.name.isEmpty() && tab.getMergedPropsOfGroup(placement.name, props) &&
-                !props.memberName.isEmpty())
-                placement.memberName = props.memberName;
-        }
-        return Acad::eOk;
-    }
-    auto* bolts = dynamic_cast<Mdx_BoltModule*>(&module);
-    if (!bolts) return Acad::eOk;
-    if (const MacroBoltData* data = tab.getBoltData()) {
-        if (!data->diameter.isEmpty()) bolts->setDiameter(data->diameter);
-        if (!data->holeOffset.isEmpty()) bolts->setHoleOffset(data->holeOffset);
-    }
-    for (AcDbObjectId id : bolts->patternIds()) {
-        Mdx_DbPattern* pattern = nullptr;
-        if (transaction.getObject(pattern, id, host::OpenMode::ForWrite) != Acad::eOk)
-            return Acad::eInvalidInput;
-        const MacroPatternData* data = tab.findPattern(pattern->name());
-        if (!data) continue;
-        if (!data->nrBolts1.isEmpty()) pattern->pattern().nrBolts1 = data->nrBolts1.toInt();
-        if (data->twoDirections && !data->nrBolts2.isEmpty())
-            pattern->pattern().nrBolts2 = data->nrBolts2.toInt();
-    }
-    return Acad::eOk;
 }

@@ -9,13 +9,15 @@ std::unique_ptr<Mdx_Module> Mdx_BoltModule::clone() const {
 }
 
 void Mdx_BoltModule::writeOwnFields(host::FieldWriter& out) const {
-    writeText(out, "bolts.diameter", diameter_);
-    writeText(out, "bolts.holeOffset", holeOffset_);
+    writeText(out, "bolts.diameter", settings_.diameter);
+    writeText(out, "bolts.holeOffset", settings_.holeOffset);
     writeIds(out, "patterns", "pattern", patternIds_);
+    settings_.writeFields(out);
 }
 
 bool Mdx_BoltModule::readOwnFields(host::FieldReader& in) {
-    return readText(in, "bolts.diameter", diameter_) &&
-           readText(in, "bolts.holeOffset", holeOffset_) &&
-           readIds(in, "patterns", "pattern", patternIds_);
+    settings_ = {};
+    return readText(in, "bolts.diameter", settings_.diameter) &&
+           readText(in, "bolts.holeOffset", settings_.holeOffset) &&
+           readIds(in, "patterns", "pattern", patternIds_) && settings_.readFields(in);
 }

@@ -159,4 +159,59 @@ TEST_F(MacroDrawingTest, SampleDrawingLoadsSavesToTheSameBytesAndBringsItsSectio
     EXPECT_EQ(sections, (Mdx_StringArray{"HEA300", "IPE300"}));
 }
 
+TEST_F(MacroDrawingTest, ADrawingWrittenBeforeTheDialogFieldsLoadsIntoTheFullModel) {
+    const std::filesystem::path file = std::filesystem::path(MDX_SOURCE_DIR) / "platform" /
+                                       "core" / "macro" / "testing" /
+                                       "EndPlateWithoutDialogFields.json";
+    std::string bytes;
+    ASSERT_TRUE(win::readWholeFile(file, bytes));
+    AcDbDatabase db;
+    std::string error;
+    ASSERT_EQ(DrawingFile::load(db, file, error), Acad::eOk) << error;
+    EXPECT_EQ(DrawingFile::saveText(db), bytes) << "nothing is added on saving";
+    AcTransaction transaction(db);
+    for (AcDbObjectId id : db.objectIds()) {
+        Mdx_DbMacro* macro = nullptr;
+        if (transaction.getObject(macro, id) != Acad::eOk) continue;
+        const auto* bolts = dynamic_cast<const Mdx_BoltModule*>(macro->macro()->findModule("Bolts"));
+        ASSERT_NE(bolts, nullptr);
+        EXPECT_EQ(bolts->settings().diameter, Mdx_String("20"));
+        EXPECT_TRUE(bolts->settings().assembly.isEmpty());
+        EXPECT_EQ(bolts->settings().slottedHoles.length(), 0);
+        const Mdx_Module* plate = macro->macro()->findModule("EndPlate");
+        EXPECT_EQ(plate->dialogVariables()[0].kind, kVarDistance);
+        EXPECT_TRUE(plate->designPath().isEmpty());
+        EXPECT_TRUE(plate->block().folder.isEmpty());
+    }
+}
+
+TEST_F(MacroDrawingTest, DialogFieldsRoundTripAndBadOnesAreRefused) {
+    AcDbDatabase db;
+    endplate::addDialogFields(db, endplate::build(db));
+    const std::string saved = DrawingFile::saveText(db);
+    AcDbDatabase loaded;
+    std::string error;
+    ASSERT_EQ(DrawingFile::loadText(loaded, saved, error), Acad::eOk) << error;
+    EXPECT_EQ(DrawingFile::saveText(loaded), saved);
+    struct Case {
+        std::string what, with, message;
+    };
+    const Case cases[] = {
+        {"[\"variable.kind\", \"int\", 5]", "[\"variable.kind\", \"int\", 9]", "unknown kind"},
+        {"[\"bolts.option\", \"int\", 1]", "[\"bolts.option\", \"int\", 7]", "out of range"},
+        {"[\"slot.type\", \"int\", 1]", "[\"slot.type\", \"int\", -5]", "out of range"},
+        {"[\"array.kind\", \"int\", 1]", "[\"array.kind\", \"int\", 4]", "unknown kind"},
+        {"[\"holeColumns\", \"int\", 2]", "[\"holeColumns\", \"int\", 3]", "holeColumn.flag"},
+        {"[\"slottedHoles\", \"int\", 2]", "[\"slottedHoles\", \"int\", -1]", "negative"},
+    };
+    for (const Case& c : cases) {
+        AcDbDatabase refused;
+        ASSERT_NE(saved.find(c.what), std::string::npos) << c.what;
+        EXPECT_NE(DrawingFile::loadText(refused, edited(saved, c.what, c.with), error), Acad::eOk)
+            << c.with;
+        EXPECT_NE(error.find(c.message), std::string::npos) << c.with << ": " << error;
+        EXPECT_EQ(refused.objectCount(), 0);
+    }
+}
+
 }  // namespace

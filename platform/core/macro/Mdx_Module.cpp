@@ -34,6 +34,12 @@ Mdx_DialogVariable* Mdx_Module::findDialogVariable(const Mdx_String& name) {
     return nullptr;
 }
 
+Mdx_ModuleArray* Mdx_Module::findArray(const Mdx_String& name) {
+    for (Mdx_ModuleArray& array : arrays_)
+        if (array.name.equal(name, false)) return &array;
+    return nullptr;
+}
+
 Mdx_CutConstraint* Mdx_Module::findCut(const Mdx_String& name) {
     for (Mdx_CutConstraint& cut : cuts_)
         if (cut.name.equal(name, false)) return &cut;
@@ -48,6 +54,24 @@ void writeVariable(host::FieldWriter& out, const Mdx_DialogVariable& variable) {
     out.writeBool("variable.input", variable.isInput);
     out.writeBool("variable.flexFix", variable.hasFlexFix);
     out.writeBool("variable.flexible", variable.flexible);
+    // Later fields appear only when they differ from a fresh variable's, so drawings that
+    // do not use them keep their bytes.
+    if (variable.kind != kVarDistance) out.writeInt("variable.kind", variable.kind);
+    if (!variable.text.isEmpty()) writeText(out, "variable.text", variable.text);
+    if (!variable.formula.isEmpty()) writeText(out, "variable.formula", variable.formula);
+}
+
+bool readVariableExtras(host::FieldReader& in, Mdx_DialogVariable& variable) {
+    if (in.nextIs("variable.kind")) {
+        if (!in.readInt("variable.kind", variable.kind)) return false;
+        if (variable.kind < kVarDistance || variable.kind > kVarCheck) {
+            in.fail("variable \"" + variable.name.toUtf8() + "\" has an unknown kind " +
+                    std::to_string(variable.kind));
+            return false;
+        }
+    }
+    if (in.nextIs("variable.text") && !readText(in, "variable.text", variable.text)) return false;
+    return !in.nextIs("variable.formula") || readText(in, "variable.formula", variable.formula);
 }
 
 bool readVariable(host::FieldReader& in, Mdx_DialogVariable& variable) {
@@ -55,7 +79,39 @@ bool readVariable(host::FieldReader& in, Mdx_DialogVariable& variable) {
            in.readReal("variable.value", variable.value) &&
            in.readBool("variable.input", variable.isInput) &&
            in.readBool("variable.flexFix", variable.hasFlexFix) &&
-           in.readBool("variable.flexible", variable.flexible);
+           in.readBool("variable.flexible", variable.flexible) && readVariableExtras(in, variable);
+}
+
+void writeArray(host::FieldWriter& out, const Mdx_ModuleArray& array) {
+    writeText(out, "array.name", array.name);
+    out.writeInt("array.kind", array.kind);
+    for (const Mdx_String& value : array.values) writeText(out, "array.value", value);
+    out.writeInt("array.entries", array.entries.length());
+    for (const Mdx_ArrayEntry& entry : array.entries) {
+        writeText(out, "entry.name", entry.name);
+        writeText(out, "entry.value", entry.value);
+    }
+}
+
+bool readArray(host::FieldReader& in, Mdx_ModuleArray& array) {
+    int count = 0;
+    if (!readText(in, "array.name", array.name) || !in.readInt("array.kind", array.kind))
+        return false;
+    if (array.kind != Mdx_ModuleArray::kListArray && array.kind != Mdx_ModuleArray::kSpacedArray) {
+        in.fail("array \"" + array.name.toUtf8() + "\" has an unknown kind " +
+                std::to_string(array.kind));
+        return false;
+    }
+    for (Mdx_String& value : array.values)
+        if (!readText(in, "array.value", value)) return false;
+    if (!readCount(in, "array.entries", count)) return false;
+    for (int i = 0; i < count; ++i) {
+        Mdx_ArrayEntry entry;
+        if (!readText(in, "entry.name", entry.name) || !readText(in, "entry.value", entry.value))
+            return false;
+        array.entries.append(std::move(entry));
+    }
+    return true;
 }
 
 // Only the offsets of the cut's type are saved, in offset order.
@@ -95,6 +151,39 @@ void Mdx_Module::writeFields(host::FieldWriter& out) const {
         out.writeId("prpl.id", prpl.id);
     }
     writeOwnFields(out);
+    writeDialogFields(out);
+}
+
+void Mdx_Module::writeDialogFields(host::FieldWriter& out) const {
+    if (!designPath_.isEmpty()) writeText(out, "module.design", designPath_);
+    if (!arrays_.isEmpty()) {
+        out.writeInt("arrays", arrays_.length());
+        for (const Mdx_ModuleArray& array : arrays_) writeArray(out, array);
+    }
+    if (!block_.folder.isEmpty()) {
+        writeText(out, "block.folder", block_.folder);
+        writeText(out, "block.name", block_.name);
+    }
+}
+
+bool Mdx_Module::readDialogFields(host::FieldReader& in) {
+    designPath_.setEmpty();
+    arrays_.setEmpty();
+    block_ = {};
+    if (in.nextIs("module.design") && !readText(in, "module.design", designPath_)) return false;
+    if (in.nextIs("arrays")) {
+        int count = 0;
+        if (!readCount(in, "arrays", count)) return false;
+        for (int i = 0; i < count; ++i) {
+            Mdx_ModuleArray array;
+            if (!readArray(in, array)) return false;
+            arrays_.append(std::move(array));
+        }
+    }
+    if (in.nextIs("block.folder"))
+        return readText(in, "block.folder", block_.folder) &&
+               readText(in, "block.name", block_.name);
+    return true;
 }
 
 bool Mdx_Module::readFields(host::FieldReader& in) {
@@ -122,5 +211,5 @@ bool Mdx_Module::readFields(host::FieldReader& in) {
         if (!readText(in, "prpl.name", prpl.name) || !in.readId("prpl.id", prpl.id)) return false;
         prpls_.append(std::move(prpl));
     }
-    return readOwnFields(in);
+    return readOwnFields(in) && readDialogFields(in);
 }

@@ -8,6 +8,7 @@
 #include "core/Mdx_String.h"
 #include "core/macro/Mdx_CutConstraint.h"
 #include "core/macro/Mdx_DialogVariable.h"
+#include "core/macro/Mdx_ModuleArray.h"
 #include "host/AcArray.h"
 #include "host/AcDbObjectId.h"
 #include "host/AcadErrorStatus.h"
@@ -55,6 +56,15 @@ public:
     // The plates and profiles the module places.
     Mdx_Array<Mdx_NamedPrpl>& prpls() { return prpls_; }
     const Mdx_Array<Mdx_NamedPrpl>& prpls() const { return prpls_; }
+    Mdx_Array<Mdx_ModuleArray>& arrays() { return arrays_; }
+    const Mdx_Array<Mdx_ModuleArray>& arrays() const { return arrays_; }
+    Mdx_ModuleArray* findArray(const Mdx_String& name);
+    Mdx_BlockChoice& block() { return block_; }
+    const Mdx_BlockChoice& block() const { return block_; }
+    // The designed dialog of the module's tab: a file name under the library's
+    // "Dialog Templates\\Dialog Design\\" folder, without extension; empty for none.
+    const Mdx_String& designPath() const { return designPath_; }
+    void setDesignPath(const Mdx_String& path) { designPath_ = path; }
 
     // The module's state as fields, after the type code the macro writes for it.
     void writeFields(host::FieldWriter& out) const;
@@ -68,10 +78,17 @@ protected:
     virtual bool readOwnFields(host::FieldReader&) { return true; }
 
 private:
+    // Fields the macro dialog added: design, arrays, block; each only when used.
+    void writeDialogFields(host::FieldWriter& out) const;
+    bool readDialogFields(host::FieldReader& in);
+
     int typeCode_;
     Mdx_String name_;
     Mdx_String groupName_;
     Mdx_Array<Mdx_DialogVariable> variables_;
     Mdx_Array<Mdx_CutConstraint> cuts_;
     Mdx_Array<Mdx_NamedPrpl> prpls_;
+    Mdx_Array<Mdx_ModuleArray> arrays_;
+    Mdx_BlockChoice block_;
+    Mdx_String designPath_;
 };

@@ -20,6 +20,15 @@ void Mdx_ProfModule::writeOwnFields(host::FieldWriter& out) const {
         writeText(out, "placement.name", placement.name);
         writeText(out, "placement.member", placement.memberName);
         out.writeId("placement.profile", placement.profileId);
+        // The position fields appear only when they differ from a fresh placement's.
+        const Mdx_ProfPlacement fresh;
+        if (placement.offsetType == fresh.offsetType && placement.rotation == fresh.rotation &&
+            placement.basePlane == fresh.basePlane && placement.hasCoordSys == fresh.hasCoordSys)
+            continue;
+        out.writeInt("placement.offset", placement.offsetType);
+        writeText(out, "placement.rotation", placement.rotation);
+        writeText(out, "placement.plane", placement.basePlane);
+        out.writeBool("placement.coordSys", placement.hasCoordSys);
     }
 }
 
@@ -32,6 +41,12 @@ bool Mdx_ProfModule::readOwnFields(host::FieldReader& in) {
         if (!readText(in, "placement.name", placement.name) ||
             !readText(in, "placement.member", placement.memberName) ||
             !in.readId("placement.profile", placement.profileId))
+            return false;
+        if (in.nextIs("placement.offset") &&
+            (!in.readInt("placement.offset", placement.offsetType) ||
+             !readText(in, "placement.rotation", placement.rotation) ||
+             !readText(in, "placement.plane", placement.basePlane) ||
+             !in.readBool("placement.coordSys", placement.hasCoordSys)))
             return false;
         placements_.append(std::move(placement));
     }

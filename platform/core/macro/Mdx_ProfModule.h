@@ -7,6 +7,13 @@ struct Mdx_ProfPlacement {
     Mdx_String name;
     Mdx_String memberName;
     AcDbObjectId profileId;  // the placed Mdx_DbProfile
+    // How the section sits: one of the core's offset types, the rotation in degrees (text as
+    // entered), and the plane it lies in (a named plane, or "xp" for a picked coordinate
+    // system, which then is set).
+    int offsetType = 0;
+    Mdx_String rotation = "0";
+    Mdx_String basePlane;
+    bool hasCoordSys = false;
 };
 
 class Mdx_ProfModule : public Mdx_Module {

@@ -14,6 +14,7 @@
 #include "core/sections/Mdx_DbSectionTable.h"
 #include "core/sections/Mdx_SectionTableManager.h"
 #include "host/AcDbDatabase.h"
+#include "host/AcTransaction.h"
 
 namespace endplate {
 
@@ -68,13 +69,27 @@ inline void addSectionTables(AcDbDatabase& db) {
 
 inline Mdx_DialogVariable variable(const char* name, double value, bool input, bool flexFix,
                                    bool flexible) {
-    return Mdx_DialogVariable{name, value, input, flexFix, flexible};
+    Mdx_DialogVariable result;
+    result.name = name;
+    result.value = value;
+    result.isInput = input;
+    result.hasFlexFix = flexFix;
+    result.flexible = flexible;
+    return result;
 }
 
 inline Mdx_CutConstraint cut(const char* name, Mdx_CutType type,
                              std::initializer_list<std::pair<KvCutOffsetType, double>> offsets) {
     Mdx_CutConstraint result{name, static_cast<int>(type), {}};
     for (auto [offset, value] : offsets) result.offsets[static_cast<std::size_t>(offset)] = value;
+    return result;
+}
+
+inline Mdx_ProfPlacement placement(const char* name, const char* member, AcDbObjectId profile) {
+    Mdx_ProfPlacement result;
+    result.name = name;
+    result.memberName = member;
+    result.profileId = profile;
     return result;
 }
 
@@ -122,9 +137,9 @@ inline Drawing build(AcDbDatabase& db) {
     stiffeners->dialogVariables().append(variable("Gap", 5, true, false, false));
     stiffeners->cuts().append(cut("Snipe", Mdx_CutType::Rounded,
                                   {{KvCutOffsetType::Offset, 15}, {KvCutOffsetType::Radius, 10}}));
-    stiffeners->profArray().append({"Stiffener1", "ST1", stiffener});
-    stiffeners->profArray().append({"", "ST0", stiffener});
-    stiffeners->profArray().append({"Stiffener2", "ST2", stiffener});
+    stiffeners->profArray().append(placement("Stiffener1", "ST1", stiffener));
+    stiffeners->profArray().append(placement("", "ST0", stiffener));
+    stiffeners->profArray().append(placement("Stiffener2", "ST2", stiffener));
     macro->addModule(std::move(stiffeners));
 
     std::unique_ptr<Mdx_Module> beamCut = Mdx_Module::create(Mdx_Module::kGeneralModule);
@@ -142,6 +157,51 @@ inline Drawing build(AcDbDatabase& db) {
     dbMacro->mapBaseProfIds().append(drawing.beam);
     drawing.macro = add(db, std::move(dbMacro));
     return drawing;
+}
+
+// What the macro dialog adds to the connection: a derived height, a text and a check
+// variable, the full bolt settings with a slotted hole, an array, a block choice and a design.
+inline void addDialogFields(AcDbDatabase& db, const Drawing& drawing) {
+    AcTransaction transaction(db);
+    Mdx_DbMacro* dbMacro = nullptr;
+    transaction.getObject(dbMacro, drawing.macro, host::OpenMode::ForWrite);
+    Mdx_Macro& macro = *dbMacro->macro();
+    Mdx_Module& plate = *macro.findModuleWrite("EndPlate");
+    plate.setDesignPath("EndPlate");
+    Mdx_DialogVariable height("Height", 86, false, false, false);
+    height.formula = "2 * L1 + Width / 4 + gen_weld";
+    plate.dialogVariables().append(height);
+    Mdx_DialogVariable grade("Grade", 0, true, false, false);
+    grade.kind = kVarText;
+    grade.text = "S355";
+    plate.dialogVariables().append(grade);
+    Mdx_DialogVariable welded("Welded", 1, true, false, false);
+    welded.kind = kVarCheck;
+    plate.dialogVariables().append(welded);
+    Mdx_ModuleArray ribs;
+    ribs.name = "Ribs";
+    ribs.kind = Mdx_ModuleArray::kSpacedArray;
+    ribs.values = {"3", "60", "0", "10", ""};
+    plate.arrays().append(ribs);
+    plate.block() = {"Blocks", "Nameplate"};
+    auto& bolts = static_cast<Mdx_BoltModule&>(*macro.findModuleWrite("Bolts"));
+    Mdx_BoltSettings& settings = bolts.settings();
+    settings.assembly = "Standard 8.8";
+    settings.penetrationLength = "5";
+    settings.addedLength = "0";
+    settings.holeTolerance = "2";
+    settings.options = {0, 0, 1, 0};
+    settings.parts = {1, 0, 1, -1, 0};
+    settings.count = 2;
+    settings.countFlag = true;
+    settings.holeColumns.append(Mdx_HoleColumn{true, "Outer"});
+    settings.holeColumns.append(Mdx_HoleColumn{false, "Inner"});
+    settings.slottedHoles.append(Mdx_SlottedHole{true, {"11", "30", "0", "0"}, 0});
+    settings.slottedHoles.append(Mdx_SlottedHole{false, {"", "", "", ""}, 1});
+    auto& stiffeners = static_cast<Mdx_ProfModule&>(*macro.findModuleWrite("Stiffeners"));
+    stiffeners.profArray()[0].rotation = "90";
+    stiffeners.profArray()[0].offsetType = 3;
+    transaction.commit();
 }
 
 }  // namespace endplate
