@@ -1,6 +1,8 @@
 #include "win/FilePaths.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <fstream>
@@ -115,6 +117,83 @@ TEST_F(FilePathsTest, RewriteKeepsFilePermissions) {
     ASSERT_TRUE(win::writeWholeFileAtomic(target, "2"));
     EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST_F(FilePathsTest, DotDotNeverClimbsAboveTheDriveRoot) {
+    touch(root / "drive" / "x.sss", "inside");
+    touch(root / "x.sss", "outside");
+    win::setDriveRoot('c', root / "drive");
+    EXPECT_EQ(win::mapPath("c:\\..\\x.sss"), root / "drive" / "x.sss");
+    EXPECT_EQ(win::mapPath("C:\\a\\..\\..\\..\\x.sss"), root / "drive" / "x.sss");
+    EXPECT_EQ(slurp(win::mapPath("c:/../../x.sss")), "inside");
+    // The default drive and a root-relative name likewise.
+    win::setDefaultDriveRoot(root / "drive");
+    EXPECT_EQ(win::mapPath("\\..\\x.sss"), root / "drive" / "x.sss");
+    EXPECT_EQ(win::mapPath("D:..\\x.sss"), root / "drive" / "x.sss");
+    // Going down and up again inside the drive is fine.
+    touch(root / "drive" / "sub" / "y.txt");
+    EXPECT_EQ(win::mapPath("c:\\sub\\..\\sub\\y.txt"), root / "drive" / "sub" / "y.txt");
+}
+
+TEST_F(FilePathsTest, OnlyRegularFilesWithinTheLimitAreRead) {
+    std::string out = "stale";
+    EXPECT_FALSE(win::readWholeFile("/dev/zero", out));
+    EXPECT_TRUE(out.empty());
+    EXPECT_EQ(win::lastFileError(), "not a regular file");
+    fs::create_symlink("/dev/zero", root / "zero.tsv");
+    EXPECT_FALSE(win::readWholeFile(root / "zero.tsv", out));
+    // A FIFO without a writer must be refused at once, not waited on.
+    ASSERT_EQ(::mkfifo((root / "pipe").c_str(), 0600), 0);
+    EXPECT_FALSE(win::readWholeFile(root / "pipe", out));
+    touch(root / "big", std::string(100, 'x'));
+    EXPECT_FALSE(win::readWholeFile(root / "big", out, 99));
+    EXPECT_NE(win::lastFileError().find("larger than 99"), std::string::npos);
+    EXPECT_TRUE(win::readWholeFile(root / "big", out, 100));
+    EXPECT_EQ(out.size(), 100u);
+}
+
+TEST_F(FilePathsTest, WritingThroughALinkReplacesItsTargetAndKeepsTheLink) {
+    touch(root / "real" / "drawing.json", "old");
+    fs::create_directories(root / "links");
+    fs::create_symlink(root / "real" / "drawing.json", root / "links" / "drawing.json");
+    ASSERT_TRUE(win::writeWholeFileAtomic(root / "links" / "drawing.json", "new"));
+    EXPECT_TRUE(fs::is_symlink(root / "links" / "drawing.json"));
+    EXPECT_EQ(slurp(root / "real" / "drawing.json"), "new");
+}
+
+TEST_F(FilePathsTest, ReadOnlyFilesAreRefusedEvenWhereTheSystemWouldAllow) {
+    const fs::path target = root / "drawing.json";
+    touch(target, "old");
+    fs::permissions(target, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_FALSE(win::writeWholeFileAtomic(target, "new"));
+    EXPECT_EQ(win::lastFileError(), "the file is read-only");
+    EXPECT_EQ(slurp(target), "old");
+}
+
+TEST_F(FilePathsTest, ReplaceIfUnchangedRefusesAFileChangedSinceItWasRead) {
+    const fs::path target = root / "drawing.json";
+    touch(target, "v1");
+    // Two writers read v1; the first wins, the second must not undo its change.
+    ASSERT_TRUE(win::replaceWholeFileIfUnchanged(target, "v1", "first"));
+    EXPECT_FALSE(win::replaceWholeFileIfUnchanged(target, "v1", "second"));
+    EXPECT_NE(win::lastFileError().find("changed"), std::string::npos);
+    EXPECT_EQ(slurp(target), "first");
+}
+
+TEST_F(FilePathsTest, StaleTemporariesOfADeadWriterAreRemovedOnTheNextWrite) {
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(0);
+    ASSERT_GT(child, 0);
+    ::waitpid(child, nullptr, 0);
+    const std::string dead = ".f.txt.tmp." + std::to_string(child) + ".AbC123";
+    const std::string alive = ".f.txt.tmp." + std::to_string(::getppid()) + ".AbC123";
+    touch(root / dead, "half");
+    touch(root / alive, "busy");
+    touch(root / ".other.txt.tmp.1.AbC123", "not ours");
+    ASSERT_TRUE(win::writeWholeFileAtomic(root / "f.txt", "x"));
+    EXPECT_FALSE(fs::exists(root / dead));
+    EXPECT_TRUE(fs::exists(root / alive));
+    EXPECT_TRUE(fs::exists(root / ".other.txt.tmp.1.AbC123"));
 }
 
 }  // namespace
