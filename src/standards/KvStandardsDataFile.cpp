@@ -8,6 +8,7 @@
 #include "core/FileHelpers.h"
 #include "core/LetterCase.h"
 #include "core/Mdx_Settings.h"
+#include "standards/KvFileScope.h"
 #include "core/NumberText.h"
 #include "core/sections/Mdx_SectionTableManager.h"
 #include "standards/KvStandardsFileCache.h"
@@ -147,12 +148,17 @@ bool findStandardsDataFile(const Mdx_String& name, Mdx_String& path) {
         library + "Connection Standards\\" + name,
         library + name,
     };
+    Mdx_String outside;
     for (const Mdx_String& candidate : candidates) {
-        if (fileExists(candidate)) {
-            path = candidate;
-            return true;
+        if (!fileExists(candidate)) continue;
+        if (!file_scope::isAllowed(candidate)) {
+            if (outside.isEmpty()) outside = candidate;
+            continue;
         }
+        path = candidate;
+        return true;
     }
+    if (!outside.isEmpty()) file_scope::noteRefused(outside);
     return false;
 }
 

@@ -25,7 +25,8 @@ enum class KvDataLookUp {
 
 // The first existing file of: name itself, then in the library folder
 // "Connection Standards\Data\" + name, "Connection Standards\" + name, name. No extension
-// is added. False when none exists.
+// is added. Only files inside the allowed folders count (standards/KvFileScope.h); one that
+// exists outside them is noted as refused. False when none is found.
 bool findStandardsDataFile(const Mdx_String& name, Mdx_String& path);
 
 // Column 2 of the first data line whose column 1 equals key (ignoring letter case). "//"

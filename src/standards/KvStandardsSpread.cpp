@@ -12,7 +12,10 @@
 #include "grid/SpreadApi.h"
 #include "grid/SpreadModel.h"
 #include "grid/TextRules.h"
+#include "standards/KvChildCallChain.h"
 #include "standards/KvDlgStandardsData.h"
+#include "standards/KvEquationFailures.h"
+#include "standards/KvFileScope.h"
 #include "standards/KvSheetSections.h"
 #include "standards/KvStandardsFunctions.h"
 #include "standards/KvStandardsTimers.h"
@@ -81,6 +84,7 @@ KvStandardsSpread::ChildEvaluator KvStandardsSpread::childEvaluator() {
 
 Acad::ErrorStatus KvStandardsSpread::evaluate(KvDlgStandardsData& data) {
     if (loadStandardsFile(data.fileName) != Acad::eOk) return Acad::eInvalidInput;
+    child_call_chain::Link running(filePath_);
     if (data.mode == KvDlgStandardsData::kMainEvaluation) return runMain(data);
     if (data.mode == KvDlgStandardsData::kChildEvaluation) return runChild(data);
     return Acad::eOk;
@@ -110,7 +114,22 @@ Acad::ErrorStatus KvStandardsSpread::loadStandardsFile(const Mdx_String& name) {
     SetBool(kOptionAutoCalc, FALSE);
     if (loadFromFile(path.c_str()) == 0) return Acad::eInvalidInput;
     filePath_ = path;
+    shrinkToUsedRange();
     return Acad::eOk;
+}
+
+// Every stage walks the sheet cell by cell up to its size, and a file may declare the
+// largest grid with no cell in it (ten billion cells to visit). The calculation grid is cut
+// to the extent worth visiting once it is loaded; the cells cut off are empty, so no result
+// changes.
+void KvStandardsSpread::shrinkToUsedRange() {
+    grid::SpreadModel* model = SSGetModel(m_hWnd);
+    if (!model) return;
+    int columns = 0;
+    int rows = 0;
+    model->extentToVisit(columns, rows);
+    if (columns < model->maxColumns()) model->setMaxColumns(columns);
+    if (rows < model->maxRows()) model->setMaxRows(rows);
 }
 
 Acad::ErrorStatus KvStandardsSpread::initVarCells() {
@@ -324,12 +343,17 @@ Acad::ErrorStatus KvStandardsSpread::calcCell(const int& col, const int& row) {
         StageTimer timer(gCalcCellFindFunctions);
         isChildCall = hasASubstr(expression, stringArr({kCallChild}), false);
     }
+    failure_ = KvEquationFailure{filePath_, col, row, name, expression, {}, {}, {}};
+    file_scope::forgetRefused();
     if (isChildCall) {
         if (callChild(expression, kCallChild) == Acad::eOk) return Acad::eOk;
         reportFailedEquation(name, expression, row);
         return Acad::eInvalidInput;
     }
     if (!plain) {
+        failure_.reason = name.isEmpty() ? Mdx_String("the cell is no equation NAME = formula")
+                                         : "\"" + name + "\" is no declared variable";
+        failure_.tip = equation_failures::unknownNameTip();
         reportFailedEquation(name, expression, row);
         return Acad::eInvalidInput;
     }
@@ -348,12 +372,27 @@ Acad::ErrorStatus KvStandardsSpread::calcEquation(int col, int row, KvVarCell& c
             setNumberCell(col, row, 7, false);
         replaceVarNames(expression);
     }
-    if (!SetFormula(col, row, expression.c_str(), 1)) return Acad::eInvalidInput;
+    if (!SetFormula(col, row, expression.c_str(), 1)) {
+        failure_.reason = "the grid cannot read the formula (a syntax error, or longer or "
+                          "deeper nested than the grid takes)";
+        failure_.tip = "Check the formula's parentheses, operators and function names.";
+        return Acad::eInvalidInput;
+    }
     Mdx_FunctionTimer timer(gCalcCellCalcFunctions);
     Mdx_String result;
-    if (!getCellText(col, row, result, kTextValue)) return Acad::eInvalidInput;
-    if (holdsErrorValue(m_hWnd, col, row)) return Acad::eInvalidInput;
-    return cell.setNewValue(*this, result);
+    if (!getCellText(col, row, result, kTextValue)) {
+        failure_.reason = "the result cannot be read from the cell";
+        return Acad::eInvalidInput;
+    }
+    if (holdsErrorValue(m_hWnd, col, row)) {
+        failure_.errorValue = result;
+        failure_.reason = "the formula calculates to the error value " + result;
+        failure_.tip = equation_failures::tipForErrorValue(result);
+        return Acad::eInvalidInput;
+    }
+    if (cell.setNewValue(*this, result) == Acad::eOk) return Acad::eOk;
+    failure_.reason = "the result " + result + " does not fit the variable's type";
+    return Acad::eInvalidInput;
 }
 
 Acad::ErrorStatus KvStandardsSpread::callChild(const Mdx_String& text,
@@ -383,22 +422,50 @@ Acad::ErrorStatus KvStandardsSpread::runChildCall(const Mdx_String& text,
     Mdx_String file;
     Mdx_StringArray items;
     if (!splitChildCall(text, functionName, file, items) || items.isEmpty())
-        return Acad::eInvalidInput;
+        return childCallFails("the child call is not CallChild(file, variable, ...)");
     const Mdx_String childPath = resolveChildFile(file);
-    if (!fileExists(childPath)) return Acad::eInvalidInput;
+    if (!file_scope::lastRefused().isEmpty())
+        return childCallFails("the child file " + file_scope::lastRefused() +
+                              " lies outside the library folder and is not read");
+    if (!fileExists(childPath))
+        return childCallFails("the child file " + file + " is found neither beside " +
+                              filePath_ + " nor in the library's Connection Standards folders");
     KvDlgStandardsData request;
-    if (collectPassed(items, request.varCells) != Acad::eOk) return Acad::eInvalidInput;
-    if (childPath.equal(filePath_, false)) return Acad::eInvalidInput;
-    if (!gChildEvaluator || gChildNesting >= kMaxChildNesting) return Acad::eInvalidInput;
+    if (collectPassed(items, request.varCells) != Acad::eOk)
+        return childCallFails("a variable passed to the child is not declared here");
+    if (childPath.equal(filePath_, false) || child_call_chain::isRunning(childPath))
+        return childCallFails("the child call would run a sheet that is being evaluated: " +
+                              child_call_chain::describeWith(childPath));
+    if (!gChildEvaluator || gChildNesting >= kMaxChildNesting) {
+        Mdx_String limit = "child calls are nested deeper than ";
+        limit.append(kMaxChildNesting);
+        return childCallFails(limit + " levels");
+    }
+    if (!child_call_chain::countCall()) {
+        Mdx_String limit = "the evaluation made more than ";
+        limit.append(child_call_chain::callAllowance());
+        return childCallFails(limit + " child calls");
+    }
     request.mode = KvDlgStandardsData::kChildEvaluation;
     request.fileName = childPath;
     request.genVarNames = genVarNames;
     request.genVarValues = genVarValues;
     {
         NestingLevel level;
-        if (!gChildEvaluator(request)) return Acad::eInvalidInput;
+        if (!gChildEvaluator(request))
+            return childCallFails("the child " + childPath +
+                                  " failed (its equations or the passed variables do not fit its "
+                                  "declarations)");
     }
-    return takeChildResults(request.varCells);
+    if (takeChildResults(request.varCells) == Acad::eOk) return Acad::eOk;
+    return childCallFails("a result of the child would overwrite an input of this sheet");
+}
+
+Acad::ErrorStatus KvStandardsSpread::childCallFails(const Mdx_String& reason) {
+    failure_.reason = reason;
+    failure_.tip = "Check the child call's file name and the variables it passes: one for each "
+                   "of the child's inputs and outputs, in the child's order.";
+    return Acad::eInvalidInput;
 }
 
 Acad::ErrorStatus KvStandardsSpread::collectPassed(const Mdx_StringArray& items,
@@ -430,30 +497,42 @@ Acad::ErrorStatus KvStandardsSpread::takeChildResults(const KvVarCells& returned
 }
 
 Mdx_String KvStandardsSpread::resolveChildFile(const Mdx_String& name) const {
-    if (fileExists(name)) return name;
     Mdx_String relative = name;
     ensureNoStartBSlash(relative);
-    const Mdx_String beside = getPath(filePath_) + relative;
-    if (!getPath(filePath_).isEmpty() && fileExists(beside)) return beside;
+    std::vector<Mdx_String> candidates{name};
+    if (!getPath(filePath_).isEmpty()) candidates.push_back(getPath(filePath_) + relative);
     const Mdx_String library = gSettings.libDir();
     for (const char* folder : {"Connection Standards\\", "Connection Standards\\Childs\\",
-                               "Connection Standards\\Data\\", "Connection Standards\\Parents\\"}) {
-        const Mdx_String candidate = library + folder + relative;
-        if (fileExists(candidate)) return candidate;
+                               "Connection Standards\\Data\\", "Connection Standards\\Parents\\"})
+        candidates.push_back(library + folder + relative);
+    Mdx_String outside;
+    for (const Mdx_String& candidate : candidates) {
+        if (!fileExists(candidate)) continue;
+        if (file_scope::isAllowed(candidate)) return candidate;
+        if (outside.isEmpty()) outside = candidate;
     }
+    if (!outside.isEmpty()) file_scope::noteRefused(outside);
     return name;
 }
 
 void KvStandardsSpread::reportFailedEquation(const Mdx_String& name, const Mdx_String& expression,
                                              int row) {
+    // A file a look-up refused explains the failure better than any error value.
+    if (!file_scope::lastRefused().isEmpty() && failure_.reason.find("outside", true) < 0) {
+        failure_.reason = "the file " + file_scope::lastRefused() +
+                          " lies outside the library folder and is not read";
+        failure_.tip = "Data and child files must lie inside the library folder, or in a "
+                       "folder the user allows.";
+    }
+    if (failure_.tip.isEmpty()) failure_.tip = equation_failures::unknownNameTip();
+    equation_failures::record(failure_);
     if (!gSettings.current().standardsMessages()) return;
     Mdx_String message = "The following equation failed:\n";
     if (!name.isEmpty()) message += name + " = ";
     message += expression + "\n" + "Spreadsheet : " + filePath_ + " (line: ";
     message.append(row);
-    message += Mdx_String(")\n") + "Here's a tip for finding the cause :\n" +
-               "If this equation contains variable names, then the translator does not know "
-               "the value of the variable. Make sure the variable exists either in input, "
-               "output, local declarations or among the gen_ variables.";
+    message += Mdx_String(")\n");
+    if (!failure_.reason.isEmpty()) message += "Cause : " + failure_.reason + "\n";
+    message += "Here's a tip for finding the cause :\n" + failure_.tip;
     MessageBox(message.c_str(), nullptr, MB_ICONEXCLAMATION);
 }

@@ -10,6 +10,7 @@
 #include "core/Mdx_StringArray.h"
 #include "host/AcadErrorStatus.h"
 #include "spread/Mdx_Spread.h"
+#include "standards/KvEquationFailures.h"
 #include "standards/KvVarCells.h"
 
 class KvDlgStandardsData;
@@ -20,8 +21,8 @@ public:
     // Evaluates a child request in a spreadsheet of its own; true when it succeeded and the
     // request holds the child's results.
     using ChildEvaluator = bool (*)(KvDlgStandardsData& request);
-    // How deep child calls may nest; a cycle of calls (A calls B calls A) ends there with the
-    // innermost calling cell failed.
+    // How deep child calls may nest. A cycle of calls (A calls B calls A) is refused before
+    // that, by the chain of files being evaluated (standards/KvChildCallChain.h).
     static constexpr int kMaxChildNesting = 16;
 
     KvStandardsSpread();
@@ -62,7 +63,8 @@ public:
                                Mdx_String& file, Mdx_StringArray& passed);
     // The first existing of: name; the folder of this spreadsheet's file + name; the
     // library's Connection Standards folder and its Childs, Data and Parents folders + name.
-    // name itself when none exists.
+    // Files outside the allowed folders (standards/KvFileScope.h) are passed over and the
+    // first of them noted as refused. name itself when none is found.
     Mdx_String resolveChildFile(const Mdx_String& name) const;
 
     // Replaces every whole-word occurrence (ignoring case) of names[i] by replacements[i];
@@ -78,10 +80,12 @@ public:
     Mdx_StringArray genVarValues;
 
 private:
+    void shrinkToUsedRange();
     Acad::ErrorStatus runMain(KvDlgStandardsData& data);
     Acad::ErrorStatus runChild(KvDlgStandardsData& data);
     Acad::ErrorStatus calcEquation(int col, int row, KvVarCell& cell, Mdx_String& expression);
     Acad::ErrorStatus runChildCall(const Mdx_String& text, const Mdx_String& functionName);
+    Acad::ErrorStatus childCallFails(const Mdx_String& reason);
     Acad::ErrorStatus collectPassed(const Mdx_StringArray& items, KvVarCells& passed) const;
     Acad::ErrorStatus takeChildResults(const KvVarCells& returned);
     void removeDuplicates();
@@ -97,4 +101,6 @@ private:
     std::vector<int> passedPositions_;
     // While the Calc section is calculated: the names of the variables to their addresses.
     std::unique_ptr<KvWordReplacer> calculationReplacer_;
+    // The equation being calculated and, once it fails, why.
+    KvEquationFailure failure_;
 };

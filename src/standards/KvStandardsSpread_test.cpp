@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
+#include <unistd.h>
 #include <string>
 #include <vector>
 
@@ -12,7 +14,10 @@
 #include "core/macro/testing/EndPlateDrawing.h"
 #include "host/AcTransaction.h"
 #include "spread/SheetTestSupport.h"
+#include "standards/KvChildCallChain.h"
 #include "standards/KvDlgStandardsData.h"
+#include "standards/KvEquationFailures.h"
+#include "standards/KvFileScope.h"
 #include "standards/KvStandardsTimers.h"
 #include "standards/testing/LibraryFolder.h"
 #include "standards/testing/StandardsFiles.h"
@@ -319,6 +324,117 @@ TEST_F(ChildCallTest, SelfCallsAndCallCyclesFailTheCallingCell) {
         "ping", {passedVar("x", "1", KvCellType::Input), passedVar("y", "", KvCellType::Output)});
     EXPECT_EQ(spread->evaluate(data), Acad::eOk);
     EXPECT_FALSE(gCalcCellCalcNativeFunctions.isRunning());
+}
+
+TEST_F(ChildCallTest, ACycleIsRefusedAtItsFirstReturnAndTheWorkOfAnEvaluationIsBounded) {
+    // Each sheet calls the other three times: by depth alone that is 3^16 evaluations.
+    const char* const thrice[] = {"Input", "Double x", "Output", "Double y", "Calc",
+                                  "CallChild(pong.kvs, x, y)", "CallChild(pong.kvs, x, y)",
+                                  "CallChild(pong.kvs, x, y)"};
+    putStandard("ping.kvs", {Column(std::begin(thrice), std::end(thrice))});
+    std::vector<std::string> pong(std::begin(thrice), std::end(thrice));
+    for (std::size_t i = 5; i < pong.size(); ++i) pong[i] = "CallChild(ping.kvs, x, y)";
+    putStandard("pong.kvs", {Column(pong.begin(), pong.end())});
+    gSettings.current().setStandardsMessages(false);
+    equation_failures::clear();
+    KvDlgStandardsData data = childRequest(
+        "ping", {passedVar("x", "1", KvCellType::Input), passedVar("y", "", KvCellType::Output)});
+    EXPECT_EQ(spread->evaluate(data), Acad::eOk);
+    // ping runs pong three times; each of pong's three calls back is refused.
+    const auto& failures = equation_failures::all();
+    ASSERT_EQ(failures.size(), 9u);
+    EXPECT_NE(failures[0].reason.str().find("ping.kvs -> pong.kvs -> ping.kvs"), std::string::npos)
+        << failures[0].reason.str();
+    EXPECT_EQ(failures[0].row, 6);
+
+    // Calls without a cycle multiply too (a calls b twice, b calls c twice, ...): the
+    // evaluation stops making calls at its allowance, and says so.
+    const int allowance = child_call_chain::callAllowance();
+    child_call_chain::setCallAllowance(5);
+    for (const char* name : {"a", "b", "c", "d"}) {
+        const std::string next(1, static_cast<char>(name[0] + 1));
+        const std::string call = "CallChild(" + next + ".kvs, x, y)";
+        putStandard(std::string(name) + ".kvs",
+                    {{"Input", "Double x", "Output", "Double y", "Calc", call, call}});
+    }
+    putStandard("e.kvs", doubler("2"));
+    equation_failures::clear();
+    KvDlgStandardsData fan = childRequest(
+        "a", {passedVar("x", "1", KvCellType::Input), passedVar("y", "", KvCellType::Output)});
+    EXPECT_EQ(spread->evaluate(fan), Acad::eOk);
+    child_call_chain::setCallAllowance(allowance);
+    ASSERT_FALSE(equation_failures::all().empty());
+    EXPECT_NE(equation_failures::all().back().reason.str().find("more than 5 child calls"),
+              std::string::npos);
+}
+
+TEST_F(ChildCallTest, DataAndChildFilesOutsideTheLibraryAreRefused) {
+    const std::filesystem::path outside =
+        std::filesystem::temp_directory_path() / ("mdx_outside_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(outside);
+    std::ofstream(outside / "secret.txt") << "key\tsecret\n";
+    std::ofstream(outside / "kid.kvs") << sheetFile(doubler("2"));
+    library->put("Data/open.txt", "key\topen\n");
+    gSettings.current().setStandardsMessages(false);
+    const std::string secret = (outside / "secret.txt").string();
+    const std::vector<std::string> refusedCalls = {
+        "CallChild(" + (outside / "kid.kvs").string() + ", t, b)",
+        "CallChild(..\\..\\" + outside.filename().string() + "\\kid.kvs, t, b)",
+    };
+    for (const std::string& call : refusedCalls) {
+        putParent(call);
+        equation_failures::clear();
+        EXPECT_DOUBLE_EQ(numberOf(runParent(), 1), 0.0) << call;
+        ASSERT_EQ(equation_failures::all().size(), 1u) << call;
+    }
+    // The absolute path exists and is named as refused; ".." stops at the library's root.
+    putParent(refusedCalls[0]);
+    equation_failures::clear();
+    runParent();
+    ASSERT_EQ(equation_failures::all().size(), 1u);
+    EXPECT_NE(equation_failures::all()[0].reason.str().find("outside the library"),
+              std::string::npos)
+        << equation_failures::all()[0].reason.str();
+    putStandard("reader.kvs", {{"Input", "Output", "String s", "String o", "Calc",
+                                ("s = GETCELL(\"" + secret + "\", \"key\")").c_str(),
+                                "o = GETCELL(\"open.txt\", \"key\")"}});
+    equation_failures::clear();
+    KvDlgStandardsData data = childRequest(
+        "reader", {passedVar("s", "", KvCellType::Output), passedVar("o", "", KvCellType::Output)});
+    EXPECT_EQ(spread->evaluate(data), Acad::eOk);
+    EXPECT_EQ(valueOf(data, 0), "");
+    EXPECT_EQ(valueOf(data, 1), "open");
+    ASSERT_EQ(equation_failures::all().size(), 1u);
+    EXPECT_NE(equation_failures::all()[0].reason.str().find("secret.txt"), std::string::npos);
+
+    // A folder the user allows is read.
+    file_scope::allowFolder(Mdx_String::fromUtf8(outside.string()));
+    KvDlgStandardsData allowed = childRequest(
+        "reader", {passedVar("s", "", KvCellType::Output), passedVar("o", "", KvCellType::Output)});
+    EXPECT_EQ(spread->evaluate(allowed), Acad::eOk);
+    file_scope::clearAllowedFolders();
+    EXPECT_EQ(valueOf(allowed, 0), "secret");
+    std::filesystem::remove_all(outside);
+}
+
+TEST_F(ChildCallTest, AFailedEquationIsRecordedWithItsFormulaAndAFittingTip) {
+    putStandard("div.kvs", {{"Input", "Double a", "Output", "Double b", "Double c", "Calc",
+                             "b = a / 0", "c = GETCELL(\"nothing.txt\", a)"}});
+    equation_failures::clear();
+    KvDlgStandardsData data = childRequest(
+        "div", {passedVar("a", "1", KvCellType::Input), passedVar("b", "7", KvCellType::Output),
+                passedVar("c", "", KvCellType::Output)});
+    EXPECT_EQ(spread->evaluate(data), Acad::eOk);
+    EXPECT_EQ(valueOf(data, 1), "7") << "a failed equation leaves its variable as it was";
+    const auto& failures = equation_failures::all();
+    ASSERT_EQ(failures.size(), 2u);
+    EXPECT_EQ(failures[0].name.str(), "b");
+    EXPECT_EQ(failures[0].formula.str(), "a / 0") << "as written, with names";
+    EXPECT_EQ(failures[0].errorValue.str(), "#DIV/0!");
+    EXPECT_NE(failures[0].tip.str().find("divides by zero"), std::string::npos);
+    EXPECT_NE(failures[1].tip.str().find("look-up"), std::string::npos);
+    ASSERT_EQ(boxes().size(), 2u);
+    EXPECT_NE(boxes()[0].text.find("divides by zero"), std::string::npos) << boxes()[0].text;
 }
 
 TEST_F(ChildCallTest, MalformedCallsAndUnknownNamesFail) {
