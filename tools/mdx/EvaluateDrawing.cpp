@@ -6,6 +6,7 @@
 #include "host/DrawingFile.h"
 #include "sectionlib/SectionLibraryRegistry.h"
 #include "standards/KvObjectKind.h"
+#include "win/FilePaths.h"
 
 namespace {
 
@@ -29,55 +30,92 @@ std::string labelOf(const KvObjectMap& object) {
 
 }  // namespace
 
-EvaluateDrawing::EvaluateDrawing(const std::filesystem::path& file,
-                                 const std::string& macroNameOrHandle)
-    : file_(file) {
+EvaluateDrawing::EvaluateDrawing(const std::filesystem::path& file) : file_(file) {
     registerMacroClasses();
     // The library's sections first; the drawing's own tables then replace those of the
     // same name, so a drawing evaluates with the sizes it carries.
     registerLibrarySectionTables(gSectionTables);
-    std::string error;
-    const Acad::ErrorStatus status = host::DrawingFile::load(database_, file, error);
-    if (status == Acad::eFileNotFound)
+    if (!win::readWholeFile(file, readBytes_))
         throw EvaluateError(EvaluateExit::DrawingUnreadable,
-                            "cannot read the drawing " + file.string() + ": " + error);
-    if (status != Acad::eOk)
+                            "cannot read the drawing " + file.string() + ": " +
+                                win::lastFileError());
+    std::string error;
+    if (host::DrawingFile::loadText(database_, readBytes_, error) != Acad::eOk)
         throw EvaluateError(EvaluateExit::DrawingMalformed,
                             "the drawing " + file.string() + " is malformed: " + error);
-    transaction_ = std::make_unique<AcTransaction>(database_);
-    selectMacro(macroNameOrHandle);
+}
+
+EvaluateDrawing::EvaluateDrawing(const std::filesystem::path& file,
+                                 const std::string& macroNameOrHandle)
+    : EvaluateDrawing(file) {
+    open(macroNameOrHandle);
 }
 
 EvaluateDrawing::~EvaluateDrawing() = default;
 
-void EvaluateDrawing::selectMacro(const std::string& nameOrHandle) {
-    const Mdx_String name = Mdx_String::fromUtf8(nameOrHandle);
-    std::vector<AcDbObjectId> byName;
-    AcDbObjectId byHandle;
-    std::string known;
+std::vector<DrawingMacro> EvaluateDrawing::macros() {
+    std::vector<DrawingMacro> found;
+    AcTransaction looking(database_);
     for (AcDbObjectId id : database_.objectIds()) {
         Mdx_DbMacro* candidate = nullptr;
-        if (transaction_->getObject(candidate, id) != Acad::eOk || !candidate->macro()) continue;
-        const std::string candidateName = utf8(candidate->macro()->name());
-        known += (known.empty() ? "" : ", ") + candidateName + " (handle " + id.toText() + ")";
-        AcDbObjectId parsed;
-        if (AcDbObjectId::fromText(nameOrHandle, parsed) && parsed == id) byHandle = id;
-        if (candidate->macro()->name().equal(name, false)) byName.push_back(id);
+        if (looking.getObject(candidate, id) != Acad::eOk || !candidate->macro()) continue;
+        found.push_back({utf8(candidate->macro()->name()), id.toText()});
     }
-    if (byHandle.isNull() && byName.size() > 1)
+    return found;
+}
+
+void EvaluateDrawing::open(const std::string& nameOrHandle) {
+    drop();
+    const Mdx_String name = Mdx_String::fromUtf8(nameOrHandle);
+    std::vector<std::string> byName;
+    std::string byHandle;
+    std::string known;
+    for (const DrawingMacro& candidate : macros()) {
+        known += (known.empty() ? "" : ", ") + candidate.name + " (handle " + candidate.handle + ")";
+        AcDbObjectId parsed;
+        if (AcDbObjectId::fromText(nameOrHandle, parsed) && parsed.toText() == candidate.handle)
+            byHandle = candidate.handle;
+        if (Mdx_String::fromUtf8(candidate.name).equal(name, false))
+            byName.push_back(candidate.handle);
+    }
+    if (byHandle.empty() && byName.size() > 1)
         throw EvaluateError(EvaluateExit::UnknownMacro,
                             "the drawing holds several macros named \"" + nameOrHandle +
                                 "\"; give one by its handle (macros: " + known + ")");
-    macroId_ = !byHandle.isNull() ? byHandle : byName.empty() ? AcDbObjectId() : byName.front();
-    if (macroId_.isNull())
+    const std::string handle = !byHandle.empty() ? byHandle : byName.empty() ? "" : byName.front();
+    if (handle.empty())
         throw EvaluateError(EvaluateExit::UnknownMacro,
                             "no macro \"" + nameOrHandle + "\" in " + file_.string() +
                                 " (macros: " + (known.empty() ? "none" : known) + ")");
+    AcDbObjectId::fromText(handle, macroId_);
+    transaction_ = std::make_unique<AcTransaction>(database_);
+    macroData_ = std::make_unique<MacroData>();
+    allObjects_ = KvSSMapping();
     if (transaction_->getObject(macro_, macroId_, host::OpenMode::ForWrite) != Acad::eOk ||
-        macroData_.addMacro(macroId_, *transaction_) != Acad::eOk)
+        macroData_->addMacro(macroId_, *transaction_) != Acad::eOk)
         throw EvaluateError(EvaluateExit::UnknownMacro,
-                            "the macro \"" + nameOrHandle + "\" cannot be opened");
+                            "the macro \"" + nameOrHandle + "\" (handle " + handle +
+                                ") cannot be opened for writing: an object it refers to is "
+                                "missing or of another kind");
     allObjects_.initAllVarsFromMacro(macro_, transaction_.get());
+}
+
+void EvaluateDrawing::keep() {
+    if (!transaction_) return;
+    if (macroData_->applyToMacros(*transaction_) != Acad::eOk)
+        throw EvaluateError(EvaluateExit::WriteFailed,
+                            "the macro dialog's data could not be put back into the macro; " +
+                                file_.string() + " was not written");
+    if (transaction_->commit() != Acad::eOk)
+        throw EvaluateError(EvaluateExit::WriteFailed, "the changes could not be committed; " +
+                                                           file_.string() + " was not written");
+    transaction_.reset();
+    macro_ = nullptr;
+}
+
+void EvaluateDrawing::drop() {
+    transaction_.reset();  // a transaction that goes without commit is aborted
+    macro_ = nullptr;
 }
 
 std::string EvaluateDrawing::macroName() const {
@@ -103,23 +141,22 @@ std::vector<MacroValue> EvaluateDrawing::readValues() {
         if (kindIsReadOnly(object.kind)) continue;
         Mdx_String value;
         const bool read =
-            object.getMacroVarValue(macro_, &macroData_, value, transaction_.get()) == Acad::eOk;
+            object.getMacroVarValue(macro_, macroData_.get(), value, transaction_.get()) == Acad::eOk;
         values.push_back({labelOf(object), read ? utf8(value) : "(cannot be read)"});
     }
     return values;
 }
 
 void EvaluateDrawing::save() {
-    std::string error;
-    if (macroData_.applyToMacros(*transaction_) != Acad::eOk)
+    keep();
+    if (database_.transactionDepth() > 0)
         throw EvaluateError(EvaluateExit::WriteFailed,
-                            "the macro dialog's data could not be put back into the macro; " +
-                                file_.string() + " was not written");
-    if (transaction_->commit() != Acad::eOk)
-        throw EvaluateError(EvaluateExit::WriteFailed, "the changes could not be committed; " +
-                                                           file_.string() + " was not written");
-    if (host::DrawingFile::save(database_, file_, error) != Acad::eOk)
+                            "a transaction still runs; " + file_.string() + " was not written");
+    const std::string text = host::DrawingFile::saveText(database_);
+    if (!win::replaceWholeFileIfUnchanged(file_, readBytes_, text))
         throw EvaluateError(EvaluateExit::WriteFailed, "cannot write the drawing " +
-                                                           file_.string() + ": " + error +
+                                                           file_.string() + ": " +
+                                                           win::lastFileError() +
                                                            " (the file is as it was)");
+    readBytes_ = text;
 }

@@ -15,6 +15,8 @@ enum class EvaluateExit : int {
     BadMapping = 7,       // none given, unknown module group or key, no mapping file
     EvaluationFailed = 8,
     WriteFailed = 9,
+    EquationsFailed = 10,  // evaluated, but an equation failed; nothing was written
+    ProfileUnusable = 11,  // no fresh profile folder could be made
 };
 
 class EvaluateError : public std::runtime_error {

@@ -78,8 +78,11 @@ StandardRef standardFromPath(const fs::path& path, bool libraryGiven) {
 
 bool holdsSection(grid::SpreadModel& sheet, const char* keyword) {
     std::string text;
-    for (int row = 1; row <= sheet.maxRows(); ++row)
-        for (int column = 1; column <= sheet.maxColumns(); ++column)
+    int columns = 0;
+    int rows = 0;
+    sheet.extentToVisit(columns, rows);
+    for (int row = 1; row <= rows; ++row)
+        for (int column = 1; column <= columns; ++column)
             if (sheet.text(column, row, grid::TextKind::Data, text) && text == keyword) return true;
     return false;
 }

@@ -1,11 +1,16 @@
 #include "EvaluateReport.h"
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <nlohmann/json.hpp>
 #include <ostream>
 
+#include "core/Mdx_Settings.h"
 #include "grid/CellValue.h"
+#include "grid/TextRules.h"
+#include "standards/KvEquationFailures.h"
+#include "win/FilePaths.h"
 
 namespace {
 
@@ -67,12 +72,43 @@ void printMessages(const std::vector<ShownMessage>& messages, std::ostream& out)
     }
 }
 
+// A number text ("20.0000000", "-3", "1e5") as a JSON number; anything else as text.
+json numberOrText(const std::string& text) {
+    if (text.empty() || text.size() > 64) return text;
+    std::size_t used = 0;
+    try {
+        const double number = std::stod(text, &used);
+        if (used == text.size() && std::isfinite(number)) return number;
+    } catch (const std::exception&) {
+    }
+    return text;
+}
+
 json variablesJson(const std::vector<ReportedVariable>& variables) {
     json list = json::array();
     for (const ReportedVariable& variable : variables)
-        list.push_back(
-            {{"name", variable.name}, {"type", variable.type}, {"value", variable.value}});
+        list.push_back({{"name", variable.name},
+                        {"type", variable.type},
+                        {"value", variable.type == "String" ? json(variable.value)
+                                                            : numberOrText(variable.value)}});
     return list;
+}
+
+json failuresJson(const std::vector<ReportedFailure>& failures) {
+    json list = json::array();
+    for (const ReportedFailure& failure : failures)
+        list.push_back({{"file", failure.file},
+                        {"cell", failure.cell},
+                        {"variable", failure.variable},
+                        {"formula", failure.formula},
+                        {"errorValue", failure.errorValue},
+                        {"message", failure.message},
+                        {"tip", failure.tip}});
+    return list;
+}
+
+std::string moduleText(const Mdx_String& text) {
+    return text.toUtf8();
 }
 
 }  // namespace
@@ -121,6 +157,50 @@ std::string shownPath(const std::string& path) {
     return relative.string();
 }
 
+std::string absolutePath(const std::string& path) {
+    std::error_code ignored;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, ignored);
+    return absolute.empty() ? path : absolute.lexically_normal().string();
+}
+
+std::string withUserPaths(const std::string& message) {
+    const std::string library = gSettings.libDir().toUtf8();
+    std::string text = message;
+    for (std::size_t at = text.find(library); at != std::string::npos;
+         at = text.find(library, at + 1)) {
+        // The path runs to the end of its line, or to " (" or a full stop before the end.
+        std::size_t end = std::min(text.find('\n', at), text.size());
+        const std::size_t paren = text.find(" (", at);
+        if (paren < end) end = paren;
+        if (end > at && text[end - 1] == '.') --end;
+        const std::string file =
+            shownPath(win::mapPath(text.substr(at, end - at)).lexically_normal().string());
+        text.replace(at, end - at, file);
+    }
+    return text;
+}
+
+std::vector<ReportedFailure> recordedFailures() {
+    std::vector<ReportedFailure> failures;
+    for (const KvEquationFailure& failure : equation_failures::all())
+        failures.push_back({absolutePath(win::mapPath(failure.file.toUtf8()).string()),
+                            grid::columnLetters(failure.col) + std::to_string(failure.row),
+                            moduleText(failure.name), moduleText(failure.formula),
+                            moduleText(failure.errorValue), withUserPaths(moduleText(failure.reason)),
+                            moduleText(failure.tip)});
+    return failures;
+}
+
+void printFailures(const std::vector<ReportedFailure>& failures, std::ostream& out) {
+    if (failures.empty()) return;
+    out << "\nFailed equations\n";
+    for (const ReportedFailure& failure : failures) {
+        out << "  " << shownPath(failure.file) << " " << failure.cell << ": "
+            << (failure.variable.empty() ? "" : failure.variable + " = ") << failure.formula
+            << "\n    " << failure.message << "\n    tip: " << failure.tip << "\n";
+    }
+}
+
 void printTable(const EvaluateReport& report, std::ostream& out) {
     out << "Standard  " << report.standard << "  (" << shownPath(report.standardFile) << ")\n"
         << "Macro     " << report.macroName << "  (handle " << report.macroHandle << ") in "
@@ -131,6 +211,7 @@ void printTable(const EvaluateReport& report, std::ostream& out) {
     printVariables("Locals (computed)", report.locals, out);
     printChanges(report.changed, out);
     printMessages(report.messages, out);
+    printFailures(report.failures, out);
     if (!report.warnings.empty()) out << "\nWarnings\n";
     for (const std::string& warning : report.warnings) out << "  " << warning << "\n";
     if (!report.commandLine.empty()) out << "\nCommand line\n" << report.commandLine << "\n";
@@ -140,33 +221,40 @@ void printTable(const EvaluateReport& report, std::ostream& out) {
     }
     out << "\n"
         << (report.written
-                ? "Written to " + report.drawing
+                ? "Written to " + shownPath(report.drawing)
                 : std::string(report.changed.empty()
                                   ? "The drawing was not touched."
                                   : "The drawing was not touched; --write saves the changes."))
         << "\n";
 }
 
-void printJson(const EvaluateReport& report, std::ostream& out) {
+json reportJson(const EvaluateReport& report) {
     json changed = json::array();
     for (const ChangedValue& change : report.changed)
-        changed.push_back(
-            {{"object", change.object}, {"before", change.before}, {"after", change.after}});
+        changed.push_back({{"object", change.object},
+                           {"before", numberOrText(change.before)},
+                           {"after", numberOrText(change.after)}});
     json messages = json::array();
     for (const ShownMessage& message : report.messages)
         messages.push_back({{"caption", message.caption}, {"text", message.text}});
-    json document = {{"standard", {{"name", report.standard}, {"file", report.standardFile}}},
-                     {"drawing", report.drawing},
+    json document = {{"standard", {{"name", report.standard}, {"file", absolutePath(report.standardFile)}}},
+                     {"drawing", absolutePath(report.drawing)},
                      {"macro", {{"name", report.macroName}, {"handle", report.macroHandle}}},
                      {"mapsTo", report.mapsTo},
+                     {"evaluated", report.evaluated},
                      {"inputs", variablesJson(report.inputs)},
                      {"outputs", variablesJson(report.outputs)},
                      {"locals", variablesJson(report.locals)},
                      {"changed", changed},
+                     {"failures", failuresJson(report.failures)},
                      {"messages", messages},
                      {"warnings", report.warnings},
                      {"commandLine", report.commandLine},
                      {"written", report.written}};
     if (!report.notWritten.empty()) document["notWritten"] = report.notWritten;
-    out << document.dump(2, ' ', false, json::error_handler_t::replace) << "\n";
+    return document;
+}
+
+void printJson(const EvaluateReport& report, std::ostream& out) {
+    out << reportJson(report).dump(2, ' ', false, json::error_handler_t::replace) << "\n";
 }

@@ -1,7 +1,5 @@
 #include "EvaluateSession.h"
 
-#include <unistd.h>
-
 #include "EvaluateError.h"
 #include "core/Mdx_String.h"
 #include "frame/ModuleEntry.h"
@@ -12,14 +10,20 @@
 #include "win/Profile.h"
 #include "win/ScriptedUser.h"
 
-namespace fs = std::filesystem;
+namespace {
 
-EvaluateSession::EvaluateSession()
-    : profile_(fs::temp_directory_path() / ("mdx-evaluate-" + std::to_string(::getpid()))) {
-    // A fresh profile: saved dialog sizes and registry values of the user's other sessions
-    // must not change what an evaluation does.
-    fs::create_directories(profile_);
-    win::setProfileFolder(profile_);
+TempProfile makeProfile() {
+    try {
+        return TempProfile("mdx-evaluate-");
+    } catch (const std::runtime_error& error) {
+        throw EvaluateError(EvaluateExit::ProfileUnusable, error.what());
+    }
+}
+
+}  // namespace
+
+EvaluateSession::EvaluateSession() : profile_(makeProfile()) {
+    win::setProfileFolder(profile_.folder());
     win::user::reset();
     host::CommandLine::reset();
     HINSTANCE module = resources::moduleResourceHandle();
@@ -34,12 +38,16 @@ EvaluateSession::EvaluateSession()
 EvaluateSession::~EvaluateSession() {
     if (host::ModuleLoader::isLoaded(kMeridoxModuleName))
         host::ModuleLoader::unload(kMeridoxModuleName);
-    std::error_code ignored;
-    fs::remove_all(profile_, ignored);
+    win::setProfileFolder({});
 }
 
 bool EvaluateSession::evaluate(KvDlgStandardsData& request) {
     return StartDlgStandardsSS(request);
+}
+
+void EvaluateSession::clearRecords() {
+    win::user::reset();
+    host::CommandLine::reset();
 }
 
 std::vector<ShownMessage> EvaluateSession::messages() const {

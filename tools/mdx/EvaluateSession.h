@@ -2,9 +2,10 @@
 // The module loaded into the stand-in host for one evaluation, the way `mdx run` loads it:
 // library attach and the initialise message happen, so the launch point runs in the module
 // as a real caller would meet it. The session unloads the module again when it goes.
-#include <filesystem>
 #include <string>
 #include <vector>
+
+#include "TempProfile.h"
 
 class KvDlgStandardsData;
 
@@ -16,7 +17,8 @@ struct ShownMessage {
 
 class EvaluateSession {
 public:
-    // Throws EvaluateError ModuleMissing when the module cannot be loaded.
+    // Throws EvaluateError ModuleMissing when the module cannot be loaded, ProfileUnusable
+    // when no fresh profile folder can be made.
     EvaluateSession();
     ~EvaluateSession();
     EvaluateSession(const EvaluateSession&) = delete;
@@ -25,11 +27,13 @@ public:
     // StartDlgStandardsSS with the request, as the standards page calls it.
     bool evaluate(KvDlgStandardsData& request);
 
+    // Forgets the message boxes and the command line so far (between macros of a batch).
+    void clearRecords();
     // The message boxes shown so far, oldest first.
     std::vector<ShownMessage> messages() const;
     // What the module printed on the host's command line (UTF-8).
     std::string commandLine() const;
 
 private:
-    std::filesystem::path profile_;
+    TempProfile profile_;
 };

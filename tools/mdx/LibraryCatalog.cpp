@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <cctype>
 #include <map>
+#include <string_view>
 
 #include "SheetTransfer.h"
 #include "core/FileHelpers.h"
@@ -13,6 +15,7 @@
 #include "standards/KvMappingFile.h"
 #include "standards/KvSSMapping.h"
 #include "standards/KvSheetSections.h"
+#include "standards/KvFileScope.h"
 #include "standards/KvStandardsSpread.h"
 #include "win/CWnd.h"
 #include "win/FilePaths.h"
@@ -108,8 +111,12 @@ LibraryChildCall readChildCall(const KvStandardsSpread& sheet, int col, int row,
         return call;
     }
     call.file = file.toUtf8();
+    file_scope::forgetRefused();
     const Mdx_String resolved = sheet.resolveChildFile(file);
     if (fileExists(resolved)) call.resolved = displayPath(resolved);
+    if (!file_scope::lastRefused().isEmpty())
+        call.problem = "its file " + displayPath(file_scope::lastRefused()) +
+                       " lies outside the library and is refused";
     for (int i = 0; i < items.length(); ++i) {
         Mdx_String name = items[i];
         name.trim();
@@ -125,14 +132,52 @@ LibraryChildCall readChildCall(const KvStandardsSpread& sheet, int col, int row,
     return call;
 }
 
+// A file name that leaves the folder it is looked up in: absolute, on a drive, or with "..".
+bool leavesFolder(std::string_view name) {
+    if (name.empty()) return false;
+    if (name[0] == '/' || name[0] == '\\') return true;
+    if (name.size() >= 2 && std::isalpha(static_cast<unsigned char>(name[0])) && name[1] == ':')
+        return true;
+    std::size_t start = 0;
+    while (start <= name.size()) {
+        std::size_t end = name.find_first_of("/\\", start);
+        if (end == std::string_view::npos) end = name.size();
+        if (name.substr(start, end - start) == "..") return true;
+        start = end + 1;
+    }
+    return false;
+}
+
+// The texts in double quotes of an equation (the file arguments of the file functions) and
+// the file of a child call, when they leave the library.
+void collectEscapingFiles(const Mdx_String& text, const std::string& cell,
+                          LibraryStandard& standard) {
+    const std::string equation = text.toUtf8();
+    std::vector<std::string> names;
+    for (std::size_t open = equation.find('"'); open != std::string::npos;) {
+        const std::size_t close = equation.find('"', open + 1);
+        if (close == std::string::npos) break;
+        names.push_back(equation.substr(open + 1, close - open - 1));
+        open = equation.find('"', close + 1);
+    }
+    Mdx_String file;
+    Mdx_StringArray items;
+    if (KvStandardsSpread::splitChildCall(text, kCallChild, file, items) &&
+        std::find(names.begin(), names.end(), file.toUtf8()) == names.end())
+        names.push_back(file.toUtf8());
+    for (const std::string& name : names)
+        if (leavesFolder(name)) standard.escapingFiles.push_back(cell + ": " + name);
+}
+
 // Every cell from the row below "Calc" to the sheet's end, as the calculation walks them.
 void collectChildCalls(const KvStandardsSpread& sheet, int calcStart, LibraryStandard& standard) {
     if (calcStart < 0) return;
     for (int row = calcStart; row <= sheet.getMaxRows(); ++row) {
         for (int col = 1; col <= sheet.getMaxCols(); ++col) {
             Mdx_String text;
-            if (!sheet.getCellText(col, row, text, kTextValue) || text.find(kCallChild, false) < 0)
-                continue;
+            if (!sheet.getCellText(col, row, text, kTextValue) || text.isEmpty()) continue;
+            collectEscapingFiles(text, grid::columnLetters(col) + std::to_string(row), standard);
+            if (text.find(kCallChild, false) < 0) continue;
             standard.childCalls.push_back(readChildCall(sheet, col, row, text));
         }
     }

@@ -33,6 +33,9 @@ struct LibraryStandard {
     bool hasMappingFile = false;
     std::vector<LibraryMappingKey> mappingKeys;
     std::vector<LibraryChildCall> childCalls;
+    // File names in the equations that reach outside the library (an absolute path, a
+    // drive, ".."): the calculation refuses to read them. "A22: /etc/passwd".
+    std::vector<std::string> escapingFiles;
 };
 
 struct LibraryCatalog {

@@ -27,7 +27,10 @@ std::string kvs(std::initializer_list<std::string> rows) {
         const size_t tab = text.find('\t');
         auto cell = [&](int col, const std::string& value) {
             std::string escaped;
-            for (char c : value) escaped += c == '"' ? std::string("\\\"") : std::string(1, c);
+            for (char c : value) {
+                if (c == '"' || c == '\\') escaped += '\\';
+                escaped += c;
+            }
             cells += "cell " + std::to_string(col) + " " + std::to_string(row) + " s \"" + escaped +
                      "\"\n";
         };
@@ -49,7 +52,7 @@ std::string snapshot(const fs::path& folder) {
 TEST(LibraryList, ShowsTheSampleLibraryAtAGlance) {
     const MdxRun run = runMdx("library list --library '" + kSourceDir + "/examples'");
     ASSERT_EQ(run.status, 0) << run.out;
-    EXPECT_TRUE(contains(run.out, "2 standards in Connection Standards/ (1 child sheet)"))
+    EXPECT_TRUE(contains(run.out, "7 standards in Connection Standards/ (2 child sheets)"))
         << run.out;
     EXPECT_TRUE(contains(run.out,
                          "EndPlate\n  inputs    Double L1, Double L2, Double Clearance\n"
@@ -57,6 +60,8 @@ TEST(LibraryList, ShowsTheSampleLibraryAtAGlance) {
         << run.out;
     EXPECT_TRUE(contains(run.out, "String Grade")) << run.out;
     EXPECT_TRUE(contains(run.out, "mapping   EndPlate.map: EndPlateStd (5 variables)")) << run.out;
+    EXPECT_TRUE(contains(run.out, "FinPlate\n  inputs    Double BeamDepth, Double Shear, Double BoltD"))
+        << run.out;
     EXPECT_TRUE(contains(run.out,
                          "calls     A22 BoltLayout.kvs -> Connection Standards/Childs/"
                          "BoltLayout.kvs (HoleDia, EdgeDist, Gauge, Width)\n"))
@@ -73,8 +78,9 @@ TEST(LibraryList, JsonHoldsTheSameAsOneDocument) {
     const nlohmann::json document = nlohmann::json::parse(run.out, nullptr, false);
     ASSERT_TRUE(document.is_object()) << run.out;
     const nlohmann::json& standards = document["standards"];
-    ASSERT_EQ(standards.size(), 2u);
-    const nlohmann::json& endPlate = standards[0];
+    ASSERT_EQ(standards.size(), 7u);
+    EXPECT_EQ(standards[0]["name"], "BasePlate") << "sorted by name, child sheets last";
+    const nlohmann::json& endPlate = standards[2];
     EXPECT_EQ(endPlate["name"], "EndPlate");
     EXPECT_EQ(endPlate["child"], false);
     EXPECT_TRUE(endPlate["problem"].is_null());
@@ -85,8 +91,9 @@ TEST(LibraryList, JsonHoldsTheSameAsOneDocument) {
     EXPECT_EQ(endPlate["mappingKeys"][0]["key"], "EndPlateStd");
     EXPECT_EQ(endPlate["childCalls"][0]["resolved"], "Connection Standards/Childs/BoltLayout.kvs");
     EXPECT_EQ(endPlate["childCalls"][0]["passed"].size(), 4u);
-    EXPECT_EQ(standards[1]["child"], true);
-    EXPECT_TRUE(standards[1]["mappingFile"].is_null());
+    EXPECT_TRUE(endPlate["escapingFiles"].empty());
+    EXPECT_EQ(standards[5]["child"], true);
+    EXPECT_TRUE(standards[5]["mappingFile"].is_null());
 }
 
 class MadeLibrary : public ::testing::Test {
@@ -162,6 +169,23 @@ TEST_F(MadeLibrary, ThingsThatWillFailAreNamedBeforeAnythingRuns) {
     EXPECT_TRUE(contains(run.out, "(a, b, c): passes 3 variables; the child takes 2 and ignores"))
         << run.out;
     EXPECT_EQ(snapshot(folder.path()), before) << "listing writes nothing";
+}
+
+TEST_F(MadeLibrary, FileNamesThatLeaveTheLibraryAreFlagged) {
+    put("Nosy.kvs", kvs({"Input", "Output", "String s", "Calc",
+                         "s = GETCELL(\"/proc/self/status\", \"Name:\")",
+                         "s = GETCELL(\"..\\..\\secret.dat\", \"k\")",
+                         "CallChild(\"C:\\other\\kid.kvs\", s)", "s = GETCELL(\"Bolts.dat\", 20)"}));
+    const MdxRun run = list("--json");
+    ASSERT_EQ(run.status, 0) << run.out;
+    const nlohmann::json document = nlohmann::json::parse(run.out, nullptr, false);
+    ASSERT_TRUE(document.is_object()) << run.out;
+    const nlohmann::json& escaping = document["standards"][0]["escapingFiles"];
+    ASSERT_EQ(escaping.size(), 3u) << run.out;
+    EXPECT_EQ(escaping[0], "A5: /proc/self/status");
+    EXPECT_EQ(escaping[1], "A6: ..\\..\\secret.dat");
+    EXPECT_EQ(escaping[2], "A7: C:\\other\\kid.kvs");
+    EXPECT_TRUE(contains(list().out, "outside   A5: /proc/self/status (leaves the library"));
 }
 
 TEST_F(MadeLibrary, TheDefaultLibraryComesFromTheEnvironment) {

@@ -81,7 +81,8 @@ json standardJson(const LibraryStandard& standard) {
             {"mappingFile",
              standard.hasMappingFile ? json(kFolder + standard.name + ".map") : json(nullptr)},
             {"mappingKeys", keys},
-            {"childCalls", calls}};
+            {"childCalls", calls},
+            {"escapingFiles", standard.escapingFiles}};
 }
 
 }  // namespace
@@ -102,6 +103,9 @@ void printLibraryTable(const LibraryCatalog& catalog, std::ostream& out) {
         if (standard.childCalls.empty()) printLine(out, "calls", "none");
         for (const LibraryChildCall& call : standard.childCalls)
             printLine(out, &call == &standard.childCalls.front() ? "calls" : "", callText(call));
+        for (const std::string& file : standard.escapingFiles)
+            printLine(out, &file == &standard.escapingFiles.front() ? "outside" : "",
+                      file + " (leaves the library; the calculation refuses it)");
     }
 }
 

@@ -5,12 +5,15 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <memory>
 #include <nlohmann/json.hpp>
 
 #include "ScenarioError.h"
+#include "ScenarioFile.h"
 #include "ScenarioLaunchPoints.h"
 #include "ScenarioUser.h"
 #include "ScenarioValues.h"
+#include "TempProfile.h"
 #include "core/Mdx_Settings.h"
 #include "core/macro/MacroData.h"
 #include "frame/MacroDialogSlots.h"
@@ -161,12 +164,6 @@ private:
     std::size_t tooltipsShown = 0;
 };
 
-fs::path freshProfile() {
-    fs::path folder = fs::temp_directory_path() / ("mdx-run-" + std::to_string(::getpid()));
-    fs::create_directories(folder);
-    return folder;
-}
-
 // "drives": {"C": "{here}/drive-c"} lets the fixed paths of the module point into the
 // scenario's own folder.
 void checkDrives(const json& scenario) {
@@ -197,23 +194,14 @@ int refuse(std::ostream& out, std::size_t index, const json& step, const std::st
 
 }  // namespace
 
-int runScenarioFile(const std::string& path, const std::string& profile, std::ostream& out) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        out << "cannot read the scenario " << path << "\n";
-        return 1;
-    }
-    json scenario = json::parse(file, nullptr, false);
-    if (scenario.is_discarded()) {
-        out << "the scenario " << path << " is not valid JSON\n";
-        return 1;
-    }
-    if (!scenario.is_object() || scenario.value("format", "") != "mdx-scenario" ||
-        scenario.value("version", 0) != 1 || !scenario.contains("steps") ||
-        !scenario["steps"].is_array()) {
-        out << "scenario refused: expected {\"format\": \"mdx-scenario\", \"version\": 1, "
-               "\"steps\": [...]}\n";
-        return 2;
+int runScenarioFile(const std::string& path, const std::string& profile, std::ostream& out,
+                    bool echo) {
+    json scenario;
+    std::string error;
+    const ScenarioReadResult read = readScenarioFile(path, scenario, error);
+    if (read != ScenarioReadResult::Read) {
+        out << error << "\n";
+        return read == ScenarioReadResult::Unreadable ? 1 : 2;
     }
     scenario::setScenarioFolder(fs::absolute(path).parent_path().string());
     try {
@@ -230,15 +218,16 @@ int runScenarioFile(const std::string& path, const std::string& profile, std::os
             return refuse(out, i, steps[i], error.what());
         }
     }
-    const fs::path profileFolder = profile.empty() ? freshProfile() : fs::path(profile);
-    win::setProfileFolder(profileFolder);
+    std::unique_ptr<TempProfile> fresh;
+    if (profile.empty()) fresh = std::make_unique<TempProfile>("mdx-run-");
+    win::setProfileFolder(fresh ? fresh->folder() : fs::path(profile));
     HINSTANCE module = resources::moduleResourceHandle();
     if (!module || !defineMeridoxModule(module)) {
         out << "the module's resources are missing (" << resources::moduleResourceFolder() << ")\n";
         return 1;
     }
     mapDrives(scenario);
-    host::CommandLine::setEcho(true);
+    host::CommandLine::setEcho(echo);
     Session session(out);
     for (std::size_t i = 0; i < steps.size(); ++i) {
         out << "> step " << i + 1 << ": " << describe(steps[i]) << "\n";
@@ -247,9 +236,6 @@ int runScenarioFile(const std::string& path, const std::string& profile, std::os
     }
     if (host::ModuleLoader::isLoaded(kMeridoxModuleName))
         host::ModuleLoader::unload(kMeridoxModuleName);
-    if (profile.empty()) {
-        std::error_code ignored;
-        fs::remove_all(profileFolder, ignored);
-    }
+    win::setProfileFolder({});
     return 0;
 }

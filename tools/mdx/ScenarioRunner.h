@@ -7,5 +7,6 @@
 
 // 0 when the session ran, 1 when the file cannot be read or is no JSON, 2 when a step is
 // refused (the message names the step). profile: the profile folder, empty for a fresh
-// temporary one.
-int runScenarioFile(const std::string& path, const std::string& profile, std::ostream& out);
+// temporary one. echo: the host's command line is printed on stdout as it is written.
+int runScenarioFile(const std::string& path, const std::string& profile, std::ostream& out,
+                    bool echo = true);

@@ -1,5 +1,8 @@
 #include "ScenarioValues.h"
 
+#include <cstdint>
+#include <limits>
+
 #include "ScenarioError.h"
 
 namespace scenario {
@@ -43,6 +46,14 @@ int intField(const json& object, const char* key, int fallback) {
     if (!value) return fallback;
     if (!value->is_number_integer())
         throw ScenarioError(std::string("\"") + key + "\" must be an integer");
+    // A number beyond int would wrap round and be reported as what it is not (negative).
+    const bool fits = value->is_number_unsigned()
+                          ? value->get<std::uint64_t>() <= std::numeric_limits<int>::max()
+                          : value->get<std::int64_t>() >= std::numeric_limits<int>::min() &&
+                                value->get<std::int64_t>() <= std::numeric_limits<int>::max();
+    if (!fits)
+        throw ScenarioError(std::string("\"") + key + "\" is out of range (at most " +
+                            std::to_string(std::numeric_limits<int>::max()) + ")");
     return value->get<int>();
 }
 

@@ -5,12 +5,15 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdio>
 #include <iostream>
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
+#include "OutputCheck.h"
 #include "SheetConvertCommand.h"
 #include "SheetTransfer.h"
 #include "grid/Sheet.h"
@@ -27,14 +30,16 @@ constexpr int kExitBadInput = 2;
 constexpr const char* kExitCodes =
     "Exit codes: 0 done; 1 the output file could not be written (an existing one is left as\n"
     "it was); 2 the input is missing, unreadable or malformed (the message names the file and\n"
-    "line or cell), or an argument is wrong; 64 the command line itself is wrong. Nothing is\n"
-    "written after an error.\n"
+    "line or cell), or an argument is wrong; 12 the printed output could not be written (a\n"
+    "full disk, a closed pipe); 64 the command line itself is wrong. Nothing is written after\n"
+    "an error.\n"
     ".tsv and .csv files are read as UTF-8 when they start with a byte-order mark or are valid\n"
     "UTF-8, else as Windows-1252 (--encoding decides); export writes UTF-8.";
 
 struct SheetOptions {
     std::string file;
     bool formulas = false;
+    bool json = false;
     std::vector<std::string> assignments;  // CELL=TEXT
 };
 
@@ -85,8 +90,9 @@ std::size_t shownWidth(const std::string& utf8) {
 // The table: a header line with the column letters (and header texts when the sheet has
 // them), then one line per row; cells padded to the widest text of their column.
 void printSheet(HWND grid, bool formulas) {
-    const int columns = SSGetMaxCols(grid);
-    const int rows = SSGetMaxRows(grid);
+    int columns = 0;
+    int rows = 0;
+    SSGetModel(grid)->extentToVisit(columns, rows);
     std::vector<std::vector<std::string>> table(static_cast<std::size_t>(rows) + 1);
     for (int row = 0; row <= rows; ++row) {
         auto& line = table[static_cast<std::size_t>(row)];
@@ -115,6 +121,31 @@ void printSheet(HWND grid, bool formulas) {
         while (!out.empty() && out.back() == ' ') out.pop_back();
         std::cout << out << '\n';
     }
+}
+
+// Every cell that holds something, as one JSON document: numbers as numbers.
+void printSheetJson(HWND grid, const std::string& file) {
+    int columns = 0;
+    int rows = 0;
+    SSGetModel(grid)->extentToVisit(columns, rows);
+    nlohmann::ordered_json cells = nlohmann::ordered_json::array();
+    for (int row = 1; row <= rows; ++row)
+        for (int column = 1; column <= columns; ++column) {
+            const std::string text = host::windows1252ToUtf8(readText(grid, column, row, false));
+            const std::string formula = host::windows1252ToUtf8(readText(grid, column, row, true));
+            if (text.empty() && formula.empty()) continue;
+            nlohmann::ordered_json cell = {{"cell", columnName(column) + std::to_string(row)},
+                                           {"text", text}};
+            double number = 0;
+            if (SSGetFloat(grid, column, row, &number) && std::isfinite(number)) cell["number"] = number;
+            if (!formula.empty()) cell["formula"] = formula;
+            cells.push_back(std::move(cell));
+        }
+    const nlohmann::ordered_json document = {{"file", file},
+                                             {"columns", SSGetMaxCols(grid)},
+                                             {"rows", SSGetMaxRows(grid)},
+                                             {"cells", cells}};
+    std::cout << document.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
 }
 
 HWND loadSheet(const std::string& file) {
@@ -171,7 +202,10 @@ int runSheet(const SheetOptions& options, bool calculate) {
         result = kExitBadInput;
     } else {
         if (calculate) SSReCalc(grid);
-        printSheet(grid, options.formulas);
+        if (options.json)
+            printSheetJson(grid, options.file);
+        else
+            printSheet(grid, options.formulas);
     }
     DestroyWindow(grid);
     return result;
@@ -194,7 +228,9 @@ void addSheetCommands(CLI::App& app) {
     show->add_option("file", options->file, "sheet file (.sss, .kvs, .tsv or .csv)")->required();
     show->footer(kExitCodes);
     show->add_flag("--formulas", options->formulas, "show formulas instead of their values");
-    show->callback([options] { std::exit(runSheet(*options, false)); });
+    show->add_flag("--json", options->json,
+                   "print the cells that hold something as one JSON document");
+    show->callback([options] { std::exit(withOutputChecked(runSheet(*options, false))); });
 
     auto* calc = sheet->add_subcommand(
         "calc",
@@ -205,7 +241,9 @@ void addSheetCommands(CLI::App& app) {
     calc->add_option("--set", options->assignments,
                      "CELL=TEXT set before calculating (repeatable)");
     calc->add_flag("--formulas", options->formulas, "show formulas instead of their values");
-    calc->callback([options] { std::exit(runSheet(*options, true)); });
+    calc->add_flag("--json", options->json,
+                   "print the cells that hold something as one JSON document");
+    calc->callback([options] { std::exit(withOutputChecked(runSheet(*options, true))); });
 
     addSheetConvertCommands(*sheet, kExitCodes);
 }
@@ -220,6 +258,6 @@ void addDemoCommand(CLI::App& app) {
              "sheets/bolt-shear-check.sss")
                 .string();
         std::cout << "Sample sheet " << options.file << ", recalculated:\n\n";
-        std::exit(runSheet(options, true));
+        std::exit(withOutputChecked(runSheet(options, true)));
     });
 }

@@ -1,6 +1,9 @@
 // mdx: the command line through which people use the spreadsheet module without a CAD host.
 // Each command lives in its own file; this file only puts them together.
 #include <CLI/CLI.hpp>
+#include <cstdio>
+#include <exception>
+#include <iostream>
 
 #include "BillCommand.h"
 #include "CutstockCommand.h"
@@ -8,6 +11,7 @@
 #include "EvaluateCommand.h"
 #include "LibraryCommand.h"
 #include "MacroCommand.h"
+#include "OutputCheck.h"
 #include "RunCommand.h"
 #include "SectionCommand.h"
 #include "SheetCommand.h"
@@ -49,7 +53,11 @@ int main(int argc, char** argv) {
     } catch (const CLI::ParseError& error) {
         // Help and the version are printed and end with 0; everything else is a usage error,
         // whatever internal number the parser gives it.
-        return app.exit(error) == 0 ? 0 : kExitUsage;
+        exitCode = app.exit(error) == 0 ? 0 : kExitUsage;
+    } catch (const std::exception& error) {
+        std::cout.flush();
+        std::cerr << "mdx: an unexpected fault: " << error.what() << "\n";
+        exitCode = kExitUnexpectedFault;
     }
-    return exitCode;
+    return withOutputChecked(exitCode);
 }

@@ -1,0 +1,105 @@
+// mdx evaluate --all on the sample drawing of 50 connections and the sample library.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "testing/MdxProcess.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using mdx_testing::MdxRun;
+using mdx_testing::quoted;
+using mdx_testing::readFile;
+using mdx_testing::writeFile;
+using nlohmann::json;
+
+const fs::path kExamples = fs::path(mdx_testing::kSourceDir) / "examples";
+
+class EvaluateBatch : public ::testing::Test {
+protected:
+    void SetUp() override {
+        drawing = scratch / "connections.json";
+        fs::copy_file(kExamples / "drawings" / "Connections.json", drawing);
+        original = readFile(drawing);
+    }
+    MdxRun all(const std::string& arguments, bool withStderr = true) {
+        return mdx_testing::runMdx("evaluate --all --drawing " + quoted(drawing) + " " + arguments,
+                                   withStderr);
+    }
+    mdx_testing::ScratchFolder scratch;
+    fs::path drawing;
+    std::string original;
+};
+
+const json* output(const json& evaluation, const std::string& name) {
+    for (const json& variable : evaluation["outputs"])
+        if (variable["name"] == name) return &variable;
+    return nullptr;
+}
+
+TEST_F(EvaluateBatch, EveryTiedConnectionOfTheSampleIsSizedByItsStandard) {
+    const MdxRun run = all("--gen gen_Grade=S355 --json", false);
+    ASSERT_EQ(run.status, 0) << run.out;
+    const json report = json::parse(run.out);
+    ASSERT_EQ(report["evaluations"].size(), 50u);
+    std::map<std::string, int> perStandard;
+    for (const json& evaluation : report["evaluations"]) {
+        ++perStandard[evaluation["standard"]["name"].get<std::string>()];
+        EXPECT_TRUE(evaluation["failures"].empty()) << evaluation.dump(1);
+        EXPECT_EQ(evaluation["outcome"], 0);
+    }
+    for (const char* standard : {"EndPlate", "FinPlate", "BasePlate", "BoltedSplice", "WebCleat"})
+        EXPECT_EQ(perStandard[standard], 10) << standard;
+
+    // Spot checks by hand. FP-01: IPE 240, 80 kN, M16 (60.3 kN a bolt): 2 bolts, pitch 40,
+    // end distance 25 -> row 90, but 0.6 x 240 = 144 -> 150; thickness d/2 = 8.
+    const json& fin = report["evaluations"][1];
+    ASSERT_EQ(fin["macro"]["name"], "FP-01");
+    EXPECT_EQ((*output(fin, "NrBolts"))["value"], 2);
+    EXPECT_EQ((*output(fin, "Length"))["value"], 150);
+    EXPECT_EQ((*output(fin, "Thickness"))["value"], 8);
+    // BP-01: 190 x 200 column, 600 kN on C25/30 (16.7): area 35928 mm2 is less than the
+    // column's outline, so the plate stands 50 beyond it: 290 x 300, 15 thick.
+    const json& base = report["evaluations"][2];
+    ASSERT_EQ(base["macro"]["name"], "BP-01");
+    EXPECT_EQ((*output(base, "Length"))["value"], 290);
+    EXPECT_EQ((*output(base, "Width"))["value"], 300);
+    EXPECT_EQ((*output(base, "Thickness"))["value"], 15);
+    EXPECT_EQ(readFile(drawing), original);
+}
+
+TEST_F(EvaluateBatch, WriteHappensOnceAndOnlyWhenEveryConnectionSucceeded) {
+    // Without gen_Grade the splices and base plates fail: nothing is written.
+    MdxRun run = all("--write");
+    EXPECT_EQ(run.status, 10) << run.out;
+    EXPECT_NE(run.out.find("Not written: not every connection succeeded"), std::string::npos)
+        << run.out;
+    EXPECT_EQ(readFile(drawing), original);
+
+    // --allow-failures writes what evaluated; a second run then changes nothing.
+    run = all("--write --allow-failures --standard FinPlate");
+    ASSERT_EQ(run.status, 0) << run.out;
+    EXPECT_NE(run.out.find("Evaluated 10 connection(s)"), std::string::npos) << run.out;
+    EXPECT_NE(readFile(drawing), original);
+    run = all("--standard FinPlate --json", false);
+    ASSERT_EQ(run.status, 0) << run.out;
+    for (const json& evaluation : json::parse(run.out)["evaluations"])
+        EXPECT_TRUE(evaluation["changed"].empty()) << evaluation["macro"].dump();
+}
+
+TEST_F(EvaluateBatch, BadBatchInputIsRefusedBeforeAnythingRuns) {
+    MdxRun run = all("--standard NoSuch");
+    EXPECT_EQ(run.status, 6) << run.out;
+    run = all("--macro EP-01");
+    EXPECT_EQ(run.status, 7) << run.out;
+    writeFile(drawing, readFile(kExamples / "drawings" / "EndPlate_IPE300_HEA300.json"));
+    run = all("");
+    EXPECT_EQ(run.status, 7) << run.out;
+    EXPECT_NE(run.out.find("is tied to a standard"), std::string::npos) << run.out;
+}
+
+}  // namespace
