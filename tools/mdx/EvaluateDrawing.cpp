@@ -64,8 +64,35 @@ std::vector<DrawingMacro> EvaluateDrawing::macros() {
     return found;
 }
 
+// The handle of the macro whose handle is nameOrHandle; empty when there is none. A handle
+// goes before a name, so a batch opening macro after macro by handle needs no list of all.
+std::string EvaluateDrawing::macroByHandle(const std::string& nameOrHandle) {
+    AcDbObjectId id;
+    if (!AcDbObjectId::fromText(nameOrHandle, id)) return {};
+    AcTransaction looking(database_);
+    Mdx_DbMacro* candidate = nullptr;
+    if (looking.getObject(candidate, id) != Acad::eOk || !candidate->macro()) return {};
+    return id.toText();
+}
+
 void EvaluateDrawing::open(const std::string& nameOrHandle) {
     drop();
+    std::string handle = macroByHandle(nameOrHandle);
+    if (handle.empty()) handle = macroByName(nameOrHandle);
+    AcDbObjectId::fromText(handle, macroId_);
+    transaction_ = std::make_unique<AcTransaction>(database_);
+    macroData_ = std::make_unique<MacroData>();
+    allObjects_ = KvSSMapping();
+    if (transaction_->getObject(macro_, macroId_, host::OpenMode::ForWrite) != Acad::eOk ||
+        macroData_->addMacro(macroId_, *transaction_) != Acad::eOk)
+        throw EvaluateError(EvaluateExit::UnknownMacro,
+                            "the macro \"" + nameOrHandle + "\" (handle " + handle +
+                                ") cannot be opened for writing: an object it refers to is "
+                                "missing or of another kind");
+    allObjects_.initAllVarsFromMacro(macro_, transaction_.get());
+}
+
+std::string EvaluateDrawing::macroByName(const std::string& nameOrHandle) {
     const Mdx_String name = Mdx_String::fromUtf8(nameOrHandle);
     std::vector<std::string> byName;
     std::string byHandle;
@@ -87,17 +114,7 @@ void EvaluateDrawing::open(const std::string& nameOrHandle) {
         throw EvaluateError(EvaluateExit::UnknownMacro,
                             "no macro \"" + nameOrHandle + "\" in " + file_.string() +
                                 " (macros: " + (known.empty() ? "none" : known) + ")");
-    AcDbObjectId::fromText(handle, macroId_);
-    transaction_ = std::make_unique<AcTransaction>(database_);
-    macroData_ = std::make_unique<MacroData>();
-    allObjects_ = KvSSMapping();
-    if (transaction_->getObject(macro_, macroId_, host::OpenMode::ForWrite) != Acad::eOk ||
-        macroData_->addMacro(macroId_, *transaction_) != Acad::eOk)
-        throw EvaluateError(EvaluateExit::UnknownMacro,
-                            "the macro \"" + nameOrHandle + "\" (handle " + handle +
-                                ") cannot be opened for writing: an object it refers to is "
-                                "missing or of another kind");
-    allObjects_.initAllVarsFromMacro(macro_, transaction_.get());
+    return handle;
 }
 
 void EvaluateDrawing::keep() {

@@ -63,6 +63,10 @@ public:
     void save();
 
 private:
+    std::string macroByHandle(const std::string& nameOrHandle);
+    // Throws EvaluateError UnknownMacro when no macro, or several, have the name.
+    std::string macroByName(const std::string& nameOrHandle);
+
     std::filesystem::path file_;
     std::string readBytes_;  // the file as it was loaded
     AcDbDatabase database_;
