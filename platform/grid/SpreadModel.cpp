@@ -378,38 +378,3 @@ void SpreadModel::setOption(int index, bool on) {
 }
 
 }  // namespace grid
-
-namespace grid {
-
-void SpreadModel::usedExtent(int& columns, int& rows) const {
-    columns = 0;
-    rows = 0;
-    const CellStore& store = sheet_->cells();
-    for (int c = 0; c < store.columnCount(); ++c) {
-        const std::vector<Cell>& cells = store.column(c)->cells;
-        for (int r = static_cast<int>(cells.size()) - 1; r >= 0; --r) {
-            if (cells[static_cast<std::size_t>(r)].holdsNothing()) continue;
-            columns = std::max(columns, c);
-            rows = std::max(rows, r);
-            break;
-        }
-    }
-    for (const auto& entry : formats_) {
-        columns = std::max(columns, keyColumn(entry.first));
-        rows = std::max(rows, static_cast<int>(static_cast<std::uint32_t>(entry.first)));
-    }
-    for (const Span& span : spans_) {
-        columns = std::max(columns, span.column + span.columns - 1);
-        rows = std::max(rows, span.row + span.rows - 1);
-    }
-    columns = std::min(columns, maxColumns_);
-    rows = std::min(rows, maxRows_);
-}
-
-void SpreadModel::extentToVisit(int& columns, int& rows) const {
-    columns = maxColumns_;
-    rows = maxRows_;
-    if (static_cast<long long>(columns) * rows > kCellsVisitedAsDeclared) usedExtent(columns, rows);
-}
-
-}  // namespace grid

@@ -120,14 +120,6 @@ public:
     // A column or row index as the callers pass it: the header index means 0.
     static int normalise(int index) { return index == kHeaderIndex ? 0 : index; }
     bool isCell(int column, int row) const;
-    // The used range: the smallest columns and rows, within the size, that hold every cell
-    // with a value, formula or format and every span. Work that visits cells goes this far,
-    // never to a declared size that a 40-byte file can set to the largest grid.
-    void usedExtent(int& columns, int& rows) const;
-    // How far to visit the cells: the size, or the used range when the size is above
-    // kCellsVisitedAsDeclared cells.
-    static constexpr long long kCellsVisitedAsDeclared = 1000000;
-    void extentToVisit(int& columns, int& rows) const;
 
     // Cell text.
     bool setData(int column, int row, std::string_view text);

@@ -9,6 +9,7 @@
 #include "core/PathHelpers.h"
 #include "core/StringHelpers.h"
 #include "core/macro/StringChecks.h"
+#include "grid/UsedRange.h"
 #include "grid/SpreadApi.h"
 #include "grid/SpreadModel.h"
 #include "grid/TextRules.h"
@@ -127,7 +128,7 @@ void KvStandardsSpread::shrinkToUsedRange() {
     if (!model) return;
     int columns = 0;
     int rows = 0;
-    model->extentToVisit(columns, rows);
+    grid::extentToVisit(*model, columns, rows);
     if (columns < model->maxColumns()) model->setMaxColumns(columns);
     if (rows < model->maxRows()) model->setMaxRows(rows);
 }

@@ -5,6 +5,7 @@
 
 #include "EvaluateError.h"
 #include "core/Mdx_Settings.h"
+#include "grid/UsedRange.h"
 #include "grid/SheetFile.h"
 #include "grid/SpreadModel.h"
 #include "win/FilePaths.h"
@@ -80,7 +81,7 @@ bool holdsSection(grid::SpreadModel& sheet, const char* keyword) {
     std::string text;
     int columns = 0;
     int rows = 0;
-    sheet.extentToVisit(columns, rows);
+    grid::extentToVisit(sheet, columns, rows);
     for (int row = 1; row <= rows; ++row)
         for (int column = 1; column <= columns; ++column)
             if (sheet.text(column, row, grid::TextKind::Data, text) && text == keyword) return true;

@@ -16,6 +16,7 @@
 #include "OutputCheck.h"
 #include "SheetConvertCommand.h"
 #include "SheetTransfer.h"
+#include "grid/UsedRange.h"
 #include "grid/Sheet.h"
 #include "grid/SpreadApi.h"
 #include "grid/SpreadModel.h"
@@ -92,7 +93,7 @@ std::size_t shownWidth(const std::string& utf8) {
 void printSheet(HWND grid, bool formulas) {
     int columns = 0;
     int rows = 0;
-    SSGetModel(grid)->extentToVisit(columns, rows);
+    grid::extentToVisit(*SSGetModel(grid), columns, rows);
     std::vector<std::vector<std::string>> table(static_cast<std::size_t>(rows) + 1);
     for (int row = 0; row <= rows; ++row) {
         auto& line = table[static_cast<std::size_t>(row)];
@@ -127,7 +128,7 @@ void printSheet(HWND grid, bool formulas) {
 void printSheetJson(HWND grid, const std::string& file) {
     int columns = 0;
     int rows = 0;
-    SSGetModel(grid)->extentToVisit(columns, rows);
+    grid::extentToVisit(*SSGetModel(grid), columns, rows);
     nlohmann::ordered_json cells = nlohmann::ordered_json::array();
     for (int row = 1; row <= rows; ++row)
         for (int column = 1; column <= columns; ++column) {
