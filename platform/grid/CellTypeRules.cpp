@@ -123,6 +123,54 @@ Entry interpretEntry(const CellType& type, std::string_view text, EntryForm form
     }
 }
 
+bool takesTyping(const CellType& type) {
+    switch (type.code) {
+    case kTypeStatic:
+    case kTypeButton:
+    case kTypePicture:
+    case kTypeCheckBox: return false;
+    default: return true;
+    }
+}
+
+bool typingAccepts(const CellType& type, std::string_view current, char c) {
+    if (!takesTyping(type) || static_cast<unsigned char>(c) < 32) return false;
+    switch (type.code) {
+    case kTypeInteger: return (c >= '0' && c <= '9') || c == '-' || c == '+';
+    case kTypeNumber:
+        return (c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.' || c == ',' ||
+               c == 'e' || c == 'E';
+    case kTypeEdit:
+        return type.maxLength <= 0 || current.size() < static_cast<size_t>(type.maxLength);
+    default: return true;
+    }
+}
+
+std::vector<std::string_view> comboItems(const CellType& type) {
+    std::vector<std::string_view> items;
+    std::string_view rest = type.text;
+    while (!rest.empty()) {
+        const size_t tab = rest.find('\t');
+        items.push_back(rest.substr(0, tab));
+        if (tab == std::string_view::npos) break;
+        rest.remove_prefix(tab + 1);
+    }
+    return items;
+}
+
+Entry interpretTyped(const CellType& type, std::string_view text) {
+    if (!takesTyping(type)) return Entry();
+    if (type.code == kTypeEdit && type.maxLength > 0 &&
+        text.size() > static_cast<size_t>(type.maxLength))
+        return Entry();
+    if (type.code == kTypeCombo && !(type.style & kComboEditable) && !text.empty()) {
+        for (std::string_view item : comboItems(type))
+            if (equalsIgnoreCase(item, text)) return interpretEntry(type, item, EntryForm::Data);
+        return Entry();
+    }
+    return interpretEntry(type, text, EntryForm::Data);
+}
+
 std::string dataText(const CellType& type, const CellValue& value) {
     return typedText(type, value, true);
 }

@@ -4,6 +4,7 @@
 // every cell type. docs/cell-types.md states the same rules for people.
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "grid/CellType.h"
 #include "grid/CellValue.h"
@@ -23,6 +24,17 @@ struct Entry {
 Entry interpretEntry(const CellType& type, std::string_view text, EntryForm form);
 std::string dataText(const CellType& type, const CellValue& value);
 std::string valueText(const CellType& type, const CellValue& value);
+
+// Typing into a cell, as the cell editor does it. Static, button, picture and check cells
+// take no typed text (a check box is toggled instead); number cells take only the
+// characters a number is written with; edit cells stop at their maximum length; a combo
+// cell that is not editable takes only one of its items (letter case ignored, the item's
+// own spelling kept).
+bool takesTyping(const CellType& type);
+bool typingAccepts(const CellType& type, std::string_view current, char c);
+Entry interpretTyped(const CellType& type, std::string_view text);
+// The items of a combo cell, in order.
+std::vector<std::string_view> comboItems(const CellType& type);
 
 // A number with a fixed count of decimals, optionally with thousands separators.
 std::string fixedNumber(double value, int decimals, bool separator);

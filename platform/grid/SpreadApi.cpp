@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "grid/GridInput.h"
 #include "grid/SheetFile.h"
 #include "grid/SpreadWindow.h"
 #include "win/FontMetrics.h"
@@ -627,13 +628,11 @@ BOOL SSGetActiveCell(HWND hwnd, int* col, int* row) {
     return TRUE;
 }
 
+// A block selected before belongs to the old cell; keeping it would make the block's
+// corner, not the new active cell, the current cell of every caller that prefers the block.
 BOOL SSSetActiveCell(HWND hwnd, int col, int row) {
-    SpreadModel* m = SSGetModel(hwnd);
-    if (!m || col < 1 || row < 1 || col > m->maxColumns() || row > m->maxRows()) return FALSE;
-    m->selection().activeColumn = col;
-    m->selection().activeRow = row;
-    m->selection().editing = false;
-    return TRUE;
+    grid::SpreadControl* control = grid::spreadControl(hwnd);
+    return control && grid::activateCell(*control, col, row) ? TRUE : FALSE;
 }
 
 BOOL SSGetSelectBlock(HWND hwnd, int* col1, int* row1, int* col2, int* row2) {
@@ -671,14 +670,23 @@ BOOL SSSetEditMode(HWND hwnd, BOOL on) {
     SpreadModel* m = SSGetModel(hwnd);
     if (!m) return FALSE;
     if (on && (m->selection().activeColumn < 1 || m->selection().activeRow < 1)) return FALSE;
-    m->selection().editing = on != FALSE;
-    if (on) {
-        // The editor starts with the whole text selected.
-        std::string text;
-        m->text(m->selection().activeColumn, m->selection().activeRow, TextKind::Data, text);
-        m->selection().editStart = 0;
-        m->selection().editEnd = static_cast<int>(text.size());
+    grid::SelectionState& s = m->selection();
+    if (!on) {
+        // The program closing the editor keeps what it holds, without telling the parent.
+        if (s.editing) {
+            s.editing = false;
+            std::string before;
+            m->text(s.activeColumn, s.activeRow, TextKind::Data, before);
+            if (before != s.editText) m->setData(s.activeColumn, s.activeRow, s.editText);
+            s.editText.clear();
+        }
+        return TRUE;
     }
+    // The editor starts with the cell's text, all of it selected.
+    if (!s.editing) m->text(s.activeColumn, s.activeRow, TextKind::Data, s.editText);
+    s.editing = true;
+    s.editStart = 0;
+    s.editEnd = static_cast<int>(s.editText.size());
     return TRUE;
 }
 
@@ -693,9 +701,7 @@ BOOL SSGetEditSel(HWND hwnd, int* start, int* end) {
 BOOL SSSetEditSel(HWND hwnd, int start, int end) {
     SpreadModel* m = SSGetModel(hwnd);
     if (!m || !m->selection().editing || start < 0 || end < start) return FALSE;
-    std::string text;
-    m->text(m->selection().activeColumn, m->selection().activeRow, TextKind::Data, text);
-    int length = static_cast<int>(text.size());
+    int length = static_cast<int>(m->selection().editText.size());
     m->selection().editStart = std::min(start, length);
     m->selection().editEnd = std::min(end, length);
     return TRUE;

@@ -149,6 +149,14 @@ BOOL SSGetEditMode(HWND hwnd);
 BOOL SSSetEditMode(HWND hwnd, BOOL on);
 BOOL SSGetEditSel(HWND hwnd, int* start, int* end);
 BOOL SSSetEditSel(HWND hwnd, int start, int end);
+// The cell under a point of the client area: TRUE for a cell or a header cell (0 for the
+// header band; a spanned cell gives its anchor), FALSE outside the cells.
+BOOL SSGetCellFromPixel(HWND hwnd, int* col, int* row, int x, int y);
+// The client rectangle of a cell (its whole span); FALSE when it is not shown.
+BOOL SSGetCellRect(HWND hwnd, int col, int row, RECT* rect);
+// The first column and row shown beside the header band (the scroll position).
+BOOL SSGetTopLeftCell(HWND hwnd, int* col, int* row);
+BOOL SSSetTopLeftCell(HWND hwnd, int col, int row);
 // The two edit commands: copy the selected block (or the active cell), paste it at the
 // active cell.
 BOOL SSClipboardCopy(HWND hwnd);

@@ -252,7 +252,10 @@ TEST_F(SpreadWindow, FailedLoadLeavesTheSheetAsItWas) {
 }
 
 TEST_F(SpreadWindow, SelectionEditingAndTheEditCommands) {
-    EXPECT_FALSE(SSGetActiveCell(grid, nullptr, nullptr));
+    int col = 0, row = 0;
+    ASSERT_TRUE(SSGetActiveCell(grid, &col, &row)) << "a fresh grid starts on its first cell";
+    EXPECT_EQ(col, 1);
+    EXPECT_EQ(row, 1);
     ASSERT_TRUE(SSSetActiveCell(grid, 2, 2));
     SSSetData(grid, 2, 2, "hello");
     ASSERT_TRUE(SSSetEditMode(grid, TRUE));

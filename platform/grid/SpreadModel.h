@@ -23,6 +23,7 @@ inline constexpr std::uint32_t kNoColor = 0xFFFFFFFF;
 inline constexpr int kOptionCount = 64;
 inline constexpr int kOptionRowHeaders = 4;
 inline constexpr int kOptionAutoCalc = 7;
+inline constexpr int kOptionEnterMovesOn = 12;  // Enter moves the active cell down
 inline constexpr int kOptionRedraw = 8;
 inline constexpr int kOptionChanged = 30;
 inline constexpr int kDefaultColumnWidth = 64;  // pixels
@@ -97,11 +98,15 @@ struct ViewSettings {
 };
 
 struct SelectionState {
-    int activeColumn = 0, activeRow = 0;  // 0: none
+    // A fresh grid starts on its first cell, whether or not it has rows yet.
+    int activeColumn = 1, activeRow = 1;
     bool hasBlock = false;
     CellRect block;
     bool editing = false;
     int editStart = 0, editEnd = 0;
+    std::string editText;  // what the cell editor holds while editing
+    // The first column and row shown right of and below the header band (scroll position).
+    int leftColumn = 1, topRow = 1;
 };
 
 class SpreadModel {
@@ -211,6 +216,8 @@ private:
     bool forRange(int c1, int r1, int c2, int r2, Apply&& apply);
     bool writeEntry(int column, int row, std::string_view text, EntryForm form);
     void markChanged() { options_[kOptionChanged] = true; }
+    void copyHeaderCells(int c1, int r1, int c2, int r2, int toColumn, int toRow);
+    bool copyCells(int c1, int r1, int c2, int r2, int toColumn, int toRow);
     void remapFormats(bool rows, int at, int count);
     void remapSpans(bool rows, int at, int count);
     static void remapSizes(std::map<int, int>& sizes, int at, int count);

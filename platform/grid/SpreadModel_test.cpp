@@ -177,7 +177,8 @@ TEST_F(Model, ResetKeepsCustomFunctionsOnly) {
 
 TEST_F(Model, PasteNeedsACopyFirst) {
     EXPECT_FALSE(m.pasteAtActiveCell());
-    EXPECT_FALSE(m.copySelection());  // no block and no active cell
+    m.selection().activeColumn = 0;  // no block and no active cell
+    EXPECT_FALSE(m.copySelection());
     m.selection().activeColumn = 1;
     m.selection().activeRow = 1;
     m.setData(1, 1, "v");
@@ -185,6 +186,44 @@ TEST_F(Model, PasteNeedsACopyFirst) {
     m.selection().activeRow = 5;
     ASSERT_TRUE(m.pasteAtActiveCell());
     EXPECT_EQ(data(1, 5), "v");
+}
+
+}  // namespace
+}  // namespace grid
+
+namespace grid {
+namespace {
+
+TEST(ModelCopy, ABlockStartingInTheHeaderBandCarriesItsHeaderCells) {
+    SpreadModel m;
+    m.setMaxColumns(3);
+    m.setMaxRows(4);
+    m.setData(0, 2, "Row two");
+    m.setData(1, 2, "a");
+    m.setData(3, 2, "c");
+    m.setColors(0, 2, 0, 2, 0x112233, kNoColor);
+    ASSERT_TRUE(m.copyRange(kHeaderIndex, 2, 3, 2, kHeaderIndex, 4));
+    std::string t;
+    m.text(0, 4, TextKind::Data, t);
+    EXPECT_EQ(t, "Row two");
+    m.text(3, 4, TextKind::Data, t);
+    EXPECT_EQ(t, "c");
+    std::uint32_t back = 0, fore = 0;
+    m.colors(0, 4, back, fore);
+    EXPECT_EQ(back, 0x112233u);
+
+    // A column: its header cell to the target column's header.
+    m.setData(2, 0, "Grade");
+    m.setData(2, 3, "8.8");
+    ASSERT_TRUE(m.copyRange(2, kHeaderIndex, 2, 4, 1, kHeaderIndex));
+    m.text(1, 0, TextKind::Data, t);
+    EXPECT_EQ(t, "Grade");
+    m.text(1, 3, TextKind::Data, t);
+    EXPECT_EQ(t, "8.8");
+
+    // A header band may only land on the header band.
+    EXPECT_FALSE(m.copyRange(kHeaderIndex, 2, 3, 2, 1, 4));
+    EXPECT_FALSE(m.copyRange(1, 2, 3, 2, kHeaderIndex, 4));
 }
 
 }  // namespace

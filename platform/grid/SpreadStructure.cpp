@@ -117,11 +117,51 @@ bool SpreadModel::deleteColumns(int column, int count) {
     return true;
 }
 
+// A block that starts in the header band copies its header cells onto the header band of
+// the target (a row's header to the target row's header, a column's to the target column's);
+// the rest of the block is copied as cells.
 bool SpreadModel::copyRange(int c1, int r1, int c2, int r2, int toColumn, int toRow) {
-    if (!clip(c1, r1, c2, r2) || c1 < 1 || r1 < 1) return false;
+    if (!clip(c1, r1, c2, r2)) return false;
     toColumn = normalise(toColumn);
     toRow = normalise(toRow);
-    if (!isCell(toColumn, toRow) || toColumn < 1 || toRow < 1) return false;
+    if (!isCell(toColumn, toRow)) return false;
+    if ((c1 == 0) != (toColumn == 0) || (r1 == 0) != (toRow == 0)) return false;
+    if (c1 == 0 || r1 == 0) {
+        copyHeaderCells(c1, r1, c2, r2, toColumn, toRow);
+        const bool cellsToo = c2 >= 1 && r2 >= 1;
+        if (c1 == 0) c1 = toColumn = 1;
+        if (r1 == 0) r1 = toRow = 1;
+        if (!cellsToo) return true;
+        if (!isCell(toColumn, toRow)) return true;
+    }
+    return copyCells(c1, r1, c2, r2, toColumn, toRow);
+}
+
+void SpreadModel::copyHeaderCells(int c1, int r1, int c2, int r2, int toColumn, int toRow) {
+    const int dc = toColumn - c1, dr = toRow - r1;
+    auto copyOne = [&](int c, int r) {
+        const int tc = c + dc, tr = r + dr;
+        if (!isCell(tc, tr)) return;
+        std::string text;
+        this->text(c, r, TextKind::Value, text);
+        const CellFormat* format = findFormat(c, r);
+        if (format) {
+            CellFormat copy = *format;  // the insertion below may move the source
+            formats_[key(tc, tr)] = std::move(copy);
+        } else {
+            formats_.erase(key(tc, tr));
+        }
+        setValue(tc, tr, text);
+    };
+    if (c1 == 0)
+        for (int r = r1; r <= r2; ++r) copyOne(0, r);
+    if (r1 == 0)
+        for (int c = std::max(c1, 1); c <= c2; ++c) copyOne(c, 0);
+    markChanged();
+}
+
+bool SpreadModel::copyCells(int c1, int r1, int c2, int r2, int toColumn, int toRow) {
+    if (c1 < 1 || r1 < 1 || toColumn < 1 || toRow < 1) return false;
     sheet_->copyRange(CellRect{c1, r1, c2, r2}, toColumn, toRow);
     // Formats of the target block are replaced by those of the source; only cells that
     // have a format are visited, whatever the size of the block.

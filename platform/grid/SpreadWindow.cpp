@@ -2,6 +2,8 @@
 // window and destroyed with it.
 #include "grid/SpreadWindow.h"
 
+#include "grid/GridInput.h"
+#include "grid/GridPainter.h"
 #include "grid/TextRules.h"
 #include "win/Window.h"
 
@@ -46,7 +48,19 @@ LRESULT spreadProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         freeIdleOrphans();
         break;
     }
-    default: break;
+    case WM_COMMAND:
+        // A check cell's command, sent to this window first, goes on to the parent.
+        if (reinterpret_cast<HWND>(lParam) == hwnd) {
+            HWND parent = GetParent(hwnd);
+            return parent ? SendMessage(parent, message, wParam, lParam) : 0;
+        }
+        break;
+    default: {
+        SpreadControl* control = spreadControl(hwnd);
+        LRESULT result = 0;
+        if (control && handleUserInput(*control, message, wParam, lParam, result)) return result;
+        break;
+    }
     }
     return DefWindowProc(hwnd, message, wParam, lParam);
 }
@@ -75,6 +89,7 @@ BOOL SSRegisterSpreadClass() {
     WNDCLASS wc;
     wc.lpfnWndProc = grid::spreadProc;
     wc.lpszClassName = kSpreadClassName;
+    grid::registerGridPainter();
     return RegisterClass(&wc) != 0;
 }
 

@@ -21,6 +21,10 @@ struct SpreadControl {
     SpreadModel model;
     // Stable addresses: the engine keeps pointers to them as callback contexts.
     std::vector<std::unique_ptr<CustomRegistration>> customs;
+    // The moving corner of the selected block while the user extends it (the active cell is
+    // the fixed one), and whether the left button is down selecting a block.
+    int cornerColumn = 0, cornerRow = 0;
+    bool dragging = false;
 };
 
 // The control of a grid window, null for any other handle.

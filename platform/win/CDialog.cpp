@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "win/DialogBuilder.h"
+#include "win/DialogCodes.h"
 #include "win/ResourceModule.h"
 #include "win/UserSteps.h"
 #include "win/WindowRecord.h"
@@ -168,6 +169,12 @@ BOOL CDialog::PreTranslateMessage(MSG* msg) {
     if (!msg || msg->message != WM_KEYDOWN || !m_hWnd) return FALSE;
     if (msg->hwnd != m_hWnd && !::IsChild(m_hWnd, msg->hwnd)) return FALSE;
     const int key = static_cast<int>(msg->wParam);
+    // A control that wants the key for itself (a grid moving its active cell) gets it.
+    if ((key == VK_ESCAPE || key == VK_TAB || key == VK_RETURN) && msg->hwnd != m_hWnd) {
+        const LRESULT code =
+            ::SendMessage(msg->hwnd, WM_GETDLGCODE, msg->wParam, reinterpret_cast<LPARAM>(msg));
+        if ((code & DLGC_WANTALLKEYS) || (key == VK_TAB && (code & DLGC_WANTTAB))) return FALSE;
+    }
     if (key == VK_ESCAPE) {
         ::SendMessage(m_hWnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
                       reinterpret_cast<LPARAM>(::GetDlgItem(m_hWnd, IDCANCEL)));

@@ -1,10 +1,9 @@
-// Draws the sheet-file host dialog from the module's own template, as the documentation
-// shows it. With MDX_UPDATE_DOCS set the picture is also written to docs/.
+// Draws the sheet-file host dialog from the module's own template at its pixel size. The
+// picture in docs/ comes from the frame's test of the host with a filled sheet.
 #include "MdxBuildPaths.h"
 #include <gtest/gtest.h>
 #include <stb/stb_image.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "resources/ModuleResources.h"
@@ -36,10 +35,6 @@ TEST(SamplePicture, SheetHostDialogIsDrawnAtItsPixelSize) {
     EXPECT_EQ(w, r.right - r.left);
     EXPECT_EQ(h, r.bottom - r.top);
     EXPECT_EQ(w, 600 + 8);  // 400 dialog units, plus the sizing frame on both sides
-    if (std::getenv("MDX_UPDATE_DOCS")) {
-        EXPECT_TRUE(win::writeWholeFileAtomic(
-            fs::path(MDX_SOURCE_DIR) / "docs" / "dialog-sheet-host.png", bytes));
-    }
     dlg.DestroyWindow();
     AfxSetResourceHandle(nullptr);
 }

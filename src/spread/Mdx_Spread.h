@@ -218,6 +218,7 @@ private:
     bool handleFindKey(UINT key);
     void openFindDialog();
     void showContextMenu(POINT point);
+    void activateCellAt(POINT point);
 
     bool attached = false;
     HWND ownerWindow = nullptr;

@@ -177,7 +177,19 @@ void Mdx_Spread::OnSize(UINT type, int cx, int cy) {
     applyFitPolicy();
 }
 
+// The menu's commands act on the current cell, so the cell under the pointer becomes the
+// active one first (a cell inside the selected block keeps the block).
+void Mdx_Spread::activateCellAt(POINT point) {
+    int col = 0, row = 0;
+    if (!SSGetCellFromPixel(m_hWnd, &col, &row, point.x, point.y) || col < 1 || row < 1) return;
+    int c1 = 0, r1 = 0, c2 = 0, r2 = 0;
+    if (GetSelectBlock(&c1, &r1, &c2, &r2) && col >= c1 && col <= c2 && row >= r1 && row <= r2)
+        return;
+    SetActiveCell(col, row);
+}
+
 void Mdx_Spread::OnRButtonDown(UINT flags, POINT point) {
+    if (attached) activateCellAt(point);
     POINT cursor = point;
     if (!GetCursorPos(&cursor)) ClientToScreen(&cursor);
     showContextMenu(cursor);

@@ -91,6 +91,51 @@ TEST(MdxRun, TheGridDialogReturnsTheEditedRows) {
               std::string::npos);
 }
 
+TEST(MdxRun, GridDialogsAreDrivenThroughClicksAndKeys) {
+    const MdxRun run = mdx("run " + scenario("grid-input.json"));
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(run.out.find("user step failed"), std::string::npos) << run.out;
+    // String-array grid: keys moved to (2, 2), which was typed; row 3 clicked and removed;
+    // "M16" edited after a double click.
+    EXPECT_NE(run.out.find("startGridDialog returned {\"result\":true,\"rows\":[[\"M\",\"8.8\"],"
+                           "[\"M20\",\"12.9\"]]}"),
+              std::string::npos)
+        << run.out;
+    // General variables: a row added at the clicked row, cells typed into both grids.
+    EXPECT_NE(run.out.find("\"dwgGenValues\":[\"5\",\"10\",\"25\"],\"dwgGenVars\":[\"Edge\","
+                           "\"Gap\",\"Pitch\"]"),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("\"stdGenOverrides\":[\"S355\"]"), std::string::npos);
+    // Sheet host: both typed cells hold the text its find dialog (opened by F3) replaces.
+    EXPECT_NE(run.out.find("\"Replace all\": \"Replaced 2 occurrences.\""), std::string::npos)
+        << run.out;
+}
+
+TEST(MdxRun, GridStepsNameTheirMistakes) {
+    TemporaryScenario bad(R"({"format": "mdx-scenario", "version": 1, "steps": [
+        {"step": "call", "launch": "EvaluateSS", "user": [
+          {"action": "tickCell", "control": 1004, "col": 1, "row": 1, "state": 3}]}]})");
+    const MdxRun run = mdx("run " + bad.file());
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.out.find("\"state\" must be 0, 1 or -1"), std::string::npos) << run.out;
+
+    // A locked or wrong cell is reported, not written.
+    TemporaryScenario refused(R"({"format": "mdx-scenario", "version": 1, "steps": [
+        {"step": "load"},
+        {"step": "call", "launch": "startGridDialog",
+         "args": {"headers": ["Bolt"], "rows": [["M16"]], "editable": true},
+         "user": [{"action": "tickCell", "control": 1196, "col": 1, "row": 1},
+                  {"action": "clickCell", "control": 1196, "col": 1, "row": 9},
+                  {"action": "click", "control": 1}]}]})");
+    const MdxRun second = mdx("run " + refused.file());
+    EXPECT_EQ(second.status, 0) << second.out;
+    EXPECT_NE(second.out.find("tick cell: cell (1, 1) is no check box"), std::string::npos)
+        << second.out;
+    EXPECT_NE(second.out.find("click cell: cell (1, 9) is outside the sheet"), std::string::npos);
+    EXPECT_NE(second.out.find("\"rows\":[[\"M16\"]]"), std::string::npos);
+}
+
 TEST(MdxRun, TheOtherLaunchPointsReturnTheirRecords) {
     const MdxRun run = mdx("run " + scenario("launch-points.json"));
     EXPECT_EQ(run.status, 0) << run.out;

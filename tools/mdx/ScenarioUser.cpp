@@ -5,8 +5,8 @@
 
 #include "ScenarioError.h"
 #include "ScenarioMouse.h"
+#include "ScenarioGridSteps.h"
 #include "ScenarioValues.h"
-#include "grid/SpreadApi.h"
 #include "win/ScriptedUser.h"
 #include "win/Window.h"
 
@@ -16,12 +16,16 @@ namespace {
 
 const std::map<std::string, int>& keyNames() {
     static const std::map<std::string, int> names = {
-        {"Enter", VK_RETURN}, {"Escape", VK_ESCAPE}, {"Tab", VK_TAB},  {"F3", VK_F3},
-        {"F5", VK_F3 + 2},    {"F8", VK_F3 + 5},     {"Delete", 0x2E}, {"Backspace", 0x08}};
+        {"Enter", VK_RETURN}, {"Escape", VK_ESCAPE}, {"Tab", VK_TAB},   {"F2", VK_F2},
+        {"F3", VK_F3},        {"F5", VK_F3 + 2},     {"F8", VK_F3 + 5}, {"Delete", VK_DELETE},
+        {"Backspace", VK_BACK}, {"Space", VK_SPACE}, {"Left", VK_LEFT}, {"Right", VK_RIGHT},
+        {"Up", VK_UP},        {"Down", VK_DOWN},     {"Home", VK_HOME}, {"End", VK_END}};
     return names;
 }
 
-int keyCode(const json& action) {
+}  // namespace
+
+int keyCodeOf(const json& action) {
     if (!action.contains("key")) throw ScenarioError("\"key\" is missing");
     const json& key = action["key"];
     if (key.is_number_integer()) return key.get<int>();
@@ -33,6 +37,8 @@ int keyCode(const json& action) {
     if (it == keyNames().end()) throw ScenarioError("unknown key \"" + name + "\"");
     return it->second;
 }
+
+namespace {
 
 win::DialogRef dialogOf(const json& action) {
     win::DialogRef dialog;
@@ -46,32 +52,6 @@ std::string kindOf(const json& action) {
     return action["action"].get<std::string>();
 }
 
-// Editing a cell of a grid control as the user would by typing into it.
-void queueCellEdit(const json& action) {
-    const int control = requiredInt(action, "control");
-    const int col = requiredInt(action, "col");
-    const int row = requiredInt(action, "row");
-    const std::string text = textField(action, "text").str();
-    const win::DialogRef dialog = dialogOf(action);
-    win::user::act(
-        [=] {
-            HWND grid = GetDlgItem(win::resolveDialog(dialog), control);
-            SSSetActiveCell(grid, col, row);
-            SSSetData(grid, col, row, text.c_str());
-        },
-        "edit cell");
-}
-
-void queueActiveCell(const json& action) {
-    const int control = requiredInt(action, "control");
-    const int col = requiredInt(action, "col");
-    const int row = requiredInt(action, "row");
-    const win::DialogRef dialog = dialogOf(action);
-    win::user::act(
-        [=] { SSSetActiveCell(GetDlgItem(win::resolveDialog(dialog), control), col, row); },
-        "activate cell");
-}
-
 void checkFields(const std::string& kind, const json& action) {
     intField(action, "dialog", 0);
     if (kind == "type" || kind == "selectText") {
@@ -82,18 +62,15 @@ void checkFields(const std::string& kind, const json& action) {
         if (kind == "select") requiredInt(action, "index");
         if (kind == "check") requiredInt(action, "state");
     } else if (kind == "key") {
-        keyCode(action);
+        keyCodeOf(action);
         boolField(action, "shift", false);
         boolField(action, "ctrl", false);
     } else if (kind == "answer") {
         requiredInt(action, "button");
-    } else if (kind == "cell" || kind == "activeCell") {
-        requiredInt(action, "control");
-        requiredInt(action, "col");
-        requiredInt(action, "row");
-        textField(action, "text");
     } else if (isMouseAction(kind)) {
         checkMouseAction(kind, action);
+    } else if (isGridAction(kind)) {
+        checkGridAction(kind, action);
     } else if (kind != "close") {
         throw ScenarioError("unknown user action \"" + kind + "\"");
     }
@@ -116,14 +93,13 @@ void queueUserAction(const json& action) {
     if (kind == "select") win::user::select(control, requiredInt(action, "index"), dialog);
     if (kind == "check") win::user::check(control, requiredInt(action, "state"), dialog);
     if (kind == "key")
-        win::user::pressKey(keyCode(action),
+        win::user::pressKey(keyCodeOf(action),
                             {boolField(action, "shift", false), boolField(action, "ctrl", false)},
                             dialog);
     if (kind == "answer") win::user::answerMessageBox(requiredInt(action, "button"));
     if (kind == "close") win::user::closeDialog(dialog);
-    if (kind == "cell") queueCellEdit(action);
-    if (kind == "activeCell") queueActiveCell(action);
     if (isMouseAction(kind)) queueMouseAction(kind, action);
+    if (isGridAction(kind)) queueGridAction(kind, action);
 }
 
 }  // namespace scenario
