@@ -71,13 +71,13 @@ void frame(cairo_t* cr, const RECT& r, COLORREF c, double width = 1) {
     cairo_stroke(cr);
 }
 
-LOGFONT logFontOf(const FontSpec& spec) {
+LOGFONT logFontOf(const FontSpec& fontSpec) {
     LOGFONT lf;
-    lf.lfHeight = spec.height;
-    lf.lfWeight = spec.weight;
-    lf.lfItalic = spec.italic ? 1 : 0;
-    lf.lfUnderline = spec.underline ? 1 : 0;
-    setFaceName(lf, spec.face.c_str());
+    lf.lfHeight = fontSpec.height;
+    lf.lfWeight = fontSpec.weight;
+    lf.lfItalic = fontSpec.italic ? 1 : 0;
+    lf.lfUnderline = fontSpec.underline ? 1 : 0;
+    setFaceName(lf, fontSpec.face.c_str());
     return lf;
 }
 
