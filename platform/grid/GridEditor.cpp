@@ -43,6 +43,7 @@ bool beginEdit(SpreadControl& control, bool replace) {
     if (!canEdit(control, s.activeColumn, s.activeRow)) return false;
     s.editing = true;
     s.editText = replace ? std::string() : dataOf(control.model, s.activeColumn, s.activeRow);
+    s.editChanged = replace;
     s.editStart = s.editEnd = static_cast<int>(s.editText.size());
     return notifyCell(control.window, kGridEditStarted, s.activeColumn, s.activeRow);
 }
@@ -64,6 +65,7 @@ bool typeCharacter(SpreadControl& control, char c) {
     rest.insert(static_cast<size_t>(from), 1, c);
     s.editText = std::move(rest);
     s.editStart = s.editEnd = from + 1;
+    s.editChanged = true;
     return true;
 }
 
@@ -79,6 +81,7 @@ void eraseCharacter(SpreadControl& control, bool before) {
     }
     s.editText.erase(static_cast<size_t>(from), static_cast<size_t>(to - from));
     s.editStart = s.editEnd = from;
+    s.editChanged = true;
 }
 
 void moveCaret(SpreadControl& control, int position) {
@@ -94,10 +97,12 @@ bool commitEdit(SpreadControl& control) {
     const int column = s.activeColumn, row = s.activeRow;
     const std::string text = std::move(s.editText);
     s.editText.clear();
+    const bool changed = s.editChanged;
+    s.editChanged = false;
     const Entry entry = interpretTyped(control.model.type(column, row), text);
     HWND grid = control.window;
     if (!notifyCell(grid, kGridEditEnded, column, row)) return false;
-    if (!entry.accepted || control.model.isLocked(column, row)) return true;
+    if (!changed || !entry.accepted || control.model.isLocked(column, row)) return true;
     // A combo item is kept with the item's own spelling.
     const bool item = control.model.typeCode(column, row) == kTypeCombo &&
                       entry.kind == ValueKind::Text;

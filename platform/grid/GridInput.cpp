@@ -371,6 +371,13 @@ bool handleUserInput(SpreadControl& control, UINT message, WPARAM wParam, LPARAM
         onScroll(control, message == WM_VSCROLL, LOWORD(static_cast<DWORD_PTR>(wParam)),
                  static_cast<short>(HIWORD(static_cast<DWORD_PTR>(wParam))));
         return true;
+    case WM_MOUSEWHEEL: {
+        // Three rows a notch, as the scroll bar's line steps.
+        const int notches = static_cast<short>(HIWORD(static_cast<DWORD_PTR>(wParam))) / 120;
+        const SelectionState& s = control.model.selection();
+        scrollTo(control, s.leftColumn, s.topRow - 3 * notches);
+        return true;
+    }
     case WM_GETDLGCODE: result = dialogCode(control, wParam); return true;
     default: return false;
     }

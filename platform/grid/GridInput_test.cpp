@@ -8,6 +8,7 @@
 #include "grid/GridNotifications.h"
 #include "grid/SpreadApi.h"
 #include "grid/SpreadModel.h"
+#include "win/ScriptedUser.h"
 #include "win/Window.h"
 
 namespace {
@@ -377,6 +378,36 @@ TEST_F(GridInput, KeysMoveTheActiveCellAroundSpansAndScrollIt) {
     int c = 0, r = 0;
     ASSERT_TRUE(SSGetCellFromPixel(grid, &c, &r, 41, 21));
     EXPECT_EQ(r, 5);
+    // The wheel scrolls three rows a notch, never above the first row.
+    SendMessage(grid, WM_MOUSEWHEEL, MAKEWPARAM(0, 120), 0);
+    SSGetTopLeftCell(grid, &left, &top);
+    EXPECT_EQ(top, 2);
+    SendMessage(grid, WM_MOUSEWHEEL, MAKEWPARAM(0, 240), 0);
+    SSGetTopLeftCell(grid, &left, &top);
+    EXPECT_EQ(top, 1);
+}
+
+TEST_F(GridInput, ShiftWithArrowsGrowsABlockFromTheActiveCellToWholeSpans) {
+    SSAddCellSpan(grid, 3, 3, 1, 2);  // (3,3)-(3,4)
+    click(2, 2);
+    SetFocus(grid);
+    heard().clear();
+    win::act::pressKey(parent, VK_RIGHT, {true, false});
+    win::act::pressKey(parent, VK_DOWN, {true, false});
+    EXPECT_EQ(active(), std::make_pair(2, 2)) << "the active cell stays";
+    int c1, r1, c2, r2;
+    ASSERT_TRUE(SSGetSelectBlock(grid, &c1, &r1, &c2, &r2));
+    EXPECT_EQ((std::vector<int>{c1, r1, c2, r2}), (std::vector<int>{2, 2, 3, 4}))
+        << "the span reached by the block is taken whole";
+    EXPECT_EQ(find(grid::kGridLeaveCell), nullptr);
+    // A plain move drops the block and says so.
+    heard().clear();
+    win::act::pressKey(parent, VK_LEFT);
+    EXPECT_FALSE(SSGetSelectBlock(grid, &c1, &r1, &c2, &r2));
+    const Heard* change = find(grid::kGridSelectionChanged);
+    ASSERT_NE(change, nullptr);
+    EXPECT_EQ(change->notice.column, 0);
+    EXPECT_EQ(change->notice.newRow, 0);
 }
 
 TEST_F(GridInput, SettingTheActiveCellDropsAStaleBlock) {
@@ -394,6 +425,22 @@ TEST_F(GridInput, TheEditorKeepsItsTextWhenFocusMovesAway) {
     SendMessage(grid, WM_KILLFOCUS, 0, 0);
     EXPECT_FALSE(SSGetEditMode(grid));
     EXPECT_EQ(data(3, 3), "typed");
+}
+
+TEST_F(GridInput, AnEditorTheUserLeftAloneNeverUndoesTheProgramsWrite) {
+    // A search opens the editor on a cell, a replace rewrites the cell; leaving the cell
+    // must keep the replaced text.
+    SSSetData(grid, 2, 2, "bolt hole");
+    SSSetActiveCell(grid, 2, 2);
+    ASSERT_TRUE(SSSetEditMode(grid, TRUE));
+    SSSetData(grid, 2, 2, "bolt slot");
+    click(3, 3);
+    EXPECT_EQ(data(2, 2), "bolt slot");
+    ASSERT_TRUE(SSSetActiveCell(grid, 2, 2));
+    ASSERT_TRUE(SSSetEditMode(grid, TRUE));
+    SSSetData(grid, 2, 2, "again");
+    ASSERT_TRUE(SSSetEditMode(grid, FALSE));
+    EXPECT_EQ(data(2, 2), "again");
 }
 
 TEST_F(GridInput, ANotificationThatClosesTheGridEndsTheInput) {

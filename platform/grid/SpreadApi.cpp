@@ -675,15 +675,17 @@ BOOL SSSetEditMode(HWND hwnd, BOOL on) {
         // The program closing the editor keeps what it holds, without telling the parent.
         if (s.editing) {
             s.editing = false;
-            std::string before;
-            m->text(s.activeColumn, s.activeRow, TextKind::Data, before);
-            if (before != s.editText) m->setData(s.activeColumn, s.activeRow, s.editText);
+            if (s.editChanged) m->setData(s.activeColumn, s.activeRow, s.editText);
+            s.editChanged = false;
             s.editText.clear();
         }
         return TRUE;
     }
     // The editor starts with the cell's text, all of it selected.
-    if (!s.editing) m->text(s.activeColumn, s.activeRow, TextKind::Data, s.editText);
+    if (!s.editing) {
+        m->text(s.activeColumn, s.activeRow, TextKind::Data, s.editText);
+        s.editChanged = false;
+    }
     s.editing = true;
     s.editStart = 0;
     s.editEnd = static_cast<int>(s.editText.size());

@@ -105,6 +105,9 @@ struct SelectionState {
     bool editing = false;
     int editStart = 0, editEnd = 0;
     std::string editText;  // what the cell editor holds while editing
+    // Whether the user changed the editor's text; only then is it written back, so a cell
+    // the program rewrote while the editor was open (a replace) keeps the program's text.
+    bool editChanged = false;
     // The first column and row shown right of and below the header band (scroll position).
     int leftColumn = 1, topRow = 1;
 };

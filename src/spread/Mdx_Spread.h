@@ -8,6 +8,7 @@
 #include "core/Mdx_Array.h"
 #include "core/Mdx_String.h"
 #include "core/Mdx_StringArray.h"
+#include "grid/GridNotifications.h"
 #include "host/AcArray.h"
 #include "spread/TSpread.h"
 
@@ -28,7 +29,7 @@ inline constexpr int kOptionRedraw = 8;
 inline constexpr int kOptionChanged = 30;
 
 // The grid's notification that the user changed a cell's value; the sheet swallows it.
-inline constexpr UINT kGridValueChanged = 0x517;
+inline constexpr UINT kGridValueChanged = grid::kGridValueChanged;
 
 class Mdx_Spread : public TSpread {
 public:

@@ -22,7 +22,7 @@ constexpr int kKindCheckAll = 8;
 constexpr int kKindClearAll = 9;
 
 // Notifications after which the locks of a check-box link are brought up to date.
-constexpr WORD kCheckChangedCodes[] = {59, 60};
+constexpr WORD kCheckChangedCodes[] = {grid::kGridCheckTurnedOn, grid::kGridCheckTurnedOff};
 
 int menuTextOf(int kind) {
     switch (kind) {
