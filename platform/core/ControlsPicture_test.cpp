@@ -143,9 +143,10 @@ END
     EXPECT_EQ(pixelAt(png, ox + 24 - 4, oy + 140 - 4), 0x000000u);
     EXPECT_EQ(pixelAt(png, ox + 60, oy + 165), 0x466EA0u) << "the dialog's own drawing";
     (void)client;
-    if (std::getenv("MDX_UPDATE_DOCS"))
+    if (std::getenv("MDX_UPDATE_DOCS")) {
         EXPECT_TRUE(win::writeWholeFileAtomic(
             fs::path(MDX_SOURCE_DIR) / "docs" / "controls-sample.png", png));
+    }
     dialog.DestroyWindow();
     resetWindowSystem();
 }
