@@ -4,7 +4,8 @@ set -euo pipefail
 packages=(g++ clang cmake ninja-build pkg-config libclang-rt-14-dev
           libgtest-dev libgmock-dev libbenchmark-dev
           nlohmann-json3-dev libcairo2-dev libstb-dev libcli11-dev
-          liborcus-dev libxlsxwriter-dev libzip-dev)
+          liborcus-dev libxlsxwriter-dev libzip-dev
+          libcpp-httplib-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

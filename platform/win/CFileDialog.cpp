@@ -42,7 +42,10 @@ INT_PTR CFileDialog::DoModal() {
     record.flags = m_ofn.Flags;
     win::detail::Step step;
     std::vector<std::string> answer;
-    if (win::detail::takeStep(win::detail::StepKind::FileAnswer, step) && !step.cancel)
+    win::user::UserPrompt prompt;
+    prompt.kind = win::user::UserPrompt::Kind::FileDialog;
+    prompt.fileDialog = &record;
+    if (win::detail::takeStep(win::detail::StepKind::FileAnswer, step, prompt) && !step.cancel)
         answer = step.paths;
     if (answer.size() > 1 && !(m_ofn.Flags & OFN_ALLOWMULTISELECT)) {
         win::detail::recordFailure("the file dialog takes one file only");

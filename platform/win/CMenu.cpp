@@ -156,7 +156,10 @@ BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int, HWND owner, const
     record.position = POINT{x, y};
     record.entries = data->entries;
     win::detail::Step step;
-    if (win::detail::takeStep(win::detail::StepKind::MenuChoice, step) && !step.cancel) {
+    win::user::UserPrompt prompt;
+    prompt.kind = win::user::UserPrompt::Kind::Menu;
+    prompt.menu = &record;
+    if (win::detail::takeStep(win::detail::StepKind::MenuChoice, step, prompt) && !step.cancel) {
         bool found = false;
         for (const auto& entry : record.entries) {
             const bool match =

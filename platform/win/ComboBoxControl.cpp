@@ -178,6 +178,9 @@ LRESULT comboBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         }
+        case WM_LBUTTONDOWN:
+            if (GetFocus() != hwnd) SetFocus(hwnd);
+            return 0;
         case WM_SETFOCUS:
             notifyParent(hwnd, CBN_SETFOCUS);
             return 0;

@@ -97,6 +97,10 @@ LRESULT editProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
             if (editKeyDown(*record, static_cast<int>(wParam), rulesOf(*record)))
                 notifyChanged(hwnd);
             return 0;
+        case WM_LBUTTONDOWN:
+            // A click puts the caret into the field.
+            if (GetFocus() != hwnd) SetFocus(hwnd);
+            return 0;
         case WM_SETFOCUS:
             notifyParent(hwnd, EN_SETFOCUS);
             return 0;

@@ -69,7 +69,10 @@ int MessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
     record.type = type;
     record.answer = win::messageBoxDefaultAnswer(type);
     win::detail::Step step;
-    if (win::detail::takeStep(win::detail::StepKind::MessageBoxAnswer, step)) {
+    win::user::UserPrompt prompt;
+    prompt.kind = win::user::UserPrompt::Kind::MessageBox;
+    prompt.messageBox = &record;
+    if (win::detail::takeStep(win::detail::StepKind::MessageBoxAnswer, step, prompt)) {
         int buttons[3] = {};
         const int count = win::messageBoxButtons(type, buttons);
         bool offered = false;

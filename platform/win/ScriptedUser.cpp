@@ -21,6 +21,16 @@ UserState& state() {
     return s;
 }
 
+user::LiveUser& liveUser() {
+    static user::LiveUser live;
+    return live;
+}
+
+// With nothing queued, a live user may supply the next step.
+bool askLiveUser(const user::UserPrompt& prompt) {
+    return state().steps.empty() && liveUser() && liveUser()(prompt) && !state().steps.empty();
+}
+
 const char* kindName(StepKind kind) {
     switch (kind) {
         case StepKind::MessageBoxAnswer:
@@ -55,8 +65,9 @@ HWND targetOrFail(const DialogRef& ref, const std::string& what) {
 
 }  // namespace
 
-bool takeStep(StepKind kind, Step& out) {
+bool takeStep(StepKind kind, Step& out, const user::UserPrompt& prompt) {
     auto& steps = state().steps;
+    if (steps.empty()) askLiveUser(prompt);
     if (steps.empty() || steps.front().kind != kind) return false;
     out = std::move(steps.front());
     steps.pop_front();
@@ -93,6 +104,9 @@ bool runModalLoop(HWND dialog, const std::function<bool()>& ended) {
             steps.pop_front();
             continue;
         }
+        user::UserPrompt prompt;
+        prompt.dialog = dialog;
+        if (askLiveUser(prompt)) continue;
         // Nothing more to do for the user: Cancel, as Escape would.
         SendMessage(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
@@ -114,6 +128,18 @@ using detail::targetOrFail;
 
 void reset() {
     detail::state() = detail::UserState{};
+}
+void runPendingActions() {
+    auto& steps = detail::state().steps;
+    while (!steps.empty() && steps.front().kind == StepKind::Action) {
+        Step step = std::move(steps.front());
+        steps.pop_front();
+        if (step.action) step.action();
+        PumpWaitingMessages();
+    }
+}
+void setLiveUser(LiveUser user) {
+    detail::liveUser() = std::move(user);
 }
 std::size_t pendingSteps() {
     return detail::state().steps.size();

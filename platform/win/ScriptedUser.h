@@ -65,7 +65,28 @@ struct FileDialogRecord {
 
 namespace user {
 
-// Forgets every step, record and failure.
+// What the program waits for when it hands control to the user.
+struct UserPrompt {
+    enum class Kind { Dialog, MessageBox, Menu, FileDialog };
+    Kind kind = Kind::Dialog;
+    HWND dialog = nullptr;                          // Dialog: the modal dialog
+    const MessageBoxRecord* messageBox = nullptr;   // MessageBox: as it is shown
+    const MenuRecord* menu = nullptr;               // Menu: its entries and position
+    const FileDialogRecord* fileDialog = nullptr;   // FileDialog: title, folder, filter
+};
+
+// A person at the keyboard instead of a script: asked whenever the program waits for the
+// user and no step is queued. It queues the person's next step and returns true, or returns
+// false to let what a script's silence means happen (Cancel, the default answer, ...).
+// Only one live user at a time; an empty function removes it.
+using LiveUser = std::function<bool(const UserPrompt&)>;
+void setLiveUser(LiveUser user);
+
+// Runs the action steps at the head of the queue now, for the modeless windows that stay
+// open after a launch point returned.
+void runPendingActions();
+
+// Forgets every step, record and failure (not the live user).
 void reset();
 std::size_t pendingSteps();
 
@@ -122,6 +143,8 @@ bool check(HWND dialog, int controlId, int state);
 // the pre-translation hooks; printable keys and Enter, Escape, Tab and Backspace also
 // deliver their character.
 bool pressKey(HWND dialog, int virtualKey, KeyModifiers modifiers = {});
+// Characters typed one after the other into the focused window, as pressKey types them.
+bool typeChars(HWND dialog, const std::string& text);
 bool focus(HWND dialog, int controlId);
 bool mouse(HWND dialog, int controlId, UINT message, POINT at, WPARAM flags = 0);
 bool closeDialog(HWND dialog);

@@ -357,6 +357,29 @@ bool pressKey(HWND dialog, int virtualKey, KeyModifiers modifiers) {
     return true;
 }
 
+bool typeChars(HWND dialog, const std::string& text) {
+    if (!IsWindow(dialog)) {
+        recordFailure("type: the dialog is gone");
+        return false;
+    }
+    for (const char c : text) {
+        HWND target = GetFocus();
+        if (!target || (target != dialog && !IsChild(dialog, target))) target = dialog;
+        // Letters, digits and space go down as the keys that make them, so key handlers see
+        // them as a keyboard would send them; other characters arrive as characters alone.
+        const bool upper = c >= 'A' && c <= 'Z';
+        const bool lower = c >= 'a' && c <= 'z';
+        if (upper || lower || (c >= '0' && c <= '9') || c == ' ') {
+            const int key = lower ? c - 32 : (c == ' ' ? VK_SPACE : c);
+            pressKey(dialog, key, KeyModifiers{upper, false});
+        } else {
+            SendMessage(target, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(c)), 1);
+        }
+        if (!IsWindow(dialog)) return true;
+    }
+    return true;
+}
+
 bool focus(HWND dialog, int controlId) {
     WindowRecord* record = reachable(dialog, controlId, "focus");
     if (!record) return false;

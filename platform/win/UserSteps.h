@@ -22,8 +22,9 @@ struct Step {
     bool cancel = false;
 };
 
-// Pops the head of the queue when it is of this kind.
-bool takeStep(StepKind kind, Step& out);
+// Pops the head of the queue when it is of this kind. With the queue empty, a live user is
+// asked first (prompt says what the program waits for).
+bool takeStep(StepKind kind, Step& out, const user::UserPrompt& prompt);
 void recordFailure(std::string what);
 std::vector<MessageBoxRecord>& messageBoxLog();
 std::vector<MenuRecord>& menuLog();

@@ -585,7 +585,8 @@ void setClassPainter(const std::string& className, ClassPainter painter) {
     painters()[className] = std::move(painter);
 }
 
-bool paintWindowToPng(HWND window, const std::filesystem::path& file) {
+bool paintWindowToPngData(HWND window, std::string& png) {
+    png.clear();
     const WindowRecord* r = detail::findWindow(window);
     if (!r) return false;
     const int w = std::max(1, static_cast<int>(r->rect.right - r->rect.left));
@@ -597,14 +598,19 @@ bool paintWindowToPng(HWND window, const std::filesystem::path& file) {
     paintTree(cr, window, 0, 0, true);
     paintTooltip(cr, window, w, h);
     cairo_destroy(cr);
-    std::string png;
     const bool encoded =
         cairo_surface_write_to_png_stream(surface, appendToString, &png) == CAIRO_STATUS_SUCCESS;
     cairo_surface_destroy(surface);
     // Nothing of cairo outlives a picture: its font caches would otherwise stay behind
     // until the process ends (and show up as leaks under the sanitizers).
     cairo_debug_reset_static_data();
-    return encoded && writeWholeFileAtomic(file, png);
+    if (!encoded) png.clear();
+    return encoded;
+}
+
+bool paintWindowToPng(HWND window, const std::filesystem::path& file) {
+    std::string png;
+    return paintWindowToPngData(window, png) && writeWholeFileAtomic(file, png);
 }
 
 std::string windows1252ToUtf8(const std::string& bytes) {

@@ -18,6 +18,8 @@ void setClassPainter(const std::string& className, ClassPainter painter);
 
 // False when the window does not exist or the file cannot be written (written atomically).
 bool paintWindowToPng(HWND window, const std::filesystem::path& file);
+// The same picture as PNG bytes in memory; false (and empty) when the window does not exist.
+bool paintWindowToPngData(HWND window, std::string& png);
 
 // Windows-1252 bytes as UTF-8, for text that leaves the module.
 std::string windows1252ToUtf8(const std::string& bytes);

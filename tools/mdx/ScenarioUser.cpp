@@ -6,6 +6,7 @@
 #include "ScenarioError.h"
 #include "ScenarioMouse.h"
 #include "ScenarioGridSteps.h"
+#include "ScenarioPointer.h"
 #include "ScenarioValues.h"
 #include "win/ScriptedUser.h"
 #include "win/Window.h"
@@ -79,11 +80,16 @@ void checkFields(const std::string& kind, const json& action) {
 }  // namespace
 
 void checkUserAction(const json& action) {
-    checkFields(kindOf(action), action);
+    const std::string kind = kindOf(action);
+    if (isPointerAction(kind))
+        checkPointerAction(kind, action);
+    else
+        checkFields(kind, action);
 }
 
 void queueUserAction(const json& action) {
     const std::string kind = kindOf(action);
+    if (isPointerAction(kind)) return queuePointerAction(kind, action);
     const win::DialogRef dialog = dialogOf(action);
     const int control = intField(action, "control", 0);
     if (kind == "type") win::user::typeText(control, textField(action, "text").str(), dialog);

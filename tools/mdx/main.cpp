@@ -14,6 +14,7 @@
 #include "OutputCheck.h"
 #include "RunCommand.h"
 #include "SectionCommand.h"
+#include "ServeCommand.h"
 #include "SheetCommand.h"
 #include "VersionCommand.h"
 
@@ -48,6 +49,7 @@ int main(int argc, char** argv) {
     addBillCommand(app, exitCode);
     addCutstockCommands(app, exitCode);
     addDesignCommands(app, exitCode);
+    addServeCommand(app, exitCode);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
