@@ -56,28 +56,29 @@ json tabsOf(HWND control) {
     return items;
 }
 
-// Controls whose items a person picks from a list, with their rectangles in the picture.
-void addChoosers(HWND top, HWND parent, const RECT& origin, json& out) {
+// Every visible control with its rectangle in the picture; combo and list boxes and tab
+// controls also with their items, which the page offers as a person's list.
+void addControls(HWND parent, const RECT& origin, json& out) {
     for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if (!IsWindowVisible(child)) continue;
         const std::string cls = className(child);
-        json items;
-        if (cls == "COMBOBOX") items = itemsOf(child, CB_GETCOUNT, CB_GETLBTEXT);
-        if (cls == "LISTBOX") items = itemsOf(child, LB_GETCOUNT, LB_GETTEXT);
-        if (cls == "SysTabControl32") items = tabsOf(child);
-        if (!items.is_null()) {
-            RECT rect;
-            GetWindowRect(child, &rect);
-            out.push_back({{"control", GetDlgCtrlID(child)},
-                           {"kind", cls},
-                           {"enabled", IsWindowEnabled(child) != FALSE},
-                           {"x", rect.left - origin.left},
-                           {"y", rect.top - origin.top},
-                           {"width", rect.right - rect.left},
-                           {"height", rect.bottom - rect.top},
-                           {"items", items}});
-        }
-        addChoosers(top, child, origin, out);
+        RECT rect;
+        GetWindowRect(child, &rect);
+        char text[kTextBuffer] = {};
+        GetWindowText(child, text, kTextBuffer);
+        json control{{"control", GetDlgCtrlID(child)},
+                     {"kind", cls},
+                     {"text", utf8(text)},
+                     {"enabled", IsWindowEnabled(child) != FALSE},
+                     {"x", rect.left - origin.left},
+                     {"y", rect.top - origin.top},
+                     {"width", rect.right - rect.left},
+                     {"height", rect.bottom - rect.top}};
+        if (cls == "COMBOBOX") control["items"] = itemsOf(child, CB_GETCOUNT, CB_GETLBTEXT);
+        if (cls == "LISTBOX") control["items"] = itemsOf(child, LB_GETCOUNT, LB_GETTEXT);
+        if (cls == "SysTabControl32") control["items"] = tabsOf(child);
+        out.push_back(std::move(control));
+        addControls(child, origin, out);
     }
 }
 
@@ -94,14 +95,14 @@ std::vector<LiveWindow> captureLiveWindows() {
         GetWindowRect(window, &rect);
         char title[kTextBuffer] = {};
         GetWindowText(window, title, kTextBuffer);
-        json choosers = json::array();
-        addChoosers(window, window, rect, choosers);
+        json controls = json::array();
+        addControls(window, rect, controls);
         live.description = {{"title", utf8(title)},
                             {"dialog", win::dialogTemplateId(window)},
                             {"enabled", IsWindowEnabled(window) != FALSE},
                             {"width", rect.right - rect.left},
                             {"height", rect.bottom - rect.top},
-                            {"choosers", choosers}};
+                            {"controls", controls}};
         shown.push_back(std::move(live));
     }
     return shown;

@@ -1,14 +1,14 @@
 #pragma once
 // What the browser front end shows of the window system: the visible top-level windows as
-// pictures, and for each the controls a click can choose from (combo and list boxes, tab
-// controls) with their items, so the page can offer them as a person's list. Read on the
-// host's user-interface thread only.
+// pictures, and for each its controls with their rectangles in the picture (combo and list
+// boxes and tab controls with their items, which the page offers as a person's list).
+// Read on the host's user-interface thread only.
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
 struct LiveWindow {
-    nlohmann::json description;  // title, template, size, choosers
+    nlohmann::json description;  // title, template, size, controls
     std::string png;
 };
 

@@ -90,12 +90,13 @@ json launchPointList() {
     return names;
 }
 
-void route(httplib::Server& server, LiveSession& session, const ServeOptions& options,
+// port: the port listened on, known once bound; the handlers run only after that.
+void route(httplib::Server& server, LiveSession& session, const int& port,
            const std::string& drawingText, RateLimit& limit) {
     server.set_payload_max_length(kMaxRequestBytes);
     server.set_pre_routing_handler([&](const httplib::Request& request,
                                        httplib::Response& response) {
-        if (!fromOwnPage(request, options.port)) {
+        if (!fromOwnPage(request, port)) {
             sendJson(response, 403, {{"error", "requests come from this machine's own page"}});
             return httplib::Server::HandlerResponse::Handled;
         }
@@ -161,8 +162,14 @@ int serve(const ServeOptions& options) {
     httplib::Server server;
     RateLimit limit;
     const std::string drawingText = drawing ? drawing->description() : "";
-    route(server, session, options, drawingText, limit);
-    if (!server.bind_to_port("127.0.0.1", options.port)) {
+    int port = options.port;
+    route(server, session, port, drawingText, limit);
+    // Only this machine's loopback: nobody else can reach the session.
+    if (port == 0)
+        port = server.bind_to_any_port("127.0.0.1");
+    else if (!server.bind_to_port("127.0.0.1", port))
+        port = -1;
+    if (port <= 0) {
         std::cerr << "mdx serve: cannot listen on 127.0.0.1:" << options.port << "\n";
         return 10;
     }
@@ -174,7 +181,7 @@ int serve(const ServeOptions& options) {
         sigwait(&signals, &signal);
         session.stop();
     });
-    std::cout << "mdx serve: http://127.0.0.1:" << options.port << "/ (Ctrl+C ends)"
+    std::cout << "mdx serve: http://127.0.0.1:" << port << "/ (Ctrl+C ends)"
               << std::endl;
     session.run();
     server.stop();
@@ -196,8 +203,8 @@ void addServeCommand(CLI::App& app, int& exitCode) {
     command->add_option("--drawing", options.drawing,
                         "A drawing to work on; it is written only when you save in the page");
     command->add_option("--macro", options.macro, "The macro of the drawing, by name or handle");
-    command->add_option("--port", options.port, "Port on 127.0.0.1 (default 8340)")
-        ->check(CLI::Range(1, 65535));
+    command->add_option("--port", options.port, "Port on 127.0.0.1 (default 8340; 0: any free one)")
+        ->check(CLI::Range(0, 65535));
     command->footer("Exit codes: 0 ended, 1 module missing, 2 bad options, 3-5 drawing "
                     "unreadable, malformed or without the macro, 10 port taken");
     command->callback([&exitCode] { exitCode = serve(options); });

@@ -71,8 +71,11 @@ function showList(x, y, entries, choose) {
   document.body.appendChild(popup);
 }
 function chooserAt(win, x, y) {
-  return (win.choosers || []).find(c => c.enabled && x >= c.x && y >= c.y &&
-    x < c.x + c.width && y < c.y + c.height);
+  // The deepest control that offers items; a tab control only on its row of tabs.
+  const hits = (win.controls || []).filter(c => c.items && c.enabled && x >= c.x &&
+    y >= c.y && x < c.x + c.width && y < c.y + c.height &&
+    (c.kind !== "SysTabControl32" || y < c.y + 22));
+  return hits[hits.length - 1];
 }
 function attach(img, win) {
   let press = null;
