@@ -30,6 +30,8 @@ struct ServeOptions {
     int port = 8340;
 };
 
+// As for every command line the parser refuses.
+constexpr int kUsageError = 64;
 // Requests are small: a user step or a launch point's record.
 constexpr std::size_t kMaxRequestBytes = 64 * 1024;
 // A person clicks a few times a second; a page that floods the session is slowed down.
@@ -146,7 +148,7 @@ int serve(const ServeOptions& options) {
     if (!options.library.empty()) gSettings.setLibraryFolder(options.library);
     if (!options.drawing.empty() && options.macro.empty()) {
         std::cerr << "mdx serve: --drawing needs --macro, the macro to work on\n";
-        return 2;
+        return kUsageError;
     }
     std::unique_ptr<EvaluateSession> host;
     std::unique_ptr<ServeDrawing> drawing;
@@ -205,7 +207,7 @@ void addServeCommand(CLI::App& app, int& exitCode) {
     command->add_option("--macro", options.macro, "The macro of the drawing, by name or handle");
     command->add_option("--port", options.port, "Port on 127.0.0.1 (default 8340; 0: any free one)")
         ->check(CLI::Range(0, 65535));
-    command->footer("Exit codes: 0 ended, 1 module missing, 2 bad options, 3-5 drawing "
-                    "unreadable, malformed or without the macro, 10 port taken");
+    command->footer("Exit codes: 0 ended, 1 module missing, 3-5 drawing "
+                    "unreadable, malformed or without the macro, 10 port taken, 64 bad options");
     command->callback([&exitCode] { exitCode = serve(options); });
 }

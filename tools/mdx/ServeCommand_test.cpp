@@ -140,7 +140,7 @@ TEST_F(ServeTest, AMessageBoxWaitsForThePersonsAnswer) {
 
 TEST(ServeOptions, ADrawingWithoutItsMacroIsABadOption) {
     const auto run = mdx_testing::runMdx("serve --drawing " + quoted(std::filesystem::path(kDrawing)) + " --port 0");
-    EXPECT_EQ(run.status, 2) << run.out;
+    EXPECT_EQ(run.status, 64) << run.out;
     EXPECT_NE(run.out.find("--macro"), std::string::npos);
 }
 
