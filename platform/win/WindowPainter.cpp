@@ -3,6 +3,7 @@
 #include <cairo.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cmath>
 #include <map>
 
@@ -586,6 +587,10 @@ void setClassPainter(const std::string& className, ClassPainter painter) {
 }
 
 bool paintWindowToPngData(HWND window, std::string& png) {
+    // cairo's font caches serve every picture (building them anew for each one doubled the
+    // time of a picture) and are let go at exit, before the leak check of the sanitizers.
+    static const bool cachesReleasedAtExit = std::atexit(cairo_debug_reset_static_data) == 0;
+    (void)cachesReleasedAtExit;
     png.clear();
     const WindowRecord* r = detail::findWindow(window);
     if (!r) return false;
@@ -601,9 +606,6 @@ bool paintWindowToPngData(HWND window, std::string& png) {
     const bool encoded =
         cairo_surface_write_to_png_stream(surface, appendToString, &png) == CAIRO_STATUS_SUCCESS;
     cairo_surface_destroy(surface);
-    // Nothing of cairo outlives a picture: its font caches would otherwise stay behind
-    // until the process ends (and show up as leaks under the sanitizers).
-    cairo_debug_reset_static_data();
     if (!encoded) png.clear();
     return encoded;
 }

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "testing/MdxProcess.h"
 #include "testing/ServeProcess.h"
@@ -53,11 +54,12 @@ json clickAt(const std::string& element, int x, int y) {
                  {{"type", "pointerUp"}, {"button", 0}}}}}}}};
 }
 
-json typeKeys(const std::string& keys) {
+// Each key is one character or a WebDriver key code ("\uE007" is Enter).
+json typeKeys(const std::vector<std::string>& keys) {
     json actions = json::array();
-    for (char c : keys) {
-        actions.push_back({{"type", "keyDown"}, {"value", std::string(1, c)}});
-        actions.push_back({{"type", "keyUp"}, {"value", std::string(1, c)}});
+    for (const std::string& key : keys) {
+        actions.push_back({{"type", "keyDown"}, {"value", key}});
+        actions.push_back({{"type", "keyUp"}, {"value", key}});
     }
     return {{"actions", {{{"type", "key"}, {"id", "keyboard"}, {"actions", actions}}}}};
 }
@@ -96,15 +98,20 @@ TEST(ServeBrowser, APersonTypesIntoTheGridClicksOkAndSavesTheDrawing) {
     const int height = browser.script("return document.querySelector('.win img').height;");
     browser.command("POST", "/actions", clickAt(picture, cellX - width / 2, cellY - height / 2));
     ASSERT_TRUE(browser.waitFor("document.body.dataset.version !== '" + before + "'"));
-    browser.command("POST", "/actions", typeKeys("12.25\xEE\x80\x87"));  // then Enter
+    browser.command("POST", "/actions", typeKeys({"1", "2", ".", "2", "5", "\uE007"}));
     ASSERT_TRUE(browser.waitFor("!document.getElementById('status').textContent.includes('not done')"));
 
     const json ok = browser.script("return state.windows[0].controls.find(c => c.control === 1);");
     ASSERT_TRUE(ok.is_object());
     const int okX = ok["x"].get<int>() + ok["width"].get<int>() / 2;
     const int okY = ok["y"].get<int>() + ok["height"].get<int>() / 2;
-    browser.command("POST", "/actions", clickAt(picture, okX - width / 2, okY - height / 2));
-    ASSERT_TRUE(browser.waitFor("state.windows.length === 0"));
+    // Every state draws the pictures anew, so the element is looked up again.
+    browser.command("POST", "/actions",
+                    clickAt(browser.element(".win img"), okX - width / 2, okY - height / 2));
+    ASSERT_TRUE(browser.waitFor("state.windows.length === 0"))
+        << browser.script("return document.getElementById('status').textContent + ' ' + "
+                          "JSON.stringify(state.waiting) + ' ' + JSON.stringify(state.returned);")
+               .dump();
     EXPECT_EQ(browser.script("return state.returned.result.record.dwgGenValues[0];"), "12.25")
         << browser.script("return JSON.stringify(state);").dump();
     EXPECT_EQ(readFile(drawing), readFile(kDrawing)) << "nothing is written before the save";

@@ -96,6 +96,10 @@ json launchPointList() {
 void route(httplib::Server& server, LiveSession& session, const int& port,
            const std::string& drawingText, RateLimit& limit) {
     server.set_payload_max_length(kMaxRequestBytes);
+    // A browser holds several idle connections open; each holds a worker while it waits, so
+    // idle ones are let go soon and there are workers enough for a page and its pictures.
+    server.set_keep_alive_timeout(1);
+    server.new_task_queue = [] { return new httplib::ThreadPool(16); };
     server.set_pre_routing_handler([&](const httplib::Request& request,
                                        httplib::Response& response) {
         if (!fromOwnPage(request, port)) {

@@ -78,12 +78,16 @@ function chooserAt(win, x, y) {
   return hits[hits.length - 1];
 }
 function attach(img, win) {
-  let press = null;
+  // The second press of a double click is the dblclick event's (the window system sends
+  // down, up, double click, up); any other press starts a click or a drag.
+  let press = null, lastClick = {x: -99, y: -99, t: 0};
   const at = e => { const r = img.getBoundingClientRect(); return [e.clientX - r.left, e.clientY - r.top]; };
   img.addEventListener("mousedown", e => {
-    if (e.button !== 0 || e.detail > 1) return;
+    if (e.button !== 0) return;
     e.preventDefault(); flushTyping();
     const [x, y] = at(e);
+    if (performance.now() - lastClick.t < 500 && Math.hypot(x - lastClick.x, y - lastClick.y) < 5)
+      return;
     press = {x, y, moved: false};
   });
   img.addEventListener("mousemove", e => {
@@ -97,6 +101,7 @@ function attach(img, win) {
     if (e.button !== 0 || !press) return;
     const [x, y] = at(e), was = press; press = null;
     if (was.moved) return pointer(win, "up", x, y, e);
+    lastClick = {x, y, t: performance.now()};
     const chooser = chooserAt(win, x, y);
     if (chooser) return showList(e.clientX, e.clientY, chooser.items, index =>
       act({action: "select", control: chooser.control, index, dialog: win.dialog}));
@@ -167,7 +172,8 @@ function flushTyping() {
   act({action: "chars", text, dialog: activeDialog()});
 }
 document.addEventListener("keydown", e => {
-  if (e.target.closest && e.target.closest("#bar")) return;
+  // Keys belong to the dialogs, except while typing arguments or choosing a launch point.
+  if (e.target.matches && e.target.matches("#bar textarea, #bar select")) return;
   if (e.key.length === 1 && !e.ctrlKey && !e.altKey && !e.metaKey) {
     e.preventDefault(); typed += e.key;
     clearTimeout(typeTimer); typeTimer = setTimeout(flushTyping, 150);
@@ -183,6 +189,7 @@ document.getElementById("open").onclick = () => {
   let args;
   try { args = JSON.parse(document.getElementById("args").value || "{}"); }
   catch (e) { statusLine.textContent = "the arguments are not JSON"; return; }
+  document.activeElement.blur();
   send({kind: "open", launch: document.getElementById("launch").value, args});
 };
 document.getElementById("save").onclick = () => {
