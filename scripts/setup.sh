@@ -5,7 +5,7 @@ packages=(g++ clang cmake ninja-build pkg-config libclang-rt-14-dev
           libgtest-dev libgmock-dev libbenchmark-dev
           nlohmann-json3-dev libcairo2-dev libstb-dev libcli11-dev
           liborcus-dev libxlsxwriter-dev libzip-dev
-          libcpp-httplib-dev)
+          libcpp-httplib-dev chromium chromium-driver)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
