@@ -183,6 +183,9 @@ void tabStep(const SpreadModel& model, int& column, int& row, bool back) {
 bool onLeftButtonDown(SpreadControl& control, WPARAM flags, POINT point) {
     const GridHit hit = layoutOf(control).hitTest(point);
     HWND grid = control.window;
+    // A click takes the keyboard, as in any control: what is typed next goes to the grid.
+    if (GetFocus() != grid) SetFocus(grid);
+    if (!IsWindow(grid)) return false;
     if (hit.area == GridHit::Outside) return commitEdit(control);
     if (hit.area != GridHit::Cell) {
         if (!commitEdit(control)) return false;

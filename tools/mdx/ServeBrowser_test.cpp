@@ -90,8 +90,9 @@ TEST(ServeBrowser, APersonTypesIntoTheGridClicksOkAndSavesTheDrawing) {
         "return state.windows[0].controls.find(c => c.control === 1434);");
     ASSERT_TRUE(grid.is_object()) << grid.dump();
     const std::string picture = browser.element(".win img");
-    const int cellX = grid["x"].get<int>() + grid["width"].get<int>() * 3 / 4;
-    const int cellY = grid["y"].get<int>() + 26;
+    // The grid's columns: a header band about 20 px high, then Name, Value, Filter.
+    const int cellX = grid["x"].get<int>() + grid["width"].get<int>() / 2 - 10;
+    const int cellY = grid["y"].get<int>() + 30;
     const std::string before = browser.script("return document.body.dataset.version;");
     // WebDriver offsets count from the element's centre.
     const int width = browser.script("return document.querySelector('.win img').width;");
@@ -100,6 +101,12 @@ TEST(ServeBrowser, APersonTypesIntoTheGridClicksOkAndSavesTheDrawing) {
     ASSERT_TRUE(browser.waitFor("document.body.dataset.version !== '" + before + "'"));
     browser.command("POST", "/actions", typeKeys({"1", "2", ".", "2", "5", "\uE007"}));
     ASSERT_TRUE(browser.waitFor("!document.getElementById('status').textContent.includes('not done')"));
+
+    // What the person sees with the value typed: kept beside the build for the README.
+    const std::string typedPng =
+        base64Decode(browser.command("GET", "/screenshot").get<std::string>());
+    EXPECT_EQ(typedPng.substr(1, 3), "PNG");
+    mdx_testing::writeFile(std::filesystem::path(MDX_BINARY_DIR) / "serve-browser.png", typedPng);
 
     const json ok = browser.script("return state.windows[0].controls.find(c => c.control === 1);");
     ASSERT_TRUE(ok.is_object());
@@ -124,7 +131,6 @@ TEST(ServeBrowser, APersonTypesIntoTheGridClicksOkAndSavesTheDrawing) {
     const std::string png = base64Decode(browser.command("GET", "/screenshot").get<std::string>());
     ASSERT_GT(png.size(), 1000u);
     EXPECT_EQ(png.substr(1, 3), "PNG");
-    mdx_testing::writeFile(std::filesystem::path(MDX_BINARY_DIR) / "serve-browser.png", png);
 }
 
 }  // namespace

@@ -62,7 +62,7 @@ TEST_F(ServeTest, APersonEditsTheDrawingsGeneralVariablesAndSavesWhatTheyAccepte
 
     auto typed = serve.request({{"kind", "user"},
                                 {"action",
-                                 {{"action", "cell"},
+                                 {{"action", "typeCell"},
                                   {"control", 1434},
                                   {"col", 2},
                                   {"row", 1},
