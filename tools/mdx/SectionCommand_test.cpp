@@ -18,8 +18,10 @@ bool contains(const std::string& text, const std::string& part) {
 class SectionCommand : public ::testing::Test {
 protected:
     void SetUp() override {
+        // The process id keeps two test runs at the same time (two build folders) apart.
         library = fs::temp_directory_path() /
-                  ("mdx-section-cli-" + std::string(::testing::UnitTest::GetInstance()
+                  ("mdx-section-cli-" + std::to_string(::getpid()) + "-" +
+                   std::string(::testing::UnitTest::GetInstance()
                                                         ->current_test_info()
                                                         ->name()));
         fs::remove_all(library);
