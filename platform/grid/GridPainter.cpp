@@ -25,9 +25,12 @@ struct Rgb {
     double r, g, b;
 };
 
+// The control's own code for "the default colour" of whatever it is set on.
+constexpr std::uint32_t kControlDefaultColor = 0x8000000B;
+
 // Colours of the system palette the grid's defaults name (0x80000000 | index).
 COLORREF resolve(std::uint32_t color, COLORREF fallback) {
-    if (color == kNoColor) return fallback;
+    if (color == kNoColor || color == kControlDefaultColor) return fallback;
     if (color & 0x80000000u) return GetSysColor(static_cast<int>(color & 0xFF));
     return color & 0xFFFFFF;
 }

@@ -56,6 +56,9 @@ protected:
         s.SetFormula(3, 7, "=SUM(C1:C5)", FALSE);
         s.setCellLocked(3, 7, true);
         SSSetColor(s.m_hWnd, 1, 7, RGB(255, 255, 204), RGB(0, 0, 128));
+        // The control's code for "the default colour", as a bill resets its cells with: the
+        // cell stays white.
+        SSSetColor(s.m_hWnd, 1, 1, 0x8000000B, 0x8000000B);
         s.SetBorder(3, 7, 16, 1, RGB(0, 0, 0));
         s.recalcAll();
         s.SetActiveCell(2, 3);
