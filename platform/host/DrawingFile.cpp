@@ -1,4 +1,5 @@
 #include "host/DrawingFile.h"
+#include "host/JsonNesting.h"
 
 #include <cmath>
 #include <limits>
@@ -85,27 +86,6 @@ void appendObject(std::string& out, std::uint64_t handle, const AcDbObject& obje
 }
 
 // ---- reading ----
-
-bool nestingWithinLimit(std::string_view text) {
-    int depth = 0;
-    bool inString = false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        if (inString) {
-            if (c == '\\')
-                ++i;
-            else if (c == '"')
-                inString = false;
-        } else if (c == '"') {
-            inString = true;
-        } else if (c == '[' || c == '{') {
-            if (++depth > kMaxNesting) return false;
-        } else if (c == ']' || c == '}') {
-            --depth;
-        }
-    }
-    return true;
-}
 
 bool onlyKeys(const Json& object, std::initializer_list<const char*> keys, std::string& extra) {
     for (const auto& item : object.items()) {
@@ -355,7 +335,7 @@ bool readHeader(const Json& root, std::uint64_t& nextHandle, LoadFailure& failur
 
 bool parseDrawing(std::string_view text, std::uint64_t& nextHandle, LoadedObjects& objects,
                   LoadFailure& failure) {
-    if (!nestingWithinLimit(text)) {
+    if (!jsonNestingWithin(text, kMaxNesting)) {
         failure =
             malformed("file", "nested deeper than " + std::to_string(kMaxNesting) + " levels");
         return false;

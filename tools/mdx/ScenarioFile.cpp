@@ -1,34 +1,14 @@
 #include "ScenarioFile.h"
 
+#include "host/JsonNesting.h"
 #include "win/FilePaths.h"
 
 using nlohmann::json;
 
-bool jsonNestingWithin(std::string_view text, int limit) {
-    int depth = 0;
-    bool inString = false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (inString) {
-            if (c == '\\')
-                ++i;
-            else if (c == '"')
-                inString = false;
-        } else if (c == '"') {
-            inString = true;
-        } else if (c == '[' || c == '{') {
-            if (++depth > limit) return false;
-        } else if (c == ']' || c == '}') {
-            --depth;
-        }
-    }
-    return true;
-}
-
 ScenarioReadResult parseScenarioText(std::string_view text, json& scenario, std::string& error) {
     // The parser recurses per level: a file nested some thousand levels deep would end the
     // program with a stack overflow instead of a message.
-    if (!jsonNestingWithin(text, kMaxScenarioNesting)) {
+    if (!host::jsonNestingWithin(text, kMaxScenarioNesting)) {
         error = "is nested deeper than " + std::to_string(kMaxScenarioNesting) + " levels";
         return ScenarioReadResult::Unreadable;
     }

@@ -22,6 +22,3 @@ ScenarioReadResult parseScenarioText(std::string_view text, nlohmann::json& scen
 // Reads and parses the file; on failure error names the file as given.
 ScenarioReadResult readScenarioFile(const std::string& path, nlohmann::json& scenario,
                                     std::string& error);
-
-// True when no array or object of the text lies deeper than limit; strings are skipped.
-bool jsonNestingWithin(std::string_view text, int limit);
