@@ -67,7 +67,6 @@ private:
     Mdx_String m_fileName;
     Mdx_StringArray m_varNames;
     Mdx_StringArray m_varValues;
-    int m_picturesKept = 0;
 };
 
 // The bill's title from its file name: no folder, no extension, and only the text after the
