@@ -87,7 +87,9 @@ TEST_F(EvaluateBatch, WriteHappensOnceAndOnlyWhenEveryConnectionSucceeded) {
     EXPECT_NE(readFile(drawing), original);
     run = all("--standard FinPlate --json", false);
     ASSERT_EQ(run.status, 0) << run.out;
-    for (const json& evaluation : json::parse(run.out)["evaluations"])
+    // The parsed report must outlive the loop: a range over a part of a temporary does not.
+    const json report = json::parse(run.out);
+    for (const json& evaluation : report["evaluations"])
         EXPECT_TRUE(evaluation["changed"].empty()) << evaluation["macro"].dump();
 }
 

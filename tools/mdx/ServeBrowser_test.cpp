@@ -100,6 +100,9 @@ TEST(ServeBrowser, APersonTypesIntoTheGridClicksOkAndSavesTheDrawing) {
     browser.command("POST", "/actions", clickAt(picture, cellX - width / 2, cellY - height / 2));
     ASSERT_TRUE(browser.waitFor("document.body.dataset.version !== '" + before + "'"));
     browser.command("POST", "/actions", typeKeys({"1", "2", ".", "2", "5", "\uE007"}));
+    // Every request of the typing answered and drawn before the next click is aimed.
+    ASSERT_TRUE(browser.waitFor("document.body.dataset.pending === '0' && "
+                                "document.querySelector('.win img').complete"));
     ASSERT_TRUE(browser.waitFor("!document.getElementById('status').textContent.includes('not done')"));
 
     // What the person sees with the value typed: kept beside the build for the README.

@@ -39,7 +39,9 @@ const KEYS = {Enter:13,Escape:27,Tab:9,Backspace:8,Delete:46,ArrowLeft:37,ArrowU
   F4:115,F5:116,F6:117,F7:118,F8:119,F9:120,F10:121,F11:122,F12:123};
 let state = null, queue = Promise.resolve(), popup = null, typed = "", typeTimer = null;
 
+let pending = 0;
 function send(request) {
+  document.body.dataset.pending = ++pending;
   queue = queue.then(async () => {
     const started = performance.now();
     const reply = await fetch("/api/request", {method: "POST",
@@ -49,7 +51,8 @@ function send(request) {
     statusLine.textContent = "";
     show(body);
     document.body.dataset.latency = Math.round(performance.now() - started);
-  }).catch(e => { statusLine.textContent = String(e); });
+  }).catch(e => { statusLine.textContent = String(e); })
+    .finally(() => { document.body.dataset.pending = --pending; });
   return queue;
 }
 function act(action) { return send({kind: "user", action}); }

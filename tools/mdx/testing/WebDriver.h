@@ -90,9 +90,10 @@ public:
             command("POST", "/element", {{"using", "css selector"}, {"value", css}});
         return found.is_object() && !found.empty() ? found.begin().value().get<std::string>() : "";
     }
-    // Waits until the script gives a truthy value, at most ten seconds.
+    // Waits until the script gives a truthy value, at most thirty seconds (sanitizer builds
+    // on a busy machine are slow).
     bool waitFor(const std::string& condition) {
-        for (int i = 0; i < 200; ++i) {
+        for (int i = 0; i < 600; ++i) {
             const nlohmann::json value = script("return !!(" + condition + ");");
             if (value.is_boolean() && value.get<bool>()) return true;
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
