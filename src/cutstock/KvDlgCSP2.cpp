@@ -1,5 +1,7 @@
 #include "cutstock/KvDlgCSP2.h"
 
+#include <iterator>
+
 #include "core/CTime.h"
 #include "core/DialogHelpers.h"
 #include "core/ExportStartDlgInfo.h"
@@ -31,18 +33,43 @@ constexpr ControlText kTexts[] = {
     {IDC_CSP_SHAPE_BOX, 626},
     {IDC_CSP_BUY_BOX, 627},
     {IDC_CSP_ASK_EACH, 630},
-    // Until the icon buttons exist, the row and file buttons carry their tooltip texts.
-    {IDC_CSP_LIST1_INSERT, 616},
-    {IDC_CSP_SHAPE_INSERT, 616},
-    {IDC_CSP_BUY_INSERT, 616},
-    {IDC_CSP_LIST1_DELETE, 617},
-    {IDC_CSP_SHAPE_DELETE, 617},
-    {IDC_CSP_BUY_DELETE, 617},
-    {IDC_CSP_SHAPE_OPEN, 618},
-    {IDC_CSP_BUY_OPEN, 618},
-    {IDC_CSP_SHAPE_SAVE, 619},
-    {IDC_CSP_BUY_SAVE, 619},
 };
+
+// The row and file buttons show icons; what they do is told by their tooltips.
+struct IconButton {
+    int id;
+    int icon;
+    int tooltip;
+};
+constexpr IconButton kIconButtons[KvDlgCSP2::kIconButtonCount] = {
+    {IDC_CSP_LIST1_INSERT, 212, 616}, {IDC_CSP_LIST1_DELETE, 206, 617},
+    {IDC_CSP_SHAPE_INSERT, 212, 616}, {IDC_CSP_SHAPE_DELETE, 206, 617},
+    {IDC_CSP_BUY_INSERT, 212, 616},   {IDC_CSP_BUY_DELETE, 206, 617},
+    {IDC_CSP_SHAPE_OPEN, 232, 618},   {IDC_CSP_SHAPE_SAVE, 233, 619},
+    {IDC_CSP_BUY_OPEN, 232, 618},     {IDC_CSP_BUY_SAVE, 233, 619},
+};
+
+// The three lists share the width; the group row and the closing buttons keep their places
+// against the edges they sit at.
+constexpr CResizer::Anchor L = CResizer::eLeft, R = CResizer::eRight, P = CResizer::eProportional;
+constexpr CResizer::Anchor T = CResizer::eTop, B = CResizer::eBottom;
+const CResizer::CBorderInfo kAnchors[] = {
+    {IDC_CSP_GROUP_BOX, L, T, R, T},      {IDC_CSP_GROUP_LABEL, L, T, L, T},
+    {IDC_CSP_GROUPS, L, T, R, T},         {IDC_CSP_ADD_GROUP, R, T, R, T},
+    {IDC_CSP_REMOVE_GROUP, R, T, R, T},   {IDC_CSP_LIST1_BOX, P, T, P, B},
+    {IDC_CSP_SHAPE_BOX, P, T, P, B},      {IDC_CSP_BUY_BOX, P, T, P, B},
+    {IDC_CSP_LIST1, P, T, P, B},          {IDC_CSP_SHAPES, P, T, P, B},
+    {IDC_CSP_BUYS, P, T, P, B},           {IDC_CSP_LIST1_INSERT, P, B, P, B},
+    {IDC_CSP_LIST1_DELETE, P, B, P, B},   {IDC_CSP_SHAPE_INSERT, P, B, P, B},
+    {IDC_CSP_SHAPE_DELETE, P, B, P, B},   {IDC_CSP_SHAPE_OPEN, P, B, P, B},
+    {IDC_CSP_SHAPE_SAVE, P, B, P, B},     {IDC_CSP_BUY_INSERT, P, B, P, B},
+    {IDC_CSP_BUY_DELETE, P, B, P, B},     {IDC_CSP_BUY_OPEN, P, B, P, B},
+    {IDC_CSP_BUY_SAVE, P, B, P, B},       {IDC_CSP_LOAD_LATEST, L, B, L, B},
+    {IDC_CSP_ASK_EACH, L, B, L, B},       {IDOK, R, B, R, B},
+    {IDCANCEL, R, B, R, B},
+};
+constexpr SIZE kMinimumSize{200, 130};
+
 constexpr int kGridIds[3] = {IDC_CSP_LIST1, IDC_CSP_SHAPES, IDC_CSP_BUYS};
 constexpr int kBatchDisabled[] = {
     IDC_CSP_ADD_GROUP,    IDC_CSP_REMOVE_GROUP, IDC_CSP_GROUP_BOX,    IDC_CSP_LIST1_BOX,
@@ -71,9 +98,13 @@ KvDlgCSP2::KvDlgCSP2() : RecordDialog<DlgCSP2Data>(IDD_OPTIMIZECSP2) {}
 BOOL KvDlgCSP2::OnInitDialog() {
     RecordDialog<DlgCSP2Data>::OnInitDialog();
     labelControls();
+    attachGrids();
+    // After the grids took their placeholders' places, so the resizer moves the grids.
+    m_resizer.Init(m_hWnd, kAnchors, static_cast<int>(std::size(kAnchors)));
     SIZE stored;
     if (getDlgSize(Mdx_String(kSizeKey), stored)) ChangeDlgSize(this, kSizeKey);
-    attachGrids();
+    m_resizer.Move();
+    m_resizer.setMinimumTrackSize(kMinimumSize);
     fillGroups(data.groupNames.isEmpty() ? -1 : 0);
     showGroup(data.groupNames.isEmpty() ? -1 : 0);
     applyBatchMode();
@@ -85,6 +116,12 @@ void KvDlgCSP2::labelControls() {
     for (const ControlText& entry : kTexts)
         SetDlgItemText(entry.id, dialString(entry.text).c_str());
     SetDlgItemText(IDC_CSP_LOAD_LATEST, dialString(data.batchMode ? 628 : 629).c_str());
+    for (int i = 0; i < kIconButtonCount; ++i) {
+        const IconButton& entry = kIconButtons[i];
+        if (!m_iconButtons[i].SubclassDlgItem(static_cast<UINT>(entry.id), this)) continue;
+        m_iconButtons[i].SetIcon(entry.icon);
+        m_iconButtons[i].SetTooltipText(entry.tooltip);
+    }
 }
 
 void KvDlgCSP2::attachGrids() {
@@ -290,6 +327,17 @@ void KvDlgCSP2::OnOK() {
 void KvDlgCSP2::OnCancel() {
     WriteDlgSize(this, kSizeKey);
     RecordDialog<DlgCSP2Data>::OnCancel();
+}
+
+void KvDlgCSP2::OnSize(UINT type, int cx, int cy) {
+    RecordDialog<DlgCSP2Data>::OnSize(type, cx, cy);
+    m_resizer.Move();
+    Invalidate();
+}
+
+void KvDlgCSP2::OnGetMinMaxInfo(MINMAXINFO* info) {
+    RecordDialog<DlgCSP2Data>::OnGetMinMaxInfo(info);
+    m_resizer.OnGetMinMaxInfo(info);
 }
 
 BOOL KvDlgCSP2::OnCommand(WPARAM wParam, LPARAM lParam) {

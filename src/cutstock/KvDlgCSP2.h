@@ -4,6 +4,8 @@
 // and the latest files of every group can be loaded at once.
 #include <memory>
 
+#include "core/CButtonST.h"
+#include "core/CResizer.h"
 #include "cutstock/DlgCSP2Data.h"
 #include "frame/TemplateDialog.h"
 #include "spread/Mdx_Spread.h"
@@ -11,6 +13,7 @@
 class KvDlgCSP2 : public RecordDialog<DlgCSP2Data> {
 public:
     static constexpr const char* kSizeKey = "DLG_OPTIMIZECSP2";
+    static constexpr int kIconButtonCount = 10;
 
     KvDlgCSP2();
 
@@ -18,6 +21,8 @@ public:
     void OnOK() override;
     void OnCancel() override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    void OnSize(UINT type, int cx, int cy) override;
+    void OnGetMinMaxInfo(MINMAXINFO* info) override;
 
     int currentGroup() const { return m_current; }
     Mdx_Spread& grid(int list) { return *m_grids[list]; }
@@ -40,5 +45,7 @@ private:
     void tell(int textNumber);
 
     std::unique_ptr<Mdx_Spread> m_grids[3];
+    CButtonST m_iconButtons[kIconButtonCount];
+    CResizer m_resizer;
     int m_current = -1;
 };

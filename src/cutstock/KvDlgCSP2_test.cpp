@@ -1,5 +1,7 @@
 #include "cutstock/KvDlgCSP2.h"
 
+#include "MdxBuildPaths.h"
+
 #include <filesystem>
 #include <fstream>
 
@@ -13,9 +15,13 @@
 #include "resources/cutstock_ids.h"
 #include "resources/spread_ids.h"
 #include "spread/Mdx_Spread.h"
+#include "win/MouseSteps.h"
 #include "win/ScriptedUser.h"
+#include "win/Tooltips.h"
 #include "win/WinMessages.h"
 #include "win/Window.h"
+#include "win/WindowPainter.h"
+#include "win/FilePaths.h"
 
 namespace {
 
@@ -162,6 +168,103 @@ TEST_F(CuttingStockDialog, BatchModeLeavesOnlyTheShapeListsToEdit) {
     EXPECT_FALSE(buyGridEnabled);
     EXPECT_TRUE(shapeGridEnabled);
     EXPECT_TRUE(askShown);
+}
+
+// The row and file buttons are icons that say what they do when the pointer rests on them.
+TEST_F(CuttingStockDialog, TheRowAndFileButtonsShowIconsAndTellTheirUseOnHover) {
+    bool iconsShown = true;
+    win::user::act([&] {
+        HWND dialog = win::findDialog(IDD_OPTIMIZECSP2);
+        for (int id : {IDC_CSP_LIST1_INSERT, IDC_CSP_SHAPE_DELETE, IDC_CSP_BUY_OPEN,
+                       IDC_CSP_SHAPE_SAVE}) {
+            const win::TooltipRecord* tip = win::tooltipOf(GetDlgItem(dialog, id));
+            iconsShown = iconsShown && tip && !tip->text.empty();
+        }
+    });
+    win::user::hover(IDC_CSP_BUY_SAVE);
+    std::string shown;
+    UINT shownId = 0;
+    win::user::act([&] {
+        if (const win::TooltipRecord* tip = win::shownTooltip()) {
+            shown = tip->text;
+            shownId = tip->textId;
+        }
+    });
+    win::user::click(IDCANCEL);
+    EXPECT_FALSE(StartDlgCSP2(data));
+    EXPECT_TRUE(iconsShown);
+    KvTempResourceOverride resources;
+    EXPECT_EQ(shownId, 619u);
+    EXPECT_EQ(shown, dialString(619).str());
+    EXPECT_TRUE(win::user::failures().empty()) << win::user::failures().front();
+}
+
+// Widening and heightening the dialog gives the room to the three lists; the closing buttons
+// stay in the corner, and the dialog cannot be made smaller than its minimum.
+TEST_F(CuttingStockDialog, ResizingGivesTheRoomToTheListsAndKeepsAMinimum) {
+    struct Places {
+        RECT grid{}, buyGrid{}, ok{}, client{};
+    } before, after;
+    MINMAXINFO limits{};
+    auto measure = [](Places& places) {
+        HWND dialog = win::findDialog(IDD_OPTIMIZECSP2);
+        GetClientRect(dialog, &places.client);
+        auto place = [dialog](int id, RECT& r) {
+            GetWindowRect(GetDlgItem(dialog, id), &r);
+            MapWindowPoints(nullptr, dialog, reinterpret_cast<LPPOINT>(&r), 2);
+        };
+        place(IDC_CSP_SHAPES, places.grid);
+        place(IDC_CSP_BUYS, places.buyGrid);
+        place(IDOK, places.ok);
+    };
+    win::user::act([&] { measure(before); });
+    win::user::act([&] {
+        HWND dialog = win::findDialog(IDD_OPTIMIZECSP2);
+        RECT w;
+        GetWindowRect(dialog, &w);
+        MoveWindow(dialog, w.left, w.top, w.right - w.left + 300, w.bottom - w.top + 100, TRUE);
+        measure(after);
+        SendMessage(dialog, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+    });
+    win::user::click(IDCANCEL);
+    EXPECT_FALSE(StartDlgCSP2(data));
+    const auto width = [](const RECT& r) { return r.right - r.left; };
+    const auto height = [](const RECT& r) { return r.bottom - r.top; };
+    EXPECT_EQ(height(after.grid), height(before.grid) + 100);
+    EXPECT_GT(width(after.grid), width(before.grid) + 50) << "the lists share the new width";
+    EXPECT_LT(after.grid.right, after.buyGrid.left) << "the lists do not overlap";
+    EXPECT_LT(after.buyGrid.right, after.client.right) << "the last list stays inside";
+    EXPECT_GT(after.buyGrid.right, before.buyGrid.right + 250);
+    EXPECT_EQ(after.client.right - after.ok.right, before.client.right - before.ok.right);
+    EXPECT_EQ(after.client.bottom - after.ok.bottom, before.client.bottom - before.ok.bottom);
+    EXPECT_EQ(limits.ptMinTrackSize.x, 200);
+    EXPECT_EQ(limits.ptMinTrackSize.y, 130);
+}
+
+// The picture of the documentation: two groups, the shape and buy lists of the first.
+TEST_F(CuttingStockDialog, PictureOfTheListsOfAGroup) {
+    data.groupIds.append(2);
+    data.groupNames.append("Beams");
+    data.list1.columnNames = {"Section", "Count"};
+    data.list1.groupIds.append(1);
+    data.list1.records.append({"HEA200", "4"});
+    data.list2.groupIds.append(1);
+    data.list2.records.append({"HEA200", "12000"});
+    data.list3.columnNames = {"Section", "Length", "Price"};
+    data.list3.groupIds.append(1);
+    data.list3.records.append({"HEA200", "12000", "410"});
+    data.list3.groupIds.append(1);
+    data.list3.records.append({"HEA200", "6000", "215"});
+    const fs::path out = fs::path(MDX_BINARY_DIR) / "dialog-cutting-stock.png";
+    bool painted = false;
+    win::user::act([&] { painted = win::paintWindowToPng(win::activeDialog(), out); });
+    win::user::click(IDCANCEL);
+    EXPECT_FALSE(StartDlgCSP2(data));
+    ASSERT_TRUE(painted);
+    std::string bytes;
+    if (std::getenv("MDX_UPDATE_DOCS") && win::readWholeFile(out, bytes))
+        win::writeWholeFileAtomic(fs::path(MDX_SOURCE_DIR) / "docs" / "dialog-cutting-stock.png",
+                                  bytes);
 }
 
 }  // namespace

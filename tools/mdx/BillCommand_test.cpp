@@ -51,6 +51,16 @@ TEST(MdxBill, BadFeedsAndNamesAreRefusedAndWriteNothing) {
     run = runMdx("bill " + quoted(kFeed) + " --out " + quoted(scratch / "b.xlsx"));
     EXPECT_EQ(run.status, 2) << run.out;
     EXPECT_FALSE(std::filesystem::exists(scratch / "b.sss"));
+    // A picture named outside the feed's folder is never read.
+    for (const char* picture : {"../secret.bmp", "/etc/hosts", "pictures/../../x.bmp"}) {
+        writeFile(scratch / "far.json", std::string(R"({"columns": [{"name": "A"}], "feed": [],
+            "pictures": {"C1": ")") + picture + "\"}}");
+        run = runMdx("bill " + quoted(scratch / "far.json") + " --out " + quoted(scratch / "b.sss"));
+        EXPECT_EQ(run.status, 2) << picture;
+        EXPECT_NE(run.out.find("must be a file inside the feed's folder"), std::string::npos)
+            << run.out;
+    }
+    EXPECT_FALSE(std::filesystem::exists(scratch / "b.sss"));
     writeFile(scratch / "plain", "a file, not a folder");
     run = runMdx("bill " + quoted(kFeed) + " --out " + quoted(scratch / "plain" / "b.sss"));
     EXPECT_EQ(run.status, 1) << run.out;

@@ -83,19 +83,57 @@ bool readSteps(const json& document, BillFeed& feed, std::string& why) {
     return true;
 }
 
-bool readExtras(const json& document, const std::filesystem::path& folder, BillFeed& feed) {
+// A picture's file is named relative to the feed's folder and must stay inside it.
+bool pictureInsideFolder(const std::string& name) {
+    const std::filesystem::path path(name);
+    if (name.empty() || path.has_root_path() || name.find(':') != std::string::npos ||
+        name.find('\\') != std::string::npos)
+        return false;
+    for (const auto& part : path)
+        if (part == "..") return false;
+    return true;
+}
+
+bool readExtras(const json& document, const std::filesystem::path& folder, BillFeed& feed,
+                std::string& why) {
     if (document.contains("variables"))
         for (const json& variable : document.at("variables")) {
             feed.varNames.push_back(toModuleText(variable.at("name").get<std::string>()));
             feed.varValues.push_back(toModuleText(variable.at("value").get<std::string>()));
         }
     if (document.contains("pictures"))
-        for (const auto& [mark, file] : document.at("pictures").items())
-            feed.pictures.push_back({toModuleText(mark), folder / file.get<std::string>()});
+        for (const auto& [mark, file] : document.at("pictures").items()) {
+            const std::string name = file.get<std::string>();
+            if (!pictureInsideFolder(name)) {
+                why = "the picture \"" + name + "\" must be a file inside the feed's folder";
+                return false;
+            }
+            feed.pictures.push_back({toModuleText(mark), folder / name});
+        }
     return true;
 }
 
 }  // namespace
+
+bool parseBillFeed(std::string_view text, const std::filesystem::path& folder, BillFeed& feed,
+                   std::string& why) {
+    try {
+        const json document = json::parse(text);
+        if (!document.is_object()) {
+            why = "not a bill feed (not a JSON object)";
+            return false;
+        }
+        BillFeed read;
+        if (!readColumns(document, read, why) || !readSteps(document, read, why) ||
+            !readExtras(document, folder, read, why))
+            return false;
+        feed = std::move(read);
+        return true;
+    } catch (const json::exception& e) {
+        why = std::string("not a bill feed (") + e.what() + ")";
+        return false;
+    }
+}
 
 bool readBillFeed(const std::filesystem::path& file, BillFeed& feed, std::string& why) {
     std::error_code error;
@@ -110,19 +148,9 @@ bool readBillFeed(const std::filesystem::path& file, BillFeed& feed, std::string
     }
     std::ifstream in(file, std::ios::binary);
     const std::string text((std::istreambuf_iterator<char>(in)), {});
-    try {
-        const json document = json::parse(text);
-        if (!document.is_object()) throw json::type_error::create(302, "not an object", nullptr);
-        BillFeed read;
-        if (!readColumns(document, read, why) || !readSteps(document, read, why) ||
-            !readExtras(document, file.parent_path(), read)) {
-            why = file.string() + ": " + why;
-            return false;
-        }
-        feed = std::move(read);
-        return true;
-    } catch (const json::exception& e) {
-        why = file.string() + ": not a bill feed (" + e.what() + ")";
+    if (!parseBillFeed(text, file.parent_path(), feed, why)) {
+        why = file.string() + ": " + why;
         return false;
     }
+    return true;
 }

@@ -4,6 +4,7 @@
 // The format is described in docs/bill-output.md.
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct BillFeedStep {
@@ -24,5 +25,9 @@ inline constexpr std::size_t kMaxFeedBytes = 64u << 20;
 inline constexpr std::size_t kMaxFeedColumns = 256;
 inline constexpr std::size_t kMaxFeedSteps = 1000000;
 
+// The feed of a text whose pictures are named relative to folder. False with why, and feed
+// untouched, when it is not a feed or a picture would lie outside folder.
+bool parseBillFeed(std::string_view text, const std::filesystem::path& folder, BillFeed& feed,
+                   std::string& why);
 // False with why (naming the file and the place in it) when the feed cannot be read.
 bool readBillFeed(const std::filesystem::path& file, BillFeed& feed, std::string& why);
