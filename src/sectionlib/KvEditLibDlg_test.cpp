@@ -218,4 +218,37 @@ TEST_F(LibraryEditor, GroupsAreAddedEditedMovedAndRemoved) {
                                                     "New type"}));
 }
 
+// The groups' check list holds their enabled flags: picking a group shows it with its flag
+// switched, and the enabled box of the shown group ticks its item in the list.
+TEST_F(LibraryEditor, TheCheckListOfGroupsHoldsTheirEnabledFlags) {
+    DlgEditLibData data = libraryData();
+    data.groups.appendNewGrp("Hot rolled", 4);
+    data.groups.appendNewGrp("Tubes", 4);
+    data.groups[1].enabled = false;
+    const win::DialogRef groups{8138, ""};
+    std::string closedText, afterUntick;
+    int shownEnabled = -1;
+    auto closed = [](std::string& text) {
+        HWND list = GetDlgItem(win::findDialog(8138), LibraryListPage::kList);
+        auto* combo = static_cast<CCheckComboBox*>(CWnd::FromHandlePermanent(list));
+        text = combo ? combo->GetCheckedText().str() : "no check list";
+    };
+    win::user::act([&] { closed(closedText); });
+    win::user::select(LibraryListPage::kList, 1, groups);  // ticks "Tubes" and shows it
+    win::user::act([&] {
+        shownEnabled = IsDlgButtonChecked(win::findDialog(8138), LibraryListPage::kEnabled);
+    });
+    win::user::check(LibraryListPage::kEnabled, BST_UNCHECKED, groups);
+    win::user::act([&] { closed(afterUntick); });
+    win::user::select(LibraryListPage::kList, 0, groups);  // clears "Hot rolled"
+    win::user::click(IDOK);
+    ASSERT_TRUE(StartDlgEditLibSections(data, ""));
+    EXPECT_TRUE(win::user::failures().empty()) << win::user::failures().front();
+    EXPECT_EQ(closedText, "Hot rolled");
+    EXPECT_EQ(shownEnabled, BST_CHECKED);
+    EXPECT_EQ(afterUntick, "Hot rolled");
+    EXPECT_FALSE(data.groups[0].enabled);
+    EXPECT_FALSE(data.groups[1].enabled);
+}
+
 }  // namespace

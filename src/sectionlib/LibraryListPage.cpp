@@ -36,6 +36,7 @@ void LibraryListPage::labelControls() {
 BOOL LibraryListPage::OnInitDialog() {
     CAcUiDialog::OnInitDialog();
     labelControls();
+    list_.SubclassDlgItem(kList, this);
     if (names_.attachToDlgItem(this, kNames, true)) {
         names_.setStandardLayout(1);
         const Mdx_StringArray languages = allSectionLanguages();
@@ -60,6 +61,19 @@ void LibraryListPage::fillList() {
     Mdx_StringArray items;
     for (int i = 0; i < itemCount(); ++i) items.append(itemName(i));
     FillCombo(this, kList, items, shown_);
+    for (int i = 0; i < itemCount(); ++i) list_.SetCheck(i, itemEnabled(i));
+}
+
+// A pick in the check list ticks or clears the item's box: the item becomes the shown one
+// with its enabled flag switched.
+void LibraryListPage::picked(int index) {
+    storeShown();
+    if (index >= 0 && index < itemCount()) {
+        const Mdx_String image = itemImage(index);
+        const Mdx_StringArray names = itemNames(index);
+        storeItem(index, list_.GetCheck(index) == 1, image, names);
+    }
+    show(index);
 }
 
 void LibraryListPage::show(int index) {
@@ -74,6 +88,8 @@ void LibraryListPage::show(int index) {
         names_.setCellData(1, row,
                            names && names->isValidIndex(row - 1) ? (*names)[row - 1] : "");
     }
+    names_.fitColumnsToText(false);
+    names_.fitColumnToText(0, false);  // the language names
     for (int id : {kEnabled, kImage, kNames, kRemove, kUp, kDown}) EnDisCtrl(this, id, any);
     showOwnControls(shown_);
 }
@@ -120,8 +136,11 @@ BOOL LibraryListPage::OnCommand(WPARAM wParam, LPARAM lParam) {
     const int id = LOWORD(wParam);
     const int code = HIWORD(wParam);
     if (id == kList && code == CBN_SELCHANGE) {
-        storeShown();
-        show(static_cast<int>(SendDlgItemMessage(kList, CB_GETCURSEL, 0, 0)));
+        picked(static_cast<int>(SendDlgItemMessage(kList, CB_GETCURSEL, 0, 0)));
+        return TRUE;
+    }
+    if (id == kEnabled && code == BN_CLICKED && shown_ >= 0) {
+        list_.SetCheck(shown_, IsDlgButtonChecked(kEnabled) == BST_CHECKED);
         return TRUE;
     }
     if (code == BN_CLICKED) {

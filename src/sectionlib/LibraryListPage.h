@@ -1,12 +1,14 @@
 #pragma once
 // A page of the library editor that edits a list of named items (section groups, section
-// types): a list to choose the item in, its enabled flag and image name, its names per
+// types): a check list to choose the item in (its ticks are the items' enabled flags, so
+// picking an item switches its flag), its enabled flag and image name, its names per
 // language in a one-column grid, and buttons to add, remove and move items. Choosing another
 // item or adding one first stores what the page shows back into the item.
 #include "host/CAcUiDialog.h"
 #include "sectionlib/DlgEditLibData.h"
 #include "spread/Mdx_Spread.h"
 #include "core/CButtonST.h"
+#include "core/CCheckComboBox.h"
 
 class LibraryListPage : public CAcUiDialog {
 public:
@@ -56,7 +58,9 @@ private:
     void add();
     void remove();
     void move(int step);
+    void picked(int index);
 
+    CCheckComboBox list_;
     Mdx_Spread names_;
     CButtonST up_;
     CButtonST down_;

@@ -45,7 +45,7 @@ TEST_F(SectionLibraryPictures, LibraryEditorPagesAndTheAddSizeDialog) {
     SectionType type;
     type.text = "1";
     type.groupId = 0;
-    type.names = {"I section", "I-Profil", "Profil I", "I-profiel"};
+    type.names = {"I section", "I-profiel", "I-Profil", "Profil I"};  // the languages' order
     data.types.append(type);
     bool groups = false, types = false, tables = false, simple = false;
     win::user::act([&] { paint("dialog-section-groups.png", groups); });
