@@ -122,6 +122,15 @@ bool EndDlgMacroModeless(int slot) {
     return true;
 }
 
+bool requestMacroDialogClose(int slot) {
+    if (!isOccupied(slot)) return false;
+    if (!hasPendingClose(slot)) {
+        UINT_PTR timer = SetTimer(nullptr, 0, macro_slots::kDelayedCloseMs, delayedClose);
+        pendingMacroCloses().push_back({timer, slot});
+    }
+    return true;
+}
+
 void DestroyAllMacroDlgs() {
     KvTempResourceOverride resources;
     for (int slot = macroDialogSlots().length() - 1; slot >= 0; --slot) EndDlgMacroModeless(slot);

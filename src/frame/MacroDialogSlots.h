@@ -11,6 +11,12 @@ bool GetDlgMacroData(int slot, MacroData& data);
 bool EndDlgMacroModeless(int slot);
 void DestroyAllMacroDlgs();
 
+// Closes the dialog of the slot after the current message is handled: a dialog asking for its
+// own close must not be deleted inside its own handler. The close runs on the next timer
+// tick (after kDelayedCloseMs on the virtual clock), through EndDlgMacroModeless, so a busy
+// data defers it further. False for an empty slot.
+bool requestMacroDialogClose(int slot);
+
 // Inspection for the command-line program and tests.
 namespace macro_slots {
 inline constexpr unsigned kDelayedCloseMs = 50;

@@ -1,0 +1,51 @@
+#pragma once
+// The modeless macro dialog (template 8131): one page per tab of its MacroData in the tab
+// control 8097, each applying every change to the drawing at once; buttons for the view
+// direction, reapplying, clash checking and closing. It lives in a slot of the launchers'
+// table (slot -1 when it runs modally through StartDlgMacro).
+#include <memory>
+#include <vector>
+
+#include "frame/MacroSlotDialog.h"
+#include "macrodlg/MacroPage.h"
+
+class DlgMacroModeless : public MacroSlotDialog {
+public:
+    // Private message: answers 1, the window is alive.
+    static constexpr UINT kAliveMessage = 0x7101;
+
+    explicit DlgMacroModeless(CWnd* parent);
+    ~DlgMacroModeless() override;
+
+    int pageCount() const { return static_cast<int>(pages_.size()); }
+    MacroPage* page(int index);
+    int currentTab() const { return current_; }
+    void showTab(int index);
+    // "DLG_MACRO_" and the dialog's name, the key its size is stored under.
+    Mdx_String sizeKey() const;
+    // Close, Cancel, the close box and Escape: view direction 3, the closed flag, and the
+    // end of the window (through the slot table when it has a slot).
+    void closeDialog();
+
+    BOOL OnInitDialog() override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnOK() override;
+    void OnCancel() override;
+    void OnClose() override;
+    void OnDestroy() override;
+
+private:
+    void labelControls();
+    void buildPages();
+    void changeView(int direction);
+    void destroyPages();
+
+    std::vector<std::unique_ptr<MacroPage>> pages_;
+    int current_ = -1;
+    bool closing_ = false;
+};
+
+// Makes the slot table and StartDlgMacro open this dialog.
+void installMacroDialog();

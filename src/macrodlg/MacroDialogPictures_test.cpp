@@ -1,0 +1,64 @@
+// Pictures of the macro dialogs on the end-plate connection, as the documentation shows
+// them: the modeless dialog on its plate page, on its section page, and the bolt settings.
+// With MDX_UPDATE_DOCS set the pictures are also written to docs/.
+#include "MdxBuildPaths.h"
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "core/macro/BoltCatalogue.h"
+#include "macrodlg/DlgBoltAdvanced.h"
+#include "macrodlg/DlgMacroModeless.h"
+#include "macrodlg/MacroDialogTestSupport.h"
+#include "win/FilePaths.h"
+#include "win/ScriptedUser.h"
+#include "win/WindowPainter.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class MacroDialogPictures : public macrodlg_testing::MacroDialogTest {
+protected:
+    void SetUp() override {
+        MacroDialogTest::SetUp();
+        installMacroDialog();
+    }
+    void TearDown() override {
+        setMacroSlotDialogFactory(nullptr);
+        MacroDialogTest::TearDown();
+    }
+    // Paints the window; the picture must have the window's size.
+    static void picture(CWnd& window, const char* name) {
+        const fs::path out = fs::path(MDX_BINARY_DIR) / name;
+        ASSERT_TRUE(win::paintWindowToPng(window.m_hWnd, out)) << name;
+        std::string bytes;
+        ASSERT_TRUE(win::readWholeFile(out, bytes));
+        EXPECT_GT(bytes.size(), 1000u) << name;
+        if (std::getenv("MDX_UPDATE_DOCS"))
+            EXPECT_TRUE(win::writeWholeFileAtomic(fs::path(MDX_SOURCE_DIR) / "docs" / name, bytes));
+    }
+};
+
+TEST_F(MacroDialogPictures, ThePlatePageTheSectionPageAndTheBoltSettings) {
+    int slot = -1;
+    ASSERT_TRUE(StartDlgMacroModeless(true, data, slot));
+    auto* dialog = static_cast<DlgMacroModeless*>(macro_slots::dialogInSlot(slot));
+    ASSERT_NE(dialog, nullptr);
+    picture(*dialog, "dialog-macro-page.png");
+    dialog->showTab(2);
+    picture(*dialog, "dialog-macro-section-page.png");
+    MacroPage& bolts = *dialog->page(1);
+    win::user::act([] {
+        CWnd* settings = CWnd::FromHandlePermanent(win::findDialog(DlgBoltAdvanced::kTemplateId));
+        ASSERT_NE(settings, nullptr);
+        picture(*settings, "dialog-bolt-settings.png");
+    });
+    Mdx_StringArray diameters;
+    GetMergedDiameters(data, diameters);
+    DlgBoltAdvanced settings(*bolts.tab()->getBoltData(), diameters, &bolts);
+    settings.DoModal();
+    EXPECT_TRUE(win::user::failures().empty()) << win::user::failures().front();
+}
+
+}  // namespace

@@ -1,0 +1,71 @@
+#pragma once
+// A page of the modeless macro dialog for one tab of its MacroData (template 8137): the
+// variables grid in place of 1001 holds every item of the tab that no designed control
+// shows (variables, and on bolt tabs the pattern counts and spacings), one row each; the
+// fixed bolt row (assembly 1091, diameter 1092, bolt settings 1114) serves bolt tabs. Every
+// change is applied at once: the page is read into the tab, the differences go to the
+// core's update, and the page shows what the drawing then holds. A refused update puts the
+// tab's values back and says why.
+#include "core/Mdx_StringArray.h"
+#include "core/macro/MacroData.h"
+#include "core/macro/MacroTabApply.h"
+#include "macrodlg/BoltSettingsTarget.h"
+#include "resources/macrodlg_ids.h"
+#include "spread/Mdx_Spread.h"
+#include "win/CDialog.h"
+
+class MacroPage : public CDialog, public BoltSettingsTarget {
+public:
+    static constexpr UINT kTemplateId = IDD_MACRO_PAGE;
+    static constexpr int kGridColumns = 4;
+
+    // owner holds the data; the page works on its tab tabIndex.
+    MacroPage(MacroData& owner, int tabIndex, const void* clashOwner);
+    ~MacroPage() override;
+
+    virtual bool createPage(CWnd* parent);
+    MacroTabData* tab() { return owner_.getTab(tabIndex_); }
+    Mdx_Spread& grid() { return grid_; }
+    // Which item a grid row shows (rows from 1).
+    int gridRowCount() const { return static_cast<int>(rows_.size()); }
+
+    // Reads the page into the tab, applies, refreshes; the result of the update.
+    MacroApplyResult apply();
+    // Shows the tab's values.
+    virtual void refresh();
+    const MacroApplyResult& lastApply() const { return lastApply_; }
+
+    bool applyBoltData(MacroBoltData& data) override;
+    // Opens the bolt settings on a copy of the tab's bolt data (button 1114).
+    void openBoltSettings();
+
+    BOOL OnInitDialog() override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+
+protected:
+    explicit MacroPage(MacroData& owner, int tabIndex, const void* clashOwner, UINT templateId);
+    // What a grid row shows.
+    struct GridRow {
+        enum Kind { Variable, PatternCount1, PatternCount2, PatternSpacing } kind;
+        int index;
+        Mdx_String shown;  // the cell's text as written, to tell a touched cell from one left
+    };
+    virtual int gridPlaceholder() const { return 1001; }
+    virtual void readPage();
+    void buildGrid();
+    void fillGrid();
+    void readGrid();
+    void fillBoltRow();
+    void readBoltRow();
+    bool showsBoltRow();
+
+    MacroData& owner_;
+    int tabIndex_;
+    const void* clashOwner_;
+    UINT templateId_;
+    bool active_ = false;
+    Mdx_Spread grid_;
+    std::vector<GridRow> rows_;
+    MacroApplyResult lastApply_;
+};

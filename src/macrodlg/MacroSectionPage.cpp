@@ -1,0 +1,272 @@
+#include "macrodlg/MacroSectionPage.h"
+
+#include "core/DialogHelpers.h"
+#include "core/Mdx_Settings.h"
+#include "core/Texts.h"
+#include "core/macro/MacroPickers.h"
+#include "core/macro/MixedWord.h"
+#include "core/macro/SectionPlacement.h"
+#include "host/CommandLine.h"
+#include "win/CComboBox.h"
+#include "win/WinMessages.h"
+
+namespace {
+
+constexpr int kGroup = 1212, kMember = 1213, kSection = 1221, kChoose = 1222, kOffset = 1219,
+              kRotation = 1316, kPlane = 1215, kPickPlane = 1223;
+constexpr int kPanel[] = {1211, 1212, 1213, 1220, 1221, 1222, 1218, 1219, 1114,
+                          1216, 1316, 1214, 1215, 1223, 1210};
+const char kDegree = '\xB0';
+
+CComboBox* combo(CWnd* page, int id) {
+    return static_cast<CComboBox*>(page->GetDlgItem(id));
+}
+
+Mdx_String itemText(CWnd* page, int id, int index) {
+    std::string text;
+    if (index >= 0) combo(page, id)->GetLBText(index, text);
+    return Mdx_String(text.c_str(), static_cast<int>(text.size()));
+}
+
+Mdx_String selected(CWnd* page, int id) {
+    return itemText(page, id, combo(page, id)->GetCurSel());
+}
+
+Mdx_String withoutDegree(Mdx_String text) {
+    while (!text.isEmpty() && (text.view().back() == kDegree || text.view().back() == ' '))
+        text = text.left(text.length() - 1);
+    return text;
+}
+
+void rotationItems(Mdx_StringArray& items) {
+    items.setEmpty();
+    for (const char* angle : {"0", "90", "180", "270"}) items.append(Mdx_String(angle) + kDegree);
+    items.append(mixedWord());
+}
+
+}  // namespace
+
+MacroSectionPage::MacroSectionPage(MacroData& owner, int tabIndex, const void* clashOwner)
+    : MacroPage(owner, tabIndex, clashOwner, kTemplateId) {}
+
+BOOL MacroSectionPage::OnInitDialog() {
+    const struct {
+        int id;
+        int text;
+    } texts[] = {{1211, 1002}, {1220, 1003}, {1222, 969},  {1218, 1004}, {1114, 1007},
+                 {1214, 1006}, {1223, 1008}, {1210, 1009}};
+    MacroPage::OnInitDialog();
+    active_ = false;
+    for (const auto& entry : texts) SetDlgItemText(entry.id, dialString(entry.text).c_str());
+    SetDlgItemText(1216, (dialString(1005) + " (" + kDegree + "):").c_str());
+    const bool panel = tab() && !tab()->advBtnForEveryGroup();
+    for (int id : kPanel) ShowOrHideCtrl(this, id, panel ? SW_SHOW : SW_HIDE);
+    ShowOrHideCtrl(this, 1210, SW_HIDE);  // segments are not offered
+    Mdx_StringArray items;
+    getOffsetTypeStrings(items);
+    FillCombo(this, kOffset, items);
+    rotationItems(items);
+    FillCombo(this, kRotation, items);
+    getBasePlaneStrings(items);
+    FillCombo(this, kPlane, items);
+    refresh();
+    active_ = true;
+    return TRUE;
+}
+
+Mdx_String MacroSectionPage::groupName() {
+    return selected(this, kGroup);
+}
+
+// The chosen member's index in the tab's members; -1 for the whole group.
+int MacroSectionPage::memberIndex() {
+    const int entry = combo(this, kMember)->GetCurSel();
+    if (entry < 1 || !tab()) return -1;
+    AcArray<AcDbObjectId> ids;
+    tab()->getProfIdsOfGroup(groupName(), ids);
+    return entry - 1 < ids.length() ? tab()->getProfDataIndx(groupName(), ids[entry - 1]) : -1;
+}
+
+void MacroSectionPage::fillGroupAndMember() {
+    MacroTabData* data = tab();
+    if (!data) return;
+    const Mdx_String previousGroup = groupName();
+    const int previousMember = combo(this, kMember)->GetCurSel();
+    Mdx_StringArray groups;
+    data->getProfGroups(groups);
+    const int group = groups.find(previousGroup, false);
+    FillCombo(this, kGroup, groups, group >= 0 ? group : 0);
+    AcArray<AcDbObjectId> ids;
+    data->getProfIdsOfGroup(groupName(), ids);
+    Mdx_StringArray members{dialString(1010)};
+    for (AcDbObjectId id : ids) {
+        const int index = data->getProfDataIndx(groupName(), id);
+        members.append(data->profMembers()[index].props.memberName + " (" +
+                       Mdx_String(id.toText().c_str()) + ")");
+    }
+    FillCombo(this, kMember, members,
+              previousMember > 0 && previousMember < members.length() && group >= 0 ? previousMember : 0);
+}
+
+bool MacroSectionPage::shownProps(MacroProfData& props) {
+    MacroTabData* data = tab();
+    if (!data) return false;
+    const int member = memberIndex();
+    if (member >= 0) {
+        props = data->profMembers()[member].props;
+        return true;
+    }
+    return data->getMergedPropsOfGroup(groupName(), props);
+}
+
+void MacroSectionPage::showProperties() {
+    MacroProfData props;
+    if (!shownProps(props)) return;
+    Mdx_StringArray sections;
+    for (const MacroProfMember& member : tab()->profMembers())
+        if (member.props.groupName.equal(props.groupName, false) &&
+            !sections.contains(member.props.sectionName, false))
+            sections.append(member.props.sectionName);
+    if (!sections.contains(props.sectionName, false)) sections.insertAt(0, props.sectionName);
+    FillCombo(this, kSection, sections, sections.find(props.sectionName, false));
+    combo(this, kOffset)->SetCurSel(getDlgOffsetType(props.offsetType));
+    // A rotation the list offers is selected; any other text stands in the edit field.
+    Mdx_StringArray rotations;
+    rotationItems(rotations);
+    int rotation = -1;
+    for (int i = 0; i < rotations.length(); ++i)
+        if (rotations[i].equal(props.rotation, false) ||
+            withoutDegree(rotations[i]).equal(props.rotation, false))
+            rotation = i;
+    combo(this, kRotation)->SetCurSel(rotation);
+    if (rotation < 0) SetDlgItemText(kRotation, props.rotation.c_str());
+    const int plane = isMixedWord(props.basePlane)                          ? kMixedPlaneItem
+                      : props.basePlane.isEmpty() && !props.hasCoordSys ? kNoPlaneItem
+                                                                        : kPickedPlaneItem;
+    combo(this, kPlane)->SetCurSel(plane);
+}
+
+void MacroSectionPage::refresh() {
+    MacroPage::refresh();
+    if (!GetDlgItem(kGroup)) return;
+    const bool wasActive = active_;
+    active_ = false;
+    fillGroupAndMember();
+    showProperties();
+    active_ = wasActive;
+}
+
+// Only what the panel changed is taken over.
+bool MacroSectionPage::readPanel(MacroProfData& props) {
+    bool changed = false;
+    const Mdx_String section = selected(this, kSection);
+    if (!section.isEmpty() && !isMixedWord(section) && !section.equal(props.sectionName, false)) {
+        props.sectionName = section;
+        changed = true;
+    }
+    int offset = getProfOffsetType(combo(this, kOffset)->GetCurSel());
+    if (offset < 0) offset = kDefaultOffsetType;
+    if (combo(this, kOffset)->GetCurSel() >= 0 && offset != props.offsetType) {
+        props.offsetType = offset;
+        changed = true;
+    }
+    std::string typed;
+    GetDlgItemText(kRotation, typed);
+    const Mdx_String rotation = withoutDegree(Mdx_String(typed.c_str(), static_cast<int>(typed.size())));
+    if (!rotation.isEmpty() && !isMixedWord(rotation) && !rotation.equal(props.rotation, false)) {
+        props.rotation = rotation;
+        changed = true;
+    }
+    if (selected(this, kPlane) == dialString(697) && (!props.basePlane.isEmpty() || props.hasCoordSys)) {
+        props.basePlane.setEmpty();
+        props.hasCoordSys = false;
+        changed = true;
+    }
+    return changed;
+}
+
+bool MacroSectionPage::storeProps(const MacroProfData& props) {
+    const int member = memberIndex();
+    if (member >= 0) return tab()->setMemberProps(member, props);
+    return tab()->setMergedPropsOfGroup(groupName(), props);
+}
+
+void MacroSectionPage::readPage() {
+    MacroPage::readPage();
+    MacroProfData props;
+    if (shownProps(props) && readPanel(props)) storeProps(props);
+}
+
+void MacroSectionPage::chooseSection() {
+    MacroProfData props;
+    if (!shownProps(props)) return;
+    readPage();
+    acedPostCommand("CANCELCMD");
+    Mdx_String chosen;
+    if (!DlgSelectProf(props.sectionName, chosen)) return;
+    const Mdx_String library = gSettings.libDir();
+    if (!library.isEmpty() && chosen.startsWith(library, false))
+        chosen = chosen.mid(library.length());
+    shownProps(props);
+    props.sectionName = chosen;
+    storeProps(props);
+    apply();
+}
+
+void MacroSectionPage::pickPlane() {
+    const int item = combo(this, kPlane)->GetCurSel();
+    if (item != kPickedPlaneItem && item != kCoordSysItem) return;
+    readPage();
+    MacroProfData props;
+    if (!shownProps(props)) return;
+    CWnd* owner = GetParent() ? GetParent()->GetParent() : nullptr;
+    if (owner) owner->ShowWindow(SW_HIDE);
+    bool picked = false;
+    if (item == kCoordSysItem) {
+        picked = selectCoordSys();
+        props.basePlane = kCoordSysPlaneName;
+        props.hasCoordSys = true;
+    } else {
+        Mdx_String plane;
+        picked = UserSelectPlane(plane);
+        props.basePlane = plane;
+        props.hasCoordSys = false;
+    }
+    if (owner) owner->ShowWindow(SW_SHOW);
+    if (!picked) {
+        refresh();
+        return;
+    }
+    storeProps(props);
+    apply();
+}
+
+BOOL MacroSectionPage::OnCommand(WPARAM wParam, LPARAM lParam) {
+    const int id = LOWORD(wParam);
+    const WORD code = HIWORD(wParam);
+    if (!active_) return MacroPage::OnCommand(wParam, lParam);
+    if (code == CBN_SELCHANGE) {
+        switch (id) {
+            case kGroup:
+            case kMember:
+                refresh();
+                return TRUE;
+            case kSection:
+            case kOffset:
+                apply();
+                return TRUE;
+            case kRotation:
+                SetDlgItemText(kRotation, selected(this, kRotation).c_str());
+                apply();
+                return TRUE;
+            case kPlane:
+                pickPlane();
+                return TRUE;
+            default:
+                break;
+        }
+    }
+    if (code == BN_CLICKED && id == kPickPlane) return pickPlane(), TRUE;
+    if (code == BN_CLICKED && id == kChoose) return chooseSection(), TRUE;
+    return MacroPage::OnCommand(wParam, lParam);
+}
