@@ -26,6 +26,7 @@ protected:
         Mdx_StringArray diameters;
         GetMergedDiameters(data, diameters);
         DlgBoltAdvanced dialog(*page.tab()->getBoltData(), diameters, &page);
+        KvTempResourceOverride resources;
         dialog.DoModal();
     }
     const Mdx_BoltSettings& drawingBolts() {
@@ -97,6 +98,7 @@ TEST_F(BoltSettings, MixedOptionsOpenIndeterminateAndTheLastHoleTypeKeepsEachOwn
     win::user::click(1110);  // now two-state, and applied
     win::user::click(IDOK);
     DlgBoltAdvanced dialog(bolts, Mdx_StringArray{"20", "24"}, &target);
+    KvTempResourceOverride resources;
     EXPECT_EQ(dialog.DoModal(), IDOK);
     EXPECT_TRUE(win::user::failures().empty()) << win::user::failures().front();
     EXPECT_EQ(target.count, 2);

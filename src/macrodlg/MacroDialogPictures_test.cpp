@@ -35,8 +35,9 @@ protected:
         std::string bytes;
         ASSERT_TRUE(win::readWholeFile(out, bytes));
         EXPECT_GT(bytes.size(), 1000u) << name;
-        if (std::getenv("MDX_UPDATE_DOCS"))
+        if (std::getenv("MDX_UPDATE_DOCS")) {
             EXPECT_TRUE(win::writeWholeFileAtomic(fs::path(MDX_SOURCE_DIR) / "docs" / name, bytes));
+        }
     }
 };
 
@@ -57,6 +58,7 @@ TEST_F(MacroDialogPictures, ThePlatePageTheSectionPageAndTheBoltSettings) {
     Mdx_StringArray diameters;
     GetMergedDiameters(data, diameters);
     DlgBoltAdvanced settings(*bolts.tab()->getBoltData(), diameters, &bolts);
+    KvTempResourceOverride resources;
     settings.DoModal();
     EXPECT_TRUE(win::user::failures().empty()) << win::user::failures().front();
 }

@@ -1,6 +1,7 @@
 #pragma once
 // For the macro dialogs' tests: the frame's fresh window system and host, the end-plate
 // drawing with its dialog fields, and the macro dialog's data gathered from it.
+#include "core/KvTempResourceOverride.h"
 #include "core/macro/MacroData.h"
 #include "core/macro/MacroPickers.h"
 #include "core/macro/testing/EndPlateDrawing.h"

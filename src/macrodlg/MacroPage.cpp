@@ -47,6 +47,7 @@ MacroPage::MacroPage(MacroData& owner, int tabIndex, const void* clashOwner, UIN
 MacroPage::~MacroPage() = default;
 
 bool MacroPage::createPage(CWnd* parent) {
+    KvTempResourceOverride resources;  // the page's template is the module's own
     return Create(templateId_, parent) != FALSE;
 }
 
@@ -203,6 +204,11 @@ MacroApplyResult MacroPage::apply() {
     active_ = false;
     const MacroTabData before = *data;
     readPage();
+    return applySince(before);
+}
+
+MacroApplyResult MacroPage::applySince(const MacroTabData& before) {
+    active_ = false;
     lastApply_ = applyTabChanges(owner_, tabIndex_, before, clashOwner_);
     refresh();
     if (lastApply_.applied || lastApply_.refused) acedPostCommandPrompt();

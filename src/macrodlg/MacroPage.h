@@ -52,6 +52,8 @@ protected:
         Mdx_String shown;  // the cell's text as written, to tell a touched cell from one left
     };
     virtual int gridPlaceholder() const { return 1001; }
+    // Applies what changed in the tab since before (the page already read).
+    MacroApplyResult applySince(const MacroTabData& before);
     virtual void readPage();
     void buildGrid();
     void fillGrid();

@@ -200,6 +200,7 @@ void MacroSectionPage::readPage() {
 void MacroSectionPage::chooseSection() {
     MacroProfData props;
     if (!shownProps(props)) return;
+    const MacroTabData before = *tab();
     readPage();
     acedPostCommand("CANCELCMD");
     Mdx_String chosen;
@@ -210,12 +211,13 @@ void MacroSectionPage::chooseSection() {
     shownProps(props);
     props.sectionName = chosen;
     storeProps(props);
-    apply();
+    applySince(before);
 }
 
 void MacroSectionPage::pickPlane() {
     const int item = combo(this, kPlane)->GetCurSel();
     if (item != kPickedPlaneItem && item != kCoordSysItem) return;
+    const MacroTabData before = *tab();
     readPage();
     MacroProfData props;
     if (!shownProps(props)) return;
@@ -238,7 +240,7 @@ void MacroSectionPage::pickPlane() {
         return;
     }
     storeProps(props);
-    apply();
+    applySince(before);
 }
 
 BOOL MacroSectionPage::OnCommand(WPARAM wParam, LPARAM lParam) {
