@@ -1,0 +1,28 @@
+#pragma once
+// A settings page of check boxes and text fields, each tied to one field of the settings.
+#include <vector>
+
+#include "standards/MacroSettingsPage.h"
+
+struct MacroCheckField {
+    int id;
+    bool MacroSettings::*field;
+};
+
+struct MacroTextField {
+    int id;
+    Mdx_String MacroSettings::*field;
+};
+
+class MacroFieldsPage : public MacroSettingsPage {
+public:
+    MacroFieldsPage(UINT templateId, MacroSettings& edited, std::vector<MacroCheckField> checks,
+                    std::vector<MacroTextField> texts);
+
+    BOOL OnInitDialog() override;
+    bool storeSettings() override;
+
+private:
+    std::vector<MacroCheckField> checks_;
+    std::vector<MacroTextField> texts_;
+};

@@ -1,0 +1,99 @@
+// The settings dialog as the macro editor opens it: its pages in order, and what the user
+// changes on a page reaching the caller on OK only.
+#include "standards/MacroSettingsDlg.h"
+
+#include <gtest/gtest.h>
+
+#include "grid/GridUserSteps.h"
+#include "spread/SheetTestSupport.h"
+#include "standards/testing/LibraryFolder.h"
+#include "win/CTabCtrl.h"
+#include "win/ScriptedUser.h"
+#include "win/WinMessages.h"
+
+namespace {
+
+class MacroSettingsDialog : public spread_testing::SheetTest {
+protected:
+    void SetUp() override {
+        SheetTest::SetUp();
+        library = std::make_unique<standards::testing::LibraryFolder>();
+    }
+    void TearDown() override {
+        library.reset();
+        SheetTest::TearDown();
+    }
+    static MacroSettingsDlg* open() {
+        return static_cast<MacroSettingsDlg*>(
+            CWnd::FromHandlePermanent(win::findDialog(MacroSettingsDlg::kTemplateId)));
+    }
+    std::unique_ptr<standards::testing::LibraryFolder> library;
+};
+
+TEST_F(MacroSettingsDialog, SixPagesInTheirOrderAndOneShownAtATime) {
+    MacroSettings settings;
+    std::vector<std::string> tabs;
+    bool onlyChosenShown = false;
+    win::user::select(MacroSettingsDlg::kTabs, 3);
+    win::user::act([&] {
+        MacroSettingsDlg* dialog = open();
+        ASSERT_NE(dialog, nullptr);
+        CTabCtrl* control = static_cast<CTabCtrl*>(dialog->GetDlgItem(MacroSettingsDlg::kTabs));
+        for (int i = 0; i < control->GetItemCount(); ++i) tabs.push_back(control->GetItemText(i));
+        onlyChosenShown = dialog->shownPage() == 3;
+        for (int i = 0; i < MacroSettingsDlg::kPageCount; ++i)
+            onlyChosenShown = onlyChosenShown &&
+                              (dialog->page(i)->IsWindowVisible() != FALSE) == (i == 3);
+    });
+    win::user::click(IDCANCEL);
+    EXPECT_FALSE(RunMacroSettingsDialog(nullptr, settings));
+    EXPECT_TRUE(win::user::failures().empty()) << win::user::failures().front();
+    EXPECT_EQ(tabs, (std::vector<std::string>{"Filter by angles", "Filter by size and distance",
+                                              "Description", "Variables", "Section groups",
+                                              "Standards"}));
+    EXPECT_TRUE(onlyChosenShown);
+}
+
+TEST_F(MacroSettingsDialog, WhatTheUserChangesComesBackOnOkOnly) {
+    MacroSettings settings;
+    settings.description = "End plate";
+    settings.variableNames = Mdx_StringArray{"gap"};
+    settings.variableValues = Mdx_StringArray{"10"};
+    for (bool confirm : {false, true}) {
+        SCOPED_TRACE(confirm ? "OK" : "Cancel");
+        win::user::check(1450, BST_CHECKED, {8142, ""});
+        win::user::typeText(1454, "2.5", {8142, ""});
+        win::user::select(MacroSettingsDlg::kTabs, 2);
+        win::user::typeText(1473, "J. Smith", {8718, ""});
+        win::user::select(MacroSettingsDlg::kTabs, 3);
+        grid::user::typeInCell(1480, 2, 1, "12", {214, ""});
+        win::user::click(confirm ? IDOK : IDCANCEL);
+        EXPECT_EQ(RunMacroSettingsDialog(nullptr, settings), confirm);
+        EXPECT_TRUE(win::user::failures().empty()) << win::user::failures().front();
+        EXPECT_EQ(settings.filterAngle90, confirm);
+        EXPECT_EQ(settings.angleTolerance, Mdx_String(confirm ? "2.5" : "1"));
+        EXPECT_EQ(settings.author, Mdx_String(confirm ? "J. Smith" : ""));
+        EXPECT_EQ(settings.description, Mdx_String("End plate")) << "untouched fields stay";
+        EXPECT_EQ(settings.variableValues, Mdx_StringArray{confirm ? "12" : "10"});
+        EXPECT_EQ(settings.variableNames, Mdx_StringArray{"gap"});
+    }
+}
+
+TEST_F(MacroSettingsDialog, SettingsAreKeptPerMacro) {
+    MacroSettings settings;
+    EXPECT_FALSE(GetMacroSettings(AcDbObjectId(), settings));
+    settings.author = "someone";
+    settings.standards.spreadsheetNames = Mdx_StringArray{"EndPlate"};
+    settings.standards.mapsToKeys = Mdx_StringArray{"K"};
+    ASSERT_TRUE(SetMacroSettings(AcDbObjectId::fromHandle(7), settings));
+    MacroSettings other;
+    ASSERT_TRUE(GetMacroSettings(AcDbObjectId::fromHandle(8), other));
+    EXPECT_TRUE(other.author.isEmpty()) << "another macro has its own settings";
+    ASSERT_TRUE(GetMacroSettings(AcDbObjectId::fromHandle(7), other));
+    EXPECT_EQ(other.author, Mdx_String("someone"));
+    EXPECT_EQ(other.standards.getMapping("EndPlate", 0), Mdx_String("K"))
+        << "the keys read are the ones the page starts from";
+    ClearMacroSettings();
+}
+
+}  // namespace
