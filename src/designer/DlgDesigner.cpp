@@ -1,5 +1,7 @@
 #include "designer/DlgDesigner.h"
 
+#include <iterator>
+
 #include "core/DialogHelpers.h"
 #include "core/FileDialogs.h"
 #include "core/FileHelpers.h"
@@ -7,7 +9,6 @@
 #include "core/Texts.h"
 #include "resources/designer_ids.h"
 #include "win/Bitmap.h"
-#include "win/CButton.h"
 #include "win/CDC.h"
 #include "win/MessageBox.h"
 #include "win/ResourceModule.h"
@@ -29,12 +30,21 @@ constexpr IconButton kIconButtons[] = {
     {IDC_DESIGN_COPY, 223},  {IDC_DESIGN_IMAGE, 231},
 };
 
+// The panel and the button row follow the bottom edge; the picture keeps its place.
 constexpr int kPanelIds[] = {
     IDOK, IDCANCEL, IDC_DESIGN_OPEN, IDC_DESIGN_SAVE_AS, IDC_DESIGN_ADD, IDC_DESIGN_DELETE,
     IDC_DESIGN_WIDTH, IDC_DESIGN_HEIGHT, IDC_DESIGN_ALIGN_BOTTOMS, IDC_DESIGN_PLACE_BESIDE,
     IDC_DESIGN_COPY, IDC_DESIGN_IMAGE, IDC_DESIGN_TYPE_FRAME, IDC_DESIGN_TYPE,
     IDC_DESIGN_CONTENTS_FRAME, IDC_DESIGN_CONTENTS, IDC_DESIGN_LIST_FRAME, IDC_DESIGN_LIST,
 };
+
+std::vector<CResizer::CBorderInfo> panelAnchors() {
+    std::vector<CResizer::CBorderInfo> anchors;
+    for (int id : kPanelIds)
+        anchors.push_back({id, CResizer::eLeft, CResizer::eBottom, CResizer::eLeft,
+                           CResizer::eBottom});
+    return anchors;
+}
 
 Mdx_String designFilter() { return dialString(840) + " (*.txt)"; }
 
@@ -53,31 +63,23 @@ BOOL DlgDesigner::OnInitDialog() {
     SetDlgItemText(IDC_DESIGN_TYPE_FRAME, dialString(836).c_str());
     SetDlgItemText(IDOK, dialString(285).c_str());
     getDlgSize(this, m_minTrackSize);
-    rememberPanelPlaces();
+    const std::vector<CResizer::CBorderInfo> anchors = panelAnchors();
+    m_resizer.Init(m_hWnd, anchors.data(), static_cast<int>(anchors.size()));
     ChangeDlgSize(this, kSizeKey);
     m_modified = false;
     if (!m_path.isEmpty() && fileExists(m_path)) loadDesign(m_path);
     return TRUE;
 }
 
+// Raised icon buttons without a flat focus and without tooltips, as the designer always had.
 void DlgDesigner::setUpIconButtons() {
-    for (const IconButton& b : kIconButtons)
-        if (auto* button = static_cast<CButton*>(GetDlgItem(b.id)))
-            button->SetIcon(LoadIcon(AfxGetResourceHandle(), MAKEINTRESOURCE(b.icon)));
-}
-
-void DlgDesigner::rememberPanelPlaces() {
-    RECT client{};
-    GetClientRect(&client);
-    m_clientHeight = client.bottom;
-    m_panel.clear();
-    for (int id : kPanelIds) {
-        CWnd* item = GetDlgItem(id);
-        if (!item) continue;
-        RECT r{};
-        item->GetWindowRect(&r);
-        ScreenToClient(&r);
-        m_panel.push_back({id, r});
+    static_assert(std::size(kIconButtons) == kIconButtonCount);
+    for (int i = 0; i < kIconButtonCount; ++i) {
+        CButtonST& button = m_iconButtons[i];
+        if (!button.SubclassDlgItem(static_cast<UINT>(kIconButtons[i].id), this)) continue;
+        button.SetFlat(false, false);
+        button.DrawFlatFocus(false, false);
+        button.SetIcon(kIconButtons[i].icon);
     }
 }
 
@@ -243,12 +245,7 @@ HBRUSH DlgDesigner::OnCtlColor(HDC dc, CWnd* control, UINT kind) {
 
 void DlgDesigner::OnSize(UINT type, int cx, int cy) {
     CAcUiDialog::OnSize(type, cx, cy);
-    if (m_clientHeight == 0) return;
-    const int dy = cy - m_clientHeight;
-    for (const Anchored& a : m_panel)
-        if (CWnd* item = GetDlgItem(a.id))
-            item->MoveWindow(a.rect.left, a.rect.top + dy, a.rect.right - a.rect.left,
-                             a.rect.bottom - a.rect.top);
+    m_resizer.Move();
     Invalidate();
 }
 

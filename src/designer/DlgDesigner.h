@@ -3,6 +3,8 @@
 // above, a panel for the selected control and a row of buttons below.
 #include <vector>
 
+#include "core/CButtonST.h"
+#include "core/CResizer.h"
 #include "designer/Mdx_DlgDesignerData.h"
 #include "host/CAcUiDialog.h"
 
@@ -36,16 +38,12 @@ private:
     void loadDesign(const Mdx_String& path);
     void setTitle();
     void setUpIconButtons();
-    void rememberPanelPlaces();
 
     Mdx_DlgDesignerData m_data;
     Mdx_String m_path;
     bool m_modified = false;
     SIZE m_minTrackSize{50, 50};
-    struct Anchored {
-        int id;
-        RECT rect;
-    };
-    std::vector<Anchored> m_panel;  // controls that follow the bottom edge
-    int m_clientHeight = 0;
+    static constexpr int kIconButtonCount = 8;
+    CButtonST m_iconButtons[kIconButtonCount];
+    CResizer m_resizer;  // the panel and the button row follow the bottom edge
 };

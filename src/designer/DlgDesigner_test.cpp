@@ -1,12 +1,20 @@
 // The designer window driven as a person drives it: clicks, drags, typing and file choices.
 #include "designer/DlgDesigner.h"
 
+#include <cstdlib>
+#include <filesystem>
+
+#include "MdxBuildPaths.h"
+
 #include "core/Mdx_PropertiesList.h"
 #include "designer/DesignerLaunch.h"
 #include "designer/DesignerTestSupport.h"
+#include "core/CButtonST.h"
 #include "win/CComboBox.h"
 #include "win/MouseSteps.h"
 #include "win/ScriptedUser.h"
+#include "win/FilePaths.h"
+#include "win/WindowPainter.h"
 
 namespace {
 
@@ -156,6 +164,57 @@ TEST_F(DesignerWindow, SavingOutsideTheRootKeepsTheChangesUnsaved) {
     EXPECT_TRUE(StartDlgDesigner(designPath("Page.txt")));
     EXPECT_FALSE(std::filesystem::exists(folder / "Elsewhere.txt"));
     EXPECT_EQ(win::user::messageBoxes().size(), 2u) << "the refusal, then the question";
+}
+
+// The panel and the icon row follow the bottom edge when the window grows; the window is never
+// made smaller than its template, and the icon buttons draw their module icons.
+TEST_F(DesignerWindow, ThePanelFollowsTheBottomEdgeAndTheIconButtonsShowIcons) {
+    RECT okBefore{}, okAfter{}, addAfter{}, addBefore{};
+    MINMAXINFO limits{};
+    bool icons = false;
+    whileOpen([&](DlgDesigner& w) {
+        okBefore = rectOf(w, IDOK);
+        addBefore = rectOf(w, IDC_DESIGN_ADD);
+        RECT frame{};
+        w.GetWindowRect(&frame);
+        w.MoveWindow(frame.left, frame.top, frame.right - frame.left + 80,
+                     frame.bottom - frame.top + 60);
+        okAfter = rectOf(w, IDOK);
+        addAfter = rectOf(w, IDC_DESIGN_ADD);
+        w.SendMessage(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+        auto* add = dynamic_cast<CButtonST*>(CWnd::FromHandlePermanent(
+            w.GetDlgItem(IDC_DESIGN_ADD)->m_hWnd));
+        icons = add && add->icon() != nullptr && !add->isFlat();
+    });
+    win::user::click(IDCANCEL, kDesigner);
+    EXPECT_FALSE(StartDlgDesigner(designPath("Page.txt")));
+    EXPECT_EQ(okAfter.top, okBefore.top + 60);
+    EXPECT_EQ(okAfter.left, okBefore.left);
+    EXPECT_EQ(addAfter.top, addBefore.top + 60);
+    EXPECT_EQ(addAfter.right - addAfter.left, addBefore.right - addBefore.left);
+    EXPECT_GT(limits.ptMinTrackSize.x, 300) << "the template's size";
+    EXPECT_GT(limits.ptMinTrackSize.y, 200);
+    EXPECT_TRUE(icons);
+}
+
+// The picture of the documentation: the sample end plate design with a label selected.
+TEST_F(DesignerWindow, PictureOfTheSampleDesign) {
+    const std::filesystem::path sample =
+        std::filesystem::path(MDX_SOURCE_DIR) / "examples" / "Dialog Templates" / "Dialog Design";
+    for (const char* name : {"EndPlate.txt", "EndPlate.bmp"})
+        std::filesystem::copy_file(sample / name, rootFolder() / name);
+    win::user::pointAndClick(0, POINT{266 + 5, 36 + 5}, {}, false, kDesigner);
+    const std::filesystem::path out = std::filesystem::path(MDX_BINARY_DIR) / "dialog-designer.png";
+    bool painted = false;
+    win::user::act([&] { painted = win::paintWindowToPng(win::activeDialog(), out); });
+    win::user::click(IDCANCEL, kDesigner);
+    EXPECT_FALSE(StartDlgDesigner(designPath("EndPlate.txt")));
+    ASSERT_TRUE(painted);
+    std::string bytes;
+    if (std::getenv("MDX_UPDATE_DOCS") && win::readWholeFile(out, bytes))
+        win::writeWholeFileAtomic(std::filesystem::path(MDX_SOURCE_DIR) / "docs" /
+                                      "dialog-designer.png",
+                                  bytes);
 }
 
 }  // namespace

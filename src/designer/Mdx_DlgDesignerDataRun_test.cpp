@@ -140,6 +140,9 @@ TEST_F(RunMode, FlexButtonsFormGroupsByTheirFirstString) {
     Mdx_StringArray vars;
     data.getAllFlexVarsOfGroup("Ends", vars);
     EXPECT_EQ(vars, (Mdx_StringArray{"L1", "L2"}));
+    EXPECT_NE(static_cast<CButton*>(host->GetDlgItem(33000))->GetIcon(), nullptr)
+        << "flex buttons show the module's flex icon";
+    EXPECT_TRUE(data.setBtnIcon(33003));
 
     ASSERT_TRUE(data.setFlexBtnStatus("Ends", "l2", BST_CHECKED));
     EXPECT_EQ(buttonState(33003), BST_CHECKED);

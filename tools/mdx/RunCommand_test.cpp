@@ -209,4 +209,27 @@ TEST(MdxVersion, StillPrintsTheVersion) {
     EXPECT_EQ(run.out, "mdx 0.1\n");
 }
 
+// The designer driven by the pointer on a copy of the sample library: a control is added,
+// moved, resized, given a variable and saved under a new name; the library itself is left
+// as it was.
+TEST(MdxRun, TheDesignerSavesANewDesignInAScratchCopyOfTheLibrary) {
+    const MdxRun run = mdx("run " + scenario("dialog-designer.json"));
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(run.out.find("user step failed"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("StartDlgDesigner returned {\"result\":true}"), std::string::npos);
+    EXPECT_NE(run.out.find("{\"names\":[\"L1\",\"L2\",\"Thickness\",\"Width\",\"Clearance\","
+                           "\"Gap\"]}"),
+              std::string::npos)
+        << run.out;
+    EXPECT_FALSE(std::filesystem::exists(std::string(MDX_SOURCE_DIR) +
+                                         "/examples/Dialog Templates/Dialog Design/"
+                                         "EndPlateGap.txt"));
+
+    const TemporaryScenario missing(R"({"format": "mdx-scenario", "version": 1,
+        "scratchLibrary": "{here}/no-such-library", "steps": [{"step": "load"}]})");
+    const MdxRun refused = mdx("run '" + missing.file() + "'");
+    EXPECT_EQ(refused.status, 2) << refused.out;
+    EXPECT_NE(refused.out.find("is no folder"), std::string::npos) << refused.out;
+}
+
 }  // namespace

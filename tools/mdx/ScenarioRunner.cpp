@@ -11,6 +11,7 @@
 #include "ScenarioError.h"
 #include "ScenarioFile.h"
 #include "ScenarioLaunchPoints.h"
+#include "ScenarioLibrary.h"
 #include "ScenarioUser.h"
 #include "ScenarioValues.h"
 #include "TempProfile.h"
@@ -206,6 +207,7 @@ int runScenarioFile(const std::string& path, const std::string& profile, std::os
     scenario::setScenarioFolder(fs::absolute(path).parent_path().string());
     try {
         checkDrives(scenario);
+        checkScratchLibrary(scenario);
     } catch (const ScenarioError& error) {
         out << "scenario refused: " << error.what() << "\n";
         return 2;
@@ -227,6 +229,18 @@ int runScenarioFile(const std::string& path, const std::string& profile, std::os
         return 1;
     }
     mapDrives(scenario);
+    std::unique_ptr<TempProfile> scratchLibrary;
+    try {
+        scratchLibrary = makeScratchLibrary(scenario);
+    } catch (const std::exception& error) {
+        out << "scenario refused: " << error.what() << "\n";
+        win::setProfileFolder({});
+        return 2;
+    }
+    // The library and product drives are mapped from the start, so a scenario's "L:\\" paths
+    // reach the library even before the module first asks for its folder.
+    gSettings.libDir();
+    gSettings.mdxDir();
     host::CommandLine::setEcho(echo);
     Session session(out);
     for (std::size_t i = 0; i < steps.size(); ++i) {
@@ -237,5 +251,6 @@ int runScenarioFile(const std::string& path, const std::string& profile, std::os
     if (host::ModuleLoader::isLoaded(kMeridoxModuleName))
         host::ModuleLoader::unload(kMeridoxModuleName);
     win::setProfileFolder({});
+    if (scratchLibrary) gSettings.setLibraryFolder({});
     return 0;
 }
