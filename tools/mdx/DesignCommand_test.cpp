@@ -2,6 +2,8 @@
 // the test with the mistakes a designer makes.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "testing/MdxProcess.h"
@@ -86,6 +88,45 @@ TEST(DesignCommand, CheckNamesEveryKindOfMistake) {
     EXPECT_EQ(missing.status, 2);
     EXPECT_TRUE(contains(missing.out, "there is no design \"Missing\"")) << missing.out;
     EXPECT_EQ(runMdx("design show ../../../etc/passwd --library " + quoted(library)).status, 2);
+    fs::remove_all(library);
+}
+
+// Patterns, section groups, arrays, cuts and bolt values are looked up as the macro dialog
+// looks them up: what the macro has passes, what it lacks is named.
+TEST(DesignCommand, CheckLooksUpPatternsCutsArraysAndSectionGroups) {
+    const fs::path library =
+        fs::temp_directory_path() / ("mdx-design-bind-" + std::to_string(::getpid()));
+    const fs::path root = library / "Dialog Templates" / "Dialog Design";
+    fs::create_directories(root);
+    struct Bound {
+        int type;
+        const char* contents;
+    };
+    const Bound controls[] = {{4, "BoltPattern"}, {6, "NoPattern"}, {28, "Cut1"},
+                              {28, "NoCut"},      {8, "any"},       {18, "NoArray"},
+                              {13, "NoGroup"},    {29, "Check"}};
+    std::ofstream file(root / "Bound.txt", std::ios::binary);
+    file << "MDX-PROPERTIES 1\r\nnrOfControls\ti\t" << std::size(controls) << "\r\n";
+    for (std::size_t i = 0; i < std::size(controls); ++i) {
+        const double top = 0.1 * static_cast<double>(i);
+        file << "type" << i << "\ti\t" << controls[i].type << "\r\ntopLeftX" << i
+             << "\td\t0.1\r\ntopLeftY" << i << "\td\t" << top << "\r\nbottomRightX" << i
+             << "\td\t0.2\r\nbottomRightY" << i << "\td\t" << top + 0.05 << "\r\ncontents" << i
+             << "\ts\t" << controls[i].contents << "\r\ncomboList" << i << "\ts\t"
+             << (controls[i].type == 29 ? "NoFlag" : "") << "\r\n";
+    }
+    file.close();
+    const MdxRun run = runMdx("design check Bound --library " + quoted(library) + " " + kDrawing);
+    EXPECT_EQ(run.status, 4) << run.out;
+    for (const char* problem :
+         {"control 1 (NoPattern): the macro has no pattern NoPattern",
+          "control 3 (NoCut): the macro has no cut NoCut",
+          "control 5 (NoArray): the macro has no array NoArray",
+          "control 6 (NoGroup): the macro has no section group NoGroup",
+          "control 7 (Check): the macro has no variable NoFlag"})
+        EXPECT_TRUE(contains(run.out, problem)) << problem << "\n" << run.out;
+    for (const char* fine : {"control 0 (", "control 2 (", "control 4 ("})
+        EXPECT_FALSE(contains(run.out, fine)) << fine << "\n" << run.out;
     fs::remove_all(library);
 }
 

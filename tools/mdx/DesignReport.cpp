@@ -6,13 +6,12 @@
 #include <set>
 #include <vector>
 
+#include "DesignBindings.h"
 #include "DesignSession.h"
 #include "EvaluateDrawing.h"
 #include "EvaluateError.h"
 #include "core/Mdx_StringArray.h"
-#include "core/macro/Mdx_DbMacro.h"
-#include "core/macro/Mdx_Macro.h"
-#include "core/macro/Mdx_Module.h"
+#include "core/macro/MacroData.h"
 #include "designer/DesignPicture.h"
 #include "designer/Mdx_DlgDesignerData.h"
 #include "win/CDialog.h"
@@ -103,34 +102,6 @@ int renderDesign(const std::string& design, const std::string& png, std::ostream
 
 namespace {
 
-// The variable names a control binds to, by its type.
-std::vector<Mdx_String> variablesOf(const Mdx_DesignerControl& c) {
-    auto unsigned_ = [](Mdx_String name) {
-        if (name.startsWith("-", true)) name = name.mid(1);
-        return name;
-    };
-    switch (c.type) {
-        case ctStaticText:
-        case ctGroupBox:
-        case ctVarCheck:
-            return c.comboList.isEmpty() ? std::vector<Mdx_String>{}
-                                         : std::vector<Mdx_String>{c.comboList};
-        case ctVarEdit:
-        case ctVarCombo:
-        case ctFlexButton:
-            return {c.contents};
-        case ctDistanceButton:
-        case ctDistanceButton2: {
-            std::vector<Mdx_String> names;
-            for (const Mdx_String& s : {c.extString1, unsigned_(c.extString2), unsigned_(c.extString3)})
-                if (!s.isEmpty() && !s.isNumber()) names.push_back(s);
-            return names;
-        }
-        default:
-            return {};
-    }
-}
-
 void checkPlaces(const Mdx_DlgDesignerData& data, std::vector<std::string>& problems) {
     for (int i = 0; i < data.getNrControls(); ++i) {
         const Mdx_DesignerControl& c = *data.getControl(i);
@@ -169,22 +140,17 @@ int checkDesign(const std::string& design, const std::string& drawing, const std
         return kExitNoMacro;
     }
     if (!drawing.empty()) {
-        Mdx_StringArray known;
         try {
             EvaluateDrawing opened(drawing, macro);
-            const Mdx_Macro* m = opened.macro() ? opened.macro()->macro() : nullptr;
-            for (int k = 0; m && k < m->moduleCount(); ++k)
-                for (const Mdx_DialogVariable& v : m->moduleAt(k)->dialogVariables())
-                    known.append(v.name);
+            MacroData& macroData = opened.macroData();
+            const std::vector<int> tabs = tabsShowingDesign(macroData, data.getName());
+            for (int i = 0; i < data.getNrControls(); ++i)
+                for (std::string& problem : bindingProblems(macroData, tabs, *data.getControl(i), i))
+                    problems.push_back(std::move(problem));
         } catch (const EvaluateError& error) {
             err << "mdx design check: " << error.what() << "\n";
             return kExitNoMacro;
         }
-        for (int i = 0; i < data.getNrControls(); ++i)
-            for (const Mdx_String& name : variablesOf(*data.getControl(i)))
-                if (!known.contains(name, false))
-                    problems.push_back("control " + std::to_string(i) + ": the macro has no variable " +
-                                       utf8(name));
     }
     for (const std::string& problem : problems) out << utf8(data.getName()) << ": " << problem << "\n";
     if (problems.empty()) out << utf8(data.getName()) << ": no problems\n";
