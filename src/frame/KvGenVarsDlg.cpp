@@ -3,7 +3,11 @@
 #include <algorithm>
 
 #include "core/DialogHelpers.h"
+#include "core/FileDialogs.h"
+#include "core/Mdx_Settings.h"
+#include "core/StringHelpers.h"
 #include "core/Texts.h"
+#include "grid/GridNotifications.h"
 #include "win/WinMessages.h"
 
 namespace {
@@ -20,6 +24,22 @@ struct ControlText {
 };
 constexpr ControlText kTexts[] = {{1437, 1762}, {1445, 1763}, {1435, 606}, {1443, 606},
                                   {1436, 607},  {1442, 607},  {IDOK, 1},   {IDCANCEL, 2}};
+
+constexpr CResizer::Anchor L = CResizer::eLeft, R = CResizer::eRight, C = CResizer::eCenter;
+constexpr CResizer::Anchor T = CResizer::eTop, B = CResizer::eBottom;
+// The drawings' half above the middle, the standards' half below it; buttons keep to the
+// right edge.
+const CResizer::CBorderInfo kAnchors[] = {
+    {1437, L, T, R, C}, {1434, L, T, R, C}, {1435, R, T, R, T}, {1436, R, T, R, T},
+    {1438, R, T, R, T}, {1439, R, T, R, T}, {1445, L, C, R, B}, {1444, L, C, R, B},
+    {1443, R, C, R, C}, {1442, R, C, R, C}, {1440, R, C, R, C}, {1441, R, C, R, C},
+    {IDOK, R, B, R, B}, {IDCANCEL, R, B, R, B}};
+
+void setIconButton(CButtonST& button, CWnd* dialog, int id, int icon, int tooltip) {
+    if (!button.SubclassDlgItem(static_cast<UINT>(id), dialog)) return;
+    button.SetIcon(icon);
+    button.SetTooltipText(tooltip);
+}
 
 // A row the user left empty in every column is no variable.
 bool isEmptyRow(const std::vector<Mdx_StringArray>& columns, int row) {
@@ -39,25 +59,32 @@ KvGenVarsDlg::KvGenVarsDlg()
                1439,
                {347, 86, 1543},
                {&A::dwgGenVars, &A::dwgGenValues, &A::dwgGenFilters},
+               {},
+               {},
                {}},
       standards{1444,
                 1443,
                 1442,
                 1440,
                 1441,
-                {347, 1765, 86, 1543},
+                {347, 86, 1765, 1543},
                 {&A::stdGenVars, &A::stdGenValues, &A::stdGenOverrides, &A::stdGenFilters},
+                {},
+                {},
                 {}} {}
 
 BOOL KvGenVarsDlg::OnInitDialog() {
     RecordDialog<KvAutoStandardsData>::OnInitDialog();
     getDlgSize(this, minimumTrackSize_);
-    ChangeDlgSize(this, kSizeKey);
     labelControls();
     for (GenVarsGrid* grid : {&drawings, &standards}) {
         setUpGrid(*grid);
         fillGrid(*grid);
     }
+    resizer_.Init(m_hWnd, kAnchors, static_cast<int>(std::size(kAnchors)));
+    ChangeDlgSize(this, kSizeKey);
+    resizer_.Move();
+    resizer_.setMinimumTrackSize(minimumTrackSize_);
     return TRUE;
 }
 
@@ -65,6 +92,10 @@ void KvGenVarsDlg::labelControls() {
     SetWindowText(dialString(1764).c_str());
     for (const ControlText& entry : kTexts)
         SetDlgItemText(entry.id, dialString(entry.text).c_str());
+    for (GenVarsGrid* grid : {&drawings, &standards}) {
+        setIconButton(grid->upButton, this, grid->up, 257, 173);
+        setIconButton(grid->downButton, this, grid->down, 258, 174);
+    }
 }
 
 void KvGenVarsDlg::setUpGrid(GenVarsGrid& grid) {
@@ -75,6 +106,7 @@ void KvGenVarsDlg::setUpGrid(GenVarsGrid& grid) {
     grid.sheet.setMaxCols(grid.buttonColumn(), false);
     Mdx_StringArray headers;
     for (int text : grid.headerTexts) headers.append(dialString(text));
+    headers.append(" ");  // the column of "..." buttons has no title
     grid.sheet.setColumnHeaders(headers);
 }
 
@@ -125,6 +157,43 @@ BOOL KvGenVarsDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
     return RecordDialog<KvAutoStandardsData>::OnCommand(wParam, lParam);
 }
 
+void KvGenVarsDlg::chooseDrawings(GenVarsGrid& grid, int row) {
+    const Mdx_String folder = gSettings.libDir() + "Macros\\";
+    Mdx_StringArray chosen;
+    if (!DlgOpenMulti("dwg", "AutoCAD Drawing", folder,
+                      "Select the drawings and folders that apply to this general variable",
+                      chosen, this))
+        return;
+    Mdx_String filter;
+    grid.sheet.getCellText(grid.filterColumn(), row, filter, kTextData);
+    Mdx_StringArray parts;
+    if (!filter.isEmpty()) strToArr(filter, parts, ";");
+    for (const Mdx_String& path : chosen)
+        if (path.startsWith(folder, false) && path.length() > folder.length())
+            parts.append(path.mid(folder.length()));
+    Mdx_String joined;
+    for (int i = 0; i < parts.length(); ++i) joined += (i > 0 ? ";" : "") + parts[i];
+    grid.sheet.setCellData(grid.filterColumn(), row, joined);
+}
+
+LRESULT KvGenVarsDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == grid::kGridButtonClicked && lParam) {
+        const grid::GridNotice& notice = grid::gridNotice(lParam);
+        for (GenVarsGrid* grid : {&drawings, &standards})
+            if (static_cast<int>(wParam) == grid->placeholder &&
+                notice.column == grid->buttonColumn()) {
+                chooseDrawings(*grid, notice.row);
+                return 0;
+            }
+    }
+    return RecordDialog<KvAutoStandardsData>::WindowProc(message, wParam, lParam);
+}
+
+void KvGenVarsDlg::OnSize(UINT type, int cx, int cy) {
+    RecordDialog<KvAutoStandardsData>::OnSize(type, cx, cy);
+    resizer_.Move();
+}
+
 void KvGenVarsDlg::OnOK() {
     readBack(drawings);
     readBack(standards);
@@ -133,7 +202,7 @@ void KvGenVarsDlg::OnOK() {
 
 void KvGenVarsDlg::OnGetMinMaxInfo(MINMAXINFO* info) {
     RecordDialog<KvAutoStandardsData>::OnGetMinMaxInfo(info);
-    info->ptMinTrackSize = {minimumTrackSize_.cx, minimumTrackSize_.cy};
+    resizer_.OnGetMinMaxInfo(info);
 }
 
 void KvGenVarsDlg::OnDestroy() {

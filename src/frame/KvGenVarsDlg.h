@@ -4,6 +4,8 @@
 // buttons, on a copy of a KvAutoStandardsData.
 #include <vector>
 
+#include "core/CButtonST.h"
+#include "core/CResizer.h"
 #include "frame/TemplateDialog.h"
 #include "resources/standards_ids.h"
 #include "spread/Mdx_Spread.h"
@@ -21,7 +23,11 @@ struct GenVarsGrid {
     std::vector<Mdx_StringArray KvAutoStandardsData::*> lists;
     Mdx_Spread sheet;
 
+    CButtonST upButton;
+    CButtonST downButton;
+
     int buttonColumn() const { return static_cast<int>(lists.size()) + 1; }
+    int filterColumn() const { return static_cast<int>(lists.size()); }
 };
 
 class KvGenVarsDlg : public RecordDialog<KvAutoStandardsData> {
@@ -36,6 +42,8 @@ public:
     BOOL OnInitDialog() override;
     void OnOK() override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnSize(UINT type, int cx, int cy) override;
     void OnGetMinMaxInfo(MINMAXINFO* info) override;
     void OnDestroy() override;
 
@@ -45,6 +53,10 @@ private:
     void fillGrid(GenVarsGrid& grid);
     void readBack(GenVarsGrid& grid);
     bool editRows(GenVarsGrid& grid, int buttonId);
+    // The "..." of a row: drawings and folders under the library's "Macros" folder chosen
+    // in the file dialog join the row's filter.
+    void chooseDrawings(GenVarsGrid& grid, int row);
 
     SIZE minimumTrackSize_{50, 50};
+    CResizer resizer_;
 };

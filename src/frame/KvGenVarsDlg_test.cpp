@@ -1,10 +1,18 @@
 #include "frame/KvGenVarsDlg.h"
 
+#include "MdxBuildPaths.h"
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 
 #include "frame/FrameTestSupport.h"
 #include "frame/GenVarsLaunch.h"
+#include "core/Mdx_Settings.h"
+#include "grid/GridUserSteps.h"
+#include "win/FilePaths.h"
 #include "win/ScriptedUser.h"
+#include "win/WindowPainter.h"
 
 namespace {
 
@@ -87,6 +95,79 @@ TEST_F(GeneralVariables, CancelKeepsTheCallersLists) {
     EXPECT_FALSE(StartDlgGenVars(data));
     EXPECT_EQ(data.dwgGenValues, sample().dwgGenValues);
     EXPECT_EQ(data.dwgGenVars.length(), 2);
+}
+
+}  // namespace
+
+namespace {
+
+// The "..." of a row: drawings under the library's "Macros" folder join the row's filter
+// as relative paths, drawings elsewhere are left out, and Cancel changes nothing.
+TEST_F(GeneralVariables, TheDotsButtonAddsDrawingsOfTheMacrosFolder) {
+    const std::filesystem::path library = folder / "library";
+    std::filesystem::create_directories(library / "Macros" / "Halls");
+    std::filesystem::create_directories(library / "Elsewhere");
+    for (const char* file : {"Macros/Halls/A.dwg", "Macros/B.dwg", "Elsewhere/C.dwg"})
+        std::ofstream(library / file) << "drawing";
+    gSettings.setLibraryFolder(library.string());
+    const Mdx_String macros = gSettings.libDir() + "Macros\\";
+    KvAutoStandardsData data = sample();
+    grid::user::clickCell(1434, 4, 1);  // the drawings' first row
+    win::user::answerFileDialog({(macros + "Halls\\A.dwg").str(),
+                                 (gSettings.libDir() + "Elsewhere\\C.dwg").str(),
+                                 (macros + "B.dwg").str()});
+    grid::user::clickCell(1444, 5, 1);  // the standards' row: cancelled
+    win::user::cancelFileDialog();
+    win::user::click(IDOK);
+    const bool confirmed = StartDlgGenVars(data);
+    gSettings.setLibraryFolder("");
+    ASSERT_TRUE(confirmed);
+    EXPECT_TRUE(win::user::failures().empty()) << win::user::failures().front();
+    ASSERT_EQ(win::user::fileDialogs().size(), 2u);
+    EXPECT_EQ(win::user::fileDialogs()[0].title,
+              "Select the drawings and folders that apply to this general variable");
+    EXPECT_EQ(data.dwgGenFilters[0], Mdx_String("Halls;Office\\A.dwg;Halls\\A.dwg;B.dwg"));
+    EXPECT_EQ(data.dwgGenFilters[1], Mdx_String(""));
+    EXPECT_TRUE(data.stdGenFilters.isEmpty());
+}
+
+}  // namespace
+
+namespace {
+
+// Made larger, the grids take the room and the buttons keep to the right edge; the picture
+// of the larger dialog goes to docs/ on request.
+TEST_F(GeneralVariables, ResizingGrowsTheGridsAndThePictureShowsTheData) {
+    KvAutoStandardsData data = sample();
+    data.stdGenVars = Mdx_StringArray{"gen_bolt"};
+    data.stdGenValues = Mdx_StringArray{"M20"};
+    data.stdGenOverrides = Mdx_StringArray{"1"};
+    data.stdGenFilters = Mdx_StringArray{"Halls\\Frame.dwg"};
+    RECT gridBefore{}, gridAfter{}, upBefore{}, upAfter{}, client{};
+    std::string png;
+    inDialog([&](KvGenVarsDlg& dialog) {
+        ::GetWindowRect(dialog.standards.sheet.m_hWnd, &gridBefore);
+        ::GetWindowRect(dialog.GetDlgItem(1440)->m_hWnd, &upBefore);
+        RECT window;
+        dialog.GetWindowRect(&window);
+        dialog.MoveWindow(window.left, window.top, window.right - window.left + 120,
+                          window.bottom - window.top + 80);
+        ::GetWindowRect(dialog.standards.sheet.m_hWnd, &gridAfter);
+        ::GetWindowRect(dialog.GetDlgItem(1440)->m_hWnd, &upAfter);
+        dialog.GetClientRect(&client);
+        ASSERT_TRUE(win::paintWindowToPngData(dialog.m_hWnd, png));
+    });
+    win::user::click(IDCANCEL);
+    EXPECT_FALSE(StartDlgGenVars(data));
+    EXPECT_EQ(gridAfter.right - gridAfter.left, gridBefore.right - gridBefore.left + 120);
+    EXPECT_GT(gridAfter.bottom - gridAfter.top, gridBefore.bottom - gridBefore.top);
+    EXPECT_EQ(upAfter.left, upBefore.left + 120);
+    EXPECT_EQ(upAfter.bottom - upAfter.top, upBefore.bottom - upBefore.top);
+    EXPECT_FALSE(png.empty());
+    if (std::getenv("MDX_UPDATE_DOCS")) {
+        EXPECT_TRUE(win::writeWholeFileAtomic(
+            std::filesystem::path(MDX_SOURCE_DIR) / "docs" / "dialog-general-variables.png", png));
+    }
 }
 
 }  // namespace
