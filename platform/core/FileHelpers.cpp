@@ -8,6 +8,7 @@
 #include "core/PathHelpers.h"
 #include "core/StringHelpers.h"
 #include "win/FilePaths.h"
+#include "win/StableFileNames.h"
 
 namespace fs = std::filesystem;
 
@@ -154,6 +155,7 @@ bool deleteFile(const Mdx_String& path) {
     const fs::path real = realPath(path);
     if (!fs::is_regular_file(fs::symlink_status(real, ec)) && !fs::is_symlink(real, ec))
         return false;
+    win::forgetStableNames();
     return fs::remove(real, ec) && !ec;
 }
 
@@ -166,6 +168,7 @@ bool copyFile(const Mdx_String& from, const Mdx_String& to) {
 bool ensureFolder(const Mdx_String& path) {
     std::error_code ec;
     const fs::path real = realPath(path);
+    win::forgetStableNames();
     fs::create_directories(real, ec);
     return fs::is_directory(real, ec);
 }

@@ -13,6 +13,11 @@ namespace {
 
 constexpr int kMaxDepth = 200;
 constexpr size_t kMaxCode = 60000;
+constexpr size_t kMaxText = 32768;
+// The limits are named in the messages: a sheet author must know what to shorten.
+constexpr const char* kTooDeep = "formula nested too deeply (more than 200 levels of brackets "
+                                 "and function calls)";
+constexpr const char* kTooLong = "formula too long (its compiled form is over 60000 bytes)";
 
 bool isLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
@@ -40,7 +45,7 @@ public:
         if (!expression()) return fail(error, error_);
         skipBlanks();
         if (pos_ != text_.size()) return fail(error, "unexpected text after the formula");
-        if (code_.size() > kMaxCode) return fail(error, "formula too long");
+        if (code_.size() > kMaxCode) return fail(error, kTooLong);
         return true;
     }
 
@@ -66,8 +71,8 @@ private:
     void emit(Op op) { code_.push_back(static_cast<char>(op)); }
 
     bool enter() {
-        if (++depth_ > kMaxDepth) return setError("formula nested too deeply");
-        if (code_.size() > kMaxCode) return setError("formula too long");
+        if (++depth_ > kMaxDepth) return setError(kTooDeep);
+        if (code_.size() > kMaxCode) return setError(kTooLong);
         return true;
     }
 
@@ -529,8 +534,8 @@ private:
 
 bool parseFormulaInto(std::string_view text, int cellColumn, int cellRow, RefStyle style,
                       FunctionNames& names, std::string& code, std::string& error) {
-    if (text.size() > 32768) {
-        error = "formula too long";
+    if (text.size() > kMaxText) {
+        error = "formula too long (more than 32768 characters)";
         return false;
     }
     return Parser(text, cellColumn, cellRow, style, names, code).run(error);

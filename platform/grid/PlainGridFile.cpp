@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "grid/SheetFile.h"
+#include "grid/UsedRange.h"
 #include "grid/SpreadModel.h"
 
 namespace grid {
@@ -145,8 +146,10 @@ bool readPlainGrid(std::string_view bytes, char separator, SpreadModel& into, st
 
 std::string writePlainGrid(SpreadModel& model, char separator) {
     std::string out, text;
-    for (int r = 1; r <= model.maxRows(); ++r) {
-        for (int c = 1; c <= model.maxColumns(); ++c) {
+    int columns = 0, rows = 0;
+    extentToVisit(model, columns, rows);
+    for (int r = 1; r <= rows; ++r) {
+        for (int c = 1; c <= columns; ++c) {
             if (c > 1) out += separator;
             model.text(c, r, TextKind::Data, text);
             const char special[] = {separator, '"', '\r', '\n', 0};

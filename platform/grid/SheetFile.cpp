@@ -226,7 +226,9 @@ public:
                 ended = true;
                 continue;
             }
-            if (!record(word, in) || !in.atEnd()) return fail(error, "bad " + word + " record");
+            if (!record(word, in) || !in.atEnd())
+                return fail(error, "bad " + word + " record" +
+                                       (refusal_.empty() ? std::string() : "; " + refusal_));
         }
         if (!ended) return fail(error, "file is cut short");
         model_.sheet().setRefStyle(refStyle_);
@@ -390,8 +392,12 @@ private:
             if (!in.word(key)) return false;
             if (key == "f") {
                 std::string formula;
-                if (!in.text(formula) || c < 1 || r < 1 || !sheet.setFormula(c, r, formula))
+                if (!in.text(formula) || c < 1 || r < 1) return false;
+                if (!sheet.setFormula(c, r, formula)) {
+                    refusal_ = "the formula of column " + std::to_string(c) + ", row " +
+                               std::to_string(r) + " was refused: " + sheet.lastFormulaError();
                     return false;
+                }
                 hasFormula = true;
             } else if (key == "n") {
                 if (!in.number(value.number)) return false;
@@ -463,6 +469,7 @@ private:
     SpreadModel& model_;
     RefStyle refStyle_ = RefStyle::Default;
     int lineNumber_ = 0;
+    std::string refusal_;  // why a record was refused, when more is known than its kind
 };
 
 bool hasExtension(std::string_view path, std::string_view ext) {

@@ -182,6 +182,20 @@ TEST_F(SheetFiles, MalformedFilesLoadNothingAndLeaveTheSheetAsItWas) {
     EXPECT_FALSE(loadSheet(target, path("missing.sss")));
 }
 
+TEST_F(SheetFiles, AFormulaOverALimitIsRefusedWithTheLimitNamed) {
+    const std::string head = "MDX-SHEET 1\nsize 3 3\n";
+    const std::string deep = std::string(300, '(') + "1" + std::string(300, ')');
+    std::string error;
+    SpreadModel target;
+    EXPECT_FALSE(readSheetFile(head + "cell 2 1 f \"=" + deep + "\"\nend\n", target, &error));
+    EXPECT_NE(error.find("line 3"), std::string::npos) << error;
+    EXPECT_NE(error.find("column 2, row 1"), std::string::npos) << error;
+    EXPECT_NE(error.find("more than 200 levels"), std::string::npos) << error;
+    const std::string longText = "=" + std::string(40000, '1');
+    EXPECT_FALSE(readSheetFile(head + "cell 1 1 f \"" + longText + "\"\nend\n", target, &error));
+    EXPECT_NE(error.find("32768 characters"), std::string::npos) << error;
+}
+
 TEST_F(SheetFiles, ReaderSurvivesArbitraryBytes) {
     std::string junk;
     for (int i = 0; i < 4000; ++i) junk += static_cast<char>((i * 7919) % 256);

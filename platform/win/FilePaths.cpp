@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "win/AsciiCase.h"
+#include "win/StableFileNames.h"
 
 namespace fs = std::filesystem;
 
@@ -80,16 +81,21 @@ fs::path resolveComponent(const fs::path& folder, const std::string& component) 
 }  // namespace
 
 void setDriveRoot(char driveLetter, const fs::path& root) {
-    driveRoots().byLetter[lowerAscii(driveLetter)] = root;
+    fs::path& known = driveRoots().byLetter[lowerAscii(driveLetter)];
+    if (known == root) return;  // asked for at every use of the library's drive
+    known = root;
+    forgetStableNames();
 }
 
 void setDefaultDriveRoot(const fs::path& root) {
     driveRoots().defaultRoot = root;
     driveRoots().defaultSet = !root.empty();
+    forgetStableNames();
 }
 
 void clearDriveRoots() {
     driveRoots() = DriveRoots{};
+    forgetStableNames();
 }
 
 fs::path driveRoot(char driveLetter) {
@@ -101,7 +107,9 @@ fs::path driveRoot(char driveLetter) {
     return fs::path("/");
 }
 
-fs::path mapPath(std::string_view modulePath) {
+namespace {
+
+fs::path mapPathOnDisk(std::string_view modulePath) {
     fs::path base;
     std::string_view rest = modulePath;
     if (rest.size() >= 2 && isDriveLetter(rest[0]) && rest[1] == ':') {
@@ -132,6 +140,19 @@ fs::path mapPath(std::string_view modulePath) {
     for (const std::string& component : kept) result = resolveComponent(result, component);
     if (result.empty() && !modulePath.empty()) result = base.empty() ? fs::path(".") : base;
     return result;
+}
+
+}  // namespace
+
+fs::path mapPath(std::string_view modulePath) {
+    NameMemo* memo = stableNameMemo(NameLookUp::Mapped);
+    if (!memo) return mapPathOnDisk(modulePath);
+    const std::string key(modulePath);
+    auto known = memo->find(key);
+    if (known != memo->end()) return known->second;
+    fs::path mapped = mapPathOnDisk(modulePath);
+    memo->emplace(key, mapped);
+    return mapped;
 }
 
 namespace {
@@ -278,6 +299,7 @@ void syncFolder(const fs::path& folder) {
 }
 
 bool writeTargetAtomic(const fs::path& target, std::string_view bytes) {
+    forgetStableNames();
     if (target.filename().empty()) return failWith("no file name");
     if (refusesWriting(target)) return false;
     const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();

@@ -3,6 +3,8 @@
 #include "core/FileHelpers.h"
 #include "core/Mdx_Settings.h"
 #include "core/PathHelpers.h"
+#include "core/StringHelpers.h"
+#include "standards/KvStandardsFileCache.h"
 
 namespace mappingfile {
 
@@ -12,11 +14,32 @@ Mdx_String pathOf(const Mdx_String& name) {
     return path;
 }
 
-bool readLines(const Mdx_String& name, Mdx_StringArray& lines) {
-    if (!ObjectExportReadFile(pathOf(name), lines)) return false;
+namespace {
+
+// A batch evaluates many macros tied to one standard; its mapping file is split once.
+class MappingLines : public KvCachedFile {
+public:
+    Mdx_StringArray lines;
+};
+
+std::unique_ptr<KvCachedFile> parseMappingLines(std::string_view bytes) {
+    auto parsed = std::make_unique<MappingLines>();
+    splitLines(Mdx_String(std::string(bytes)), parsed->lines);
+    Mdx_StringArray& lines = parsed->lines;
     if (!lines.isEmpty() && lines[0].hasASubstr("Mapping", false) &&
         lines[0].hasASubstr("version", false))
         lines.removeAt(0);
+    return parsed;
+}
+
+}  // namespace
+
+bool readLines(const Mdx_String& name, Mdx_StringArray& lines) {
+    lines.setEmpty();
+    const auto parsed = std::static_pointer_cast<const MappingLines>(
+        standards_file_cache::parsedFile(pathOf(name), parseMappingLines));
+    if (!parsed) return false;
+    lines = parsed->lines;
     return true;
 }
 
@@ -33,9 +56,15 @@ Mdx_String keyOf(const Mdx_String& line) {
 }
 
 int findKey(const Mdx_StringArray& lines, const Mdx_String& key) {
-    Mdx_StringArray keys;
-    for (const Mdx_String& line : lines) keys.append(keyOf(line));
-    return keys.find(key, true);
+    // Compared in place: a batch looks keys up in files of hundreds of lines.
+    for (int i = 0; i < lines.length(); ++i) {
+        const std::string_view line = lines[i].view();
+        const std::size_t equals = line.find('=');
+        const std::string_view lineKey =
+            equals == std::string_view::npos ? std::string_view() : line.substr(0, equals);
+        if (lineKey == key.view()) return i;
+    }
+    return -1;
 }
 
 }  // namespace mappingfile

@@ -57,13 +57,24 @@ std::vector<LibraryStandard> batchStandards(const EvaluateOptions& options) {
     return chosen;
 }
 
+// A macro's name as ties compare it: ignoring case, as the module compares names.
+std::string tieName(const std::string& name) {
+    return Mdx_String::fromUtf8(name).makeLower().toUtf8();
+}
+
 std::vector<Tie> findTies(EvaluateDrawing& drawing, const std::vector<LibraryStandard>& standards,
                           const std::string& drawingFile) {
+    std::multimap<std::string, std::pair<const LibraryStandard*, const LibraryMappingKey*>> keys;
+    for (const LibraryStandard& standard : standards)
+        for (const LibraryMappingKey& key : standard.mappingKeys)
+            keys.emplace(tieName(key.key), std::make_pair(&standard, &key));
     std::vector<Tie> ties;
-    for (const DrawingMacro& macro : drawing.macros())
-        for (const LibraryStandard& standard : standards)
-            for (const LibraryMappingKey& key : standard.mappingKeys)
-                if (sameName(key.key, macro.name)) ties.push_back({macro, standard.name, key.key});
+    for (const DrawingMacro& macro : drawing.macros()) {
+        // Equal keys stay in the order they were put in: library order.
+        auto [first, last] = keys.equal_range(tieName(macro.name));
+        for (auto it = first; it != last; ++it)
+            ties.push_back({macro, it->second.first->name, it->second.second->key});
+    }
     if (ties.empty())
         throw EvaluateError(EvaluateExit::BadMapping,
                             "no macro of " + drawingFile +

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "TempProfile.h"
+#include "win/StableFileNames.h"
 
 class KvDlgStandardsData;
 
@@ -36,4 +37,7 @@ public:
 
 private:
     TempProfile profile_;
+    // Nothing else changes the library while a command evaluates, so its file names are
+    // looked up once per run.
+    win::StableFileNames stableNames_;
 };

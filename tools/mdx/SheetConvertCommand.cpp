@@ -6,11 +6,13 @@
 #include <memory>
 #include <string>
 
+#include "OutputCheck.h"
 #include "SheetTransfer.h"
 #include "WorkbookReader.h"
 #include "WorkbookWriter.h"
 #include "grid/Sheet.h"
 #include "grid/SpreadModel.h"
+#include "grid/UsedRange.h"
 #include "win/FilePaths.h"
 
 namespace fs = std::filesystem;
@@ -109,15 +111,16 @@ int exportSheet(const ExportOptions& options) {
     }
     if (toStdout) {
         std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        std::cout.flush();
-        return std::cout ? 0 : kExitWriteFailed;
+        return 0;  // the caller checks that the standard output took it
     }
     if (!win::writeWholeFileAtomic(options.out, bytes)) {
         std::cerr << "mdx: could not write " << options.out << "; nothing was changed\n";
         return kExitWriteFailed;
     }
-    std::cout << "Wrote " << options.out << ": " << counted(model.maxRows(), "row") << ", "
-              << counted(model.maxColumns(), "column") << "\n";
+    int columns = 0, rows = 0;  // what was written: a huge declared size is cut to its used range
+    grid::extentToVisit(model, columns, rows);
+    std::cout << "Wrote " << options.out << ": " << counted(rows, "row") << ", "
+              << counted(columns, "column") << "\n";
     return 0;
 }
 
@@ -145,7 +148,7 @@ void addSheetConvertCommands(CLI::App& sheet, const char* exitCodes) {
     import->add_flag("--text", imports->text,
                      "keep fields that start with '=' as texts instead of formulas");
     import->footer(exitCodes);
-    import->callback([imports] { std::exit(importSheet(*imports)); });
+    import->callback([imports] { std::exit(withOutputChecked(importSheet(*imports))); });
 
     auto exports = std::make_shared<ExportOptions>();
     auto* exportCommand = sheet.add_subcommand(
@@ -162,5 +165,5 @@ void addSheetConvertCommands(CLI::App& sheet, const char* exitCodes) {
                               "tsv, csv or xlsx (default: by the extension of out)")
         ->check(CLI::IsMember({"tsv", "csv", "xlsx"}));
     exportCommand->footer(exitCodes);
-    exportCommand->callback([exports] { std::exit(exportSheet(*exports)); });
+    exportCommand->callback([exports] { std::exit(withOutputChecked(exportSheet(*exports))); });
 }

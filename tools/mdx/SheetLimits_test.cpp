@@ -27,6 +27,33 @@ TEST(SheetLimits, TheLargestDeclaredGridIsWorkedOnByItsUsedRange) {
     }
 }
 
+TEST(SheetLimits, ExportWritesTheUsedRangeOfTheLargestDeclaredGrid) {
+    ScratchFolder scratch;
+    writeFile(scratch / "some.sss",
+              "MDX-SHEET 1\nsize 16384 1048576\ncell 2 3 s \"x\"\ncell 1 1 s \"y\"\nend\n");
+    for (const char* format : {"tsv", "csv", "xlsx"}) {
+        const std::string out = std::string("some.") + format;
+        const MdxRun run = runMdx("sheet export " + quoted(scratch / "some.sss") + " " +
+                                  quoted(scratch / out));
+        EXPECT_EQ(run.status, 0) << format << "\n" << run.out;
+        EXPECT_NE(run.out.find("3 rows, 2 columns"), std::string::npos) << run.out;
+    }
+    EXPECT_EQ(readFile(scratch / "some.tsv"), "y\t\n\t\n\tx\n");
+}
+
+TEST(SheetLimits, ImportAndExportFailWhenTheirReportCannotBePrinted) {
+    ScratchFolder scratch;
+    writeFile(scratch / "in.tsv", "a\tb\n1\t2\n");
+    const MdxRun imported = runShell(std::string(MDX_EXE) + " sheet import " +
+                                     quoted(scratch / "in.tsv") + " " +
+                                     quoted(scratch / "out.sss") + " >/dev/full 2>/dev/null");
+    EXPECT_EQ(imported.status, 12);
+    const MdxRun exported = runShell(std::string(MDX_EXE) + " sheet export " +
+                                     quoted(scratch / "out.sss") +
+                                     " - --format csv >/dev/full 2>/dev/null");
+    EXPECT_EQ(exported.status, 12);
+}
+
 TEST(SheetLimits, JsonListsTheCellsThatHoldSomething) {
     const MdxRun run = runMdx("sheet calc --json '" + kSourceDir +
                                   "/examples/sheets/bolt-shear-check.sss' --set B7=1200",

@@ -10,6 +10,7 @@
 
 #include "grid/Sheet.h"
 #include "grid/SpreadModel.h"
+#include "grid/UsedRange.h"
 #include "host/Windows1252.h"
 #include "win/FilePaths.h"
 
@@ -67,9 +68,11 @@ bool xlsxBytesOf(grid::SpreadModel& model, std::string& bytes, std::string& why)
     close(descriptor);
     lxw_workbook* book = workbook_new(name);
     lxw_worksheet* sheet = book ? workbook_add_worksheet(book, "Sheet1") : nullptr;
+    int columns = 0, rows = 0;
+    grid::extentToVisit(model, columns, rows);
     if (sheet)
-        for (int row = 1; row <= model.maxRows(); ++row)
-            for (int column = 1; column <= model.maxColumns(); ++column)
+        for (int row = 1; row <= rows; ++row)
+            for (int column = 1; column <= columns; ++column)
                 writeCell(sheet, model, column, row);
     const lxw_error closed = book ? workbook_close(book) : LXW_ERROR_MEMORY_MALLOC_FAILED;
     const bool ok = sheet && closed == LXW_NO_ERROR && win::readWholeFile(name, bytes);
