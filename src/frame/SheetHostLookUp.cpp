@@ -6,6 +6,7 @@
 #include "core/LetterCase.h"
 #include "frame/SheetHost.h"
 #include "grid/CellType.h"
+#include "grid/UsedRange.h"
 #include "host/CommandLine.h"
 #include "win/GlobalMemory.h"
 
@@ -22,8 +23,17 @@ bool sameText(const Mdx_String& a, const Mdx_String& b) {
     return a.length() == b.length() && a.equal(b, false);
 }
 
+// A looked-up file may declare the largest grid while holding a few cells: keys and headers
+// are searched within its used range only.
+void usedExtent(Mdx_Spread& sheet, int& cols, int& rows) {
+    cols = rows = 0;
+    if (const grid::SpreadModel* model = SSGetModel(sheet.GetSafeHwnd()))
+        grid::usedExtent(*model, cols, rows);
+}
+
 int findColumnByHeader(Mdx_Spread& sheet, const Mdx_String& name) {
-    const int cols = sheet.getMaxCols();
+    int cols = 0, rows = 0;
+    usedExtent(sheet, cols, rows);
     Mdx_String header;
     for (int col = 1; col <= cols; ++col) {
         sheet.getCellText(col, 0, header, kTextData);
@@ -33,7 +43,8 @@ int findColumnByHeader(Mdx_Spread& sheet, const Mdx_String& name) {
 }
 
 int findRowByKey(Mdx_Spread& sheet, int keyColumn, const Mdx_String& key) {
-    const int rows = sheet.getMaxRows();
+    int cols = 0, rows = 0;
+    usedExtent(sheet, cols, rows);
     Mdx_String cell;
     for (int row = 1; row <= rows; ++row) {
         sheet.getCellText(keyColumn, row, cell, kTextData);

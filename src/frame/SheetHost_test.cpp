@@ -1,11 +1,13 @@
 #include "frame/SheetHost.h"
 
+#include <filesystem>
 #include <memory>
 
 #include "frame/FrameTestSupport.h"
 #include "frame/SheetFileLaunch.h"
 #include "resources/resource.h"
 #include "win/CDialog.h"
+#include "win/FilePaths.h"
 #include "win/ResourceModule.h"
 
 namespace {
@@ -132,6 +134,19 @@ TEST_F(SheetFileHost, AMissingFileOrAMissingTargetGivesNoResult) {
     EXPECT_EQ(calculate("=FROMTABLE(\"" + (folder / "none.sss").string() + "\",A1)"), "");
     EXPECT_EQ(calculate("=FROMTABLE(" + quoted() + ",\"A1\")"), "") << "a text is no cell";
     EXPECT_EQ(transcript().find("Result is"), std::string::npos);
+}
+
+TEST_F(SheetFileHost, APathFromAFormulaNeverClimbsAboveItsDrive) {
+    const std::filesystem::path drive = folder / "drive";
+    std::filesystem::create_directories(drive);
+    std::filesystem::copy_file(table, drive / "inside.sss");
+    win::setDriveRoot('c', drive);
+    EXPECT_EQ(calculate("=FROMTABLE(\"c:\\inside.sss\",A2)"), "HEA300");
+    // table.sss lies beside the drive's folder, one level up.
+    EXPECT_EQ(calculate("=FROMTABLE(\"c:\\..\\table.sss\",A2)"), "");
+    EXPECT_EQ(calculate("=FROMTABLE(\"c:\\..\\..\\drive\\inside.sss\",A2)"), "")
+        << "c:\\..\\..\\drive is c:\\drive, which does not exist";
+    win::clearDriveRoots();
 }
 
 TEST_F(SheetFileHost, OutsideAnyHostTheResultIsLeftAlone) {
