@@ -2,7 +2,7 @@
 // The macro editor on resource 8715, modal or as the single modeless editor. Until its pages
 // are built it is the tabbed frame with OK and Cancel; it edits a copy of the context.
 #include "frame/TemplateDialog.h"
-#include "macroedit/EditConstrData.h"
+#include "core/macro/EditConstrData.h"
 #include "resources/macroedit_ids.h"
 
 class KvEditConstraintsDlg : public RecordDialog<EditConstrData> {

@@ -2,7 +2,7 @@
 // The launch points of the macro editor. EndDlgEditConstraints, which the module's unload
 // calls too, lives with the frame.
 #include "frame/ConstraintEditorLaunch.h"
-#include "macroedit/EditConstrData.h"
+#include "core/macro/EditConstrData.h"
 
 // Modal, without a parent; the record is copied in only. True when it closed with OK.
 bool StartDlgEditConstrModal(EditConstrData& data);

@@ -6,6 +6,7 @@
 #include "EvaluateDrawing.h"
 #include "EvaluateError.h"
 #include "MacroAssignment.h"
+#include "MacroEditCommand.h"
 #include "MacroReport.h"
 #include "core/macro/MacroTabApply.h"
 #include "host/CommandLine.h"
@@ -137,4 +138,6 @@ void addMacroCommands(CLI::App& app, int& exitCode) {
     setCommand->add_flag("--write", options->write, "write the drawing file (atomically)");
     setCommand->footer(kExitCodes);
     setCommand->callback([options, &exitCode] { runGuarded(set, *options, exitCode); });
+
+    addMacroEditCommands(*macro, exitCode);
 }

@@ -28,6 +28,12 @@ Mdx_Module& Mdx_Macro::addModule(std::unique_ptr<Mdx_Module> module) {
     return *modules_.back();
 }
 
+bool Mdx_Macro::removeModule(int index) {
+    if (index < 0 || index >= moduleCount()) return false;
+    modules_.erase(modules_.begin() + index);
+    return true;
+}
+
 void Mdx_Macro::getModuleNames(Mdx_StringArray& names) const {
     names.setEmpty();
     for (const auto& module : modules_) names.append(module->name());

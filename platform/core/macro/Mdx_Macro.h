@@ -24,6 +24,8 @@ public:
     Mdx_Module* moduleAt(int index);
     const Mdx_Module* moduleAt(int index) const;
     Mdx_Module& addModule(std::unique_ptr<Mdx_Module> module);
+    // False for an index out of range.
+    bool removeModule(int index);
     void getModuleNames(Mdx_StringArray& names) const;
     const Mdx_Module* findModule(const Mdx_String& name) const;
     Mdx_Module* findModuleWrite(const Mdx_String& name);

@@ -164,6 +164,7 @@ void Mdx_Module::writeDialogFields(host::FieldWriter& out) const {
         writeText(out, "block.folder", block_.folder);
         writeText(out, "block.name", block_.name);
     }
+    definition_.writeFields(out);
 }
 
 bool Mdx_Module::readDialogFields(host::FieldReader& in) {
@@ -180,10 +181,10 @@ bool Mdx_Module::readDialogFields(host::FieldReader& in) {
             arrays_.append(std::move(array));
         }
     }
-    if (in.nextIs("block.folder"))
-        return readText(in, "block.folder", block_.folder) &&
-               readText(in, "block.name", block_.name);
-    return true;
+    if (in.nextIs("block.folder") &&
+        !(readText(in, "block.folder", block_.folder) && readText(in, "block.name", block_.name)))
+        return false;
+    return definition_.readFields(in);
 }
 
 bool Mdx_Module::readFields(host::FieldReader& in) {

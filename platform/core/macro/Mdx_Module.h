@@ -9,6 +9,7 @@
 #include "core/macro/Mdx_CutConstraint.h"
 #include "core/macro/Mdx_DialogVariable.h"
 #include "core/macro/Mdx_ModuleArray.h"
+#include "core/macro/Mdx_ModuleDefinition.h"
 #include "host/AcArray.h"
 #include "host/AcDbObjectId.h"
 #include "host/AcadErrorStatus.h"
@@ -65,6 +66,10 @@ public:
     // "Dialog Templates\\Dialog Design\\" folder, without extension; empty for none.
     const Mdx_String& designPath() const { return designPath_; }
     void setDesignPath(const Mdx_String& path) { designPath_ = path; }
+    // What the macro editor defines: constraints, object flexibility, variable types,
+    // equations.
+    Mdx_ModuleDefinition& definition() { return definition_; }
+    const Mdx_ModuleDefinition& definition() const { return definition_; }
 
     // The module's state as fields, after the type code the macro writes for it.
     void writeFields(host::FieldWriter& out) const;
@@ -91,4 +96,5 @@ private:
     Mdx_Array<Mdx_ModuleArray> arrays_;
     Mdx_BlockChoice block_;
     Mdx_String designPath_;
+    Mdx_ModuleDefinition definition_;
 };

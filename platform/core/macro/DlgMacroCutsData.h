@@ -1,9 +1,12 @@
 #pragma once
 // One cut rule of a macro as the cut dialog edits it: the kind of cut, its options, the named
-// offsets that drive it and where the other part comes from.
+// offsets that drive it and where the other part comes from. The core answers the dialog's
+// questions about it (defaults of a type, a name already used, valid value names).
 #include "core/Mdx_StringArray.h"
 #include "host/AcArray.h"
 #include "host/AcDbObjectId.h"
+
+class AcDbDatabase;
 
 // The cut kinds of the picture combo, 1 to 6.
 enum class Mdx_ConstraintCutType : int {
@@ -14,10 +17,18 @@ enum class Mdx_ConstraintCutType : int {
     Chamfer = 5,
     Fillet = 6,
 };
+inline constexpr int mdxConstraintCutTypeCount = 6;
 
 // The macro that provides the other part of a cut.
 struct MacrosInDlgData {
+    AcDbDatabase* database = nullptr;
     AcDbObjectId macroId;
+
+    // The module names of the macro; false when it names no macro of the database.
+    bool GetAllMods(AcDbObjectId macroId, Mdx_StringArray& names) const;
+    // Lets the user pick a macro in the drawing (a queued handle, MacroEditPickers.h); true
+    // when one was picked: macroId is then that macro.
+    bool UserSelectMacro();
 };
 
 class DlgMacroCutsData {
@@ -41,4 +52,16 @@ public:
     int otherPartSource = 1;  // 1 this macro, 2 another macro
     Mdx_String moduleName;
     MacrosInDlgData macroChoice;
+
+    // The offsets of a cut type by internal name, their default values (there may be fewer
+    // values than names: the missing ones are 0) and flags. False for an unknown type.
+    static bool GetDefaultValues(Mdx_ConstraintCutType type, Mdx_StringArray& names,
+                                 Mdx_StringArray& values, AcArray<bool>& flags);
+    // Whether the module of the macro already has a cut of that name (ignoring case). False
+    // when the macro or the module is unknown.
+    bool CutNameInUse(AcDbObjectId macroId, const Mdx_String& name, const Mdx_String& module,
+                      bool& inUse) const;
+    // Every value is a number or the name of a general variable: "gen_" followed by
+    // letters, digits and underscores.
+    bool AreVarNamesValid() const;
 };

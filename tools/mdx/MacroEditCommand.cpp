@@ -1,0 +1,310 @@
+#include "MacroEditCommand.h"
+
+#include <CLI/CLI.hpp>
+#include <iostream>
+#include <memory>
+
+#include "EvaluateError.h"
+#include "MacroEditDrawing.h"
+#include "MacroEditReport.h"
+#include "core/macro/DlgMacroCutsData.h"
+#include "core/macro/MacroEditPickers.h"
+#include "core/macro/MacroEditing.h"
+#include "core/macro/Mdx_Constraint.h"
+
+namespace {
+
+const char* const kExitCodes =
+    "Exit codes (nothing is written after an error):\n"
+    "  0  done\n"
+    "  2  an argument is malformed or names nothing the macro has\n"
+    "  3  the drawing is missing or unreadable\n"
+    "  4  the drawing is malformed\n"
+    "  5  unknown macro\n"
+    "  8  the macro refused a change\n"
+    "  9  the drawing could not be written (it is as it was)";
+
+constexpr int kBadArgument = 2;
+constexpr int kRefused = 8;
+
+struct EditOptions {
+    std::string drawing;
+    std::string macro;
+    std::string module;
+    std::vector<std::string> assignments;
+    std::vector<std::string> add;
+    int addModules = 0;
+    std::vector<std::string> rename;
+    std::vector<std::string> remove;
+    std::string sort;
+    std::vector<std::string> equations;
+    bool clearEquations = false;
+    std::vector<std::string> inUse;
+    std::vector<std::string> values;
+    bool write = false;
+};
+
+// A refusal of the command's own arguments (exit 2) or of the macro (exit 8).
+struct Refusal {
+    int exit;
+    std::string message;
+};
+
+bool splitAt(const std::string& text, char separator, std::string& before, std::string& after) {
+    const auto at = text.find(separator);
+    if (at == std::string::npos) return false;
+    before = text.substr(0, at);
+    after = text.substr(at + 1);
+    return true;
+}
+
+Mdx_String mdx(const std::string& text) {
+    return Mdx_String::fromUtf8(text);
+}
+
+void finish(MacroEditDrawing& drawing, const EditOptions& options, const std::string& report) {
+    std::cout << report;
+    if (!options.write) return;
+    drawing.save();
+    std::cout << "Written: " << options.drawing << "\n";
+}
+
+void modules(MacroEditDrawing& drawing, const EditOptions& options) {
+    EditConstrData ctx = drawing.context("");
+    for (int i = 0; i < options.addModules; ++i)
+        if (!StartMacroCommand(ctx, 11)) throw Refusal{kRefused, "no module could be added"};
+    for (const std::string& rename : options.rename) {
+        std::string from, to;
+        if (!splitAt(rename, '=', from, to)) throw Refusal{kBadArgument, "--rename takes OLD=NEW"};
+        if (!SetCurrentModule(ctx, mdx(from)))
+            throw Refusal{kBadArgument, "the macro has no module \"" + from + "\""};
+        if (!RenameModule(ctx, mdx(to)))
+            throw Refusal{kRefused, "\"" + to + "\" cannot be the name of module \"" + from +
+                                        "\" (a name of letters, digits and underscores that "
+                                        "starts with a letter, and that no other module has)"};
+    }
+    for (const std::string& name : options.remove)
+        if (!RemoveModule(ctx, mdx(name)))
+            throw Refusal{kBadArgument, "the macro has no module \"" + name + "\""};
+    finish(drawing, options, modulesReport(ctx));
+}
+
+int kindOf(const std::string& name) {
+    static const char* const kinds[] = {"parallel",   "perpendicular", "coincident", "symmetric",
+                                        "tangent",    "concentric",    "equalradius", "distance",
+                                        "angle",      "radius"};
+    for (int k = 0; k < mdxConstraintKindCount; ++k)
+        if (mdx(name).equal(kinds[k], false)) return k;
+    return -1;
+}
+
+void addConstraints(EditConstrData& ctx, const std::vector<std::string>& additions) {
+    for (const std::string& addition : additions) {
+        std::string kind, objects, first, second;
+        if (!splitAt(addition, ':', kind, objects) || kindOf(kind) < 0)
+            throw Refusal{kBadArgument, "--add takes KIND:OBJECT[,OBJECT] with a kind such as "
+                                        "distance or parallel: \"" + addition + "\""};
+        if (!splitAt(objects, ',', first, second)) first = objects;
+        macro_edit_pickers::clear();
+        macro_edit_pickers::queue(macro_edit_pickers::Pick::Object, mdx(first));
+        if (!second.empty()) macro_edit_pickers::queue(macro_edit_pickers::Pick::Object, mdx(second));
+        if (!StartMacroCommand(ctx, kindOf(kind)))
+            throw Refusal{kRefused, "the constraint \"" + addition +
+                                        "\" was refused: its objects must be objects of the "
+                                        "module or Prof0, Prof1, ..."};
+    }
+    macro_edit_pickers::clear();
+}
+
+int rowNamed(const EditConstrData& ctx, const std::string& name) {
+    for (int i = 0; i < ctx.constraints->rows.length(); ++i)
+        if (ctx.constraints->rows[i].cells[0].equal(mdx(name), false)) return i;
+    throw Refusal{kBadArgument, "the module has no constraint \"" + name + "\""};
+}
+
+bool setField(ConstraintRow& row, const std::string& field, const std::string& value) {
+    const Mdx_String text = mdx(value);
+    if (field == "value") row.valueText = text;
+    else if (field == "variable") row.variableName = text;
+    else if (field == "bound") {
+        const char* bounds[] = {"exact", "atleast", "atmost"};
+        row.choice = -1;
+        for (int b = 0; b < 3; ++b)
+            if (text.equal(bounds[b], false)) row.choice = b;
+    } else if (field == "driving" || field == "shown") {
+        if (value != "0" && value != "1") return false;
+        (field == "driving" ? row.check1 : row.check2) = value == "1" ? 1 : 0;
+    } else if ((field == "option1" || field == "option2") && text.isNumber()) {
+        const int group = field == "option1" ? 0 : 1;
+        if (group >= row.radioSelections.length()) return false;
+        row.radioSelections[group] = text.toInt();
+    } else
+        return false;
+    return true;
+}
+
+void editConstraint(EditConstrData& ctx, const std::string& assignment) {
+    std::string target, value, name, field;
+    if (!splitAt(assignment, '=', target, value) || !splitAt(target, '.', name, field))
+        throw Refusal{kBadArgument, "constraint changes are NAME.FIELD=VALUE: \"" + assignment + "\""};
+    const int row = rowNamed(ctx, name);
+    if (!setField(ctx.constraints->rows[row], field, value))
+        throw Refusal{kBadArgument, "\"" + assignment + "\": fields are value, variable, bound "
+                                    "(exact, atleast, atmost), driving, shown (0 or 1), option1, "
+                                    "option2"};
+    if (!UpdateConstraint(*ctx.constraints, row))
+        throw Refusal{kRefused, "the macro refused \"" + assignment +
+                                    "\" (a value must be a number, a variable a name no other "
+                                    "constraint uses, an option within its group)"};
+}
+
+void constraints(MacroEditDrawing& drawing, const EditOptions& options) {
+    EditConstrData ctx = drawing.context(options.module);
+    addConstraints(ctx, options.add);
+    for (const std::string& assignment : options.assignments) editConstraint(ctx, assignment);
+    for (const std::string& name : options.remove)
+        DeleteConstraint(*ctx.constraints, rowNamed(ctx, name));
+    if (!options.sort.empty()) {
+        std::string first, second = "0";
+        if (!splitAt(options.sort, ',', first, second)) first = options.sort;
+        if (!mdx(first).isNumber() || !mdx(second).isNumber() ||
+            !SortConstraints(*ctx.constraints, mdx(first).toInt(), mdx(second).toInt()))
+            throw Refusal{kBadArgument, "--sort takes COLUMN[,COLUMN] with columns 1 to 4"};
+    }
+    finish(drawing, options, constraintsReport(ctx));
+}
+
+void variables(MacroEditDrawing& drawing, const EditOptions& options) {
+    EditConstrData ctx = drawing.context(options.module);
+    MacroVarsData& vars = *ctx.variables;
+    for (const std::string& assignment : options.assignments) {
+        std::string name, value, type = "";
+        if (!splitAt(assignment, '=', name, value))
+            throw Refusal{kBadArgument, "variables are NAME=VALUE[:TYPE]: \"" + assignment + "\""};
+        std::string number = value;
+        splitAt(value, ':', number, type);
+        if (!mdx(number).isNumber() || (!type.empty() && !mdx(type).isNumber()))
+            throw Refusal{kBadArgument, "\"" + assignment + "\": the value and the type are numbers"};
+        int index = vars.names.find(mdx(name), false);
+        if (index < 0) {
+            index = vars.names.append(mdx(name));
+            vars.values.append(0);
+            vars.types.append(0);
+        }
+        vars.values[index] = mdx(number).toDouble();
+        if (!type.empty()) vars.types[index] = static_cast<short>(mdx(type).toInt());
+    }
+    for (const std::string& name : options.remove) {
+        const int index = vars.names.find(mdx(name), false);
+        if (index < 0) throw Refusal{kBadArgument, "the module has no variable \"" + name + "\""};
+        vars.names[index].setEmpty();  // rows without a name are left out
+    }
+    if (options.clearEquations || !options.equations.empty()) {
+        vars.equations.setEmpty();
+        for (const std::string& line : options.equations) vars.equations.append(mdx(line));
+    }
+    if (!UpdateVarsEqs(ctx))
+        throw Refusal{kRefused, "the macro refused the variables (names of letters, digits and "
+                                "underscores that start with a letter, each once; types 0 to 7)"};
+    finish(drawing, options, variablesReport(ctx));
+}
+
+void cuts(MacroEditDrawing& drawing, const EditOptions& options) {
+    EditConstrData ctx = drawing.context(options.module);
+    std::cout << cutsReport(ctx);
+    DlgMacroCutsData cut;
+    cut.macroChoice.database = &drawing.database();
+    for (const std::string& name : options.inUse) {
+        bool inUse = false;
+        cut.CutNameInUse(drawing.macroId(), mdx(name), ctx.currentModule, inUse);
+        std::cout << "Cut name \"" << name << "\": " << (inUse ? "in use" : "free") << "\n";
+    }
+    if (!options.values.empty()) {
+        for (const std::string& value : options.values) cut.values.append(mdx(value));
+        if (!cut.AreVarNamesValid())
+            throw Refusal{kRefused, "a cut value must be a number or a general variable "
+                                    "(\"gen_\" and letters, digits, underscores)"};
+        std::cout << "Cut values are valid\n";
+    }
+}
+
+template <class F>
+void runGuarded(F command, const EditOptions& options, int& exitCode) {
+    try {
+        MacroEditDrawing drawing(options.drawing, options.macro);
+        command(drawing, options);
+        exitCode = 0;
+    } catch (const Refusal& refusal) {
+        std::cerr << "mdx macro: " << refusal.message << "\n";
+        exitCode = refusal.exit;
+    } catch (const EvaluateError& error) {
+        std::cerr << "mdx macro: " << error.what() << "\n";
+        exitCode = static_cast<int>(error.exit());
+    }
+}
+
+CLI::App* addCommand(CLI::App& macro, const char* name, const char* description,
+                     EditOptions& options, bool withModule) {
+    CLI::App* command = macro.add_subcommand(name, description);
+    command->add_option("DRAWING", options.drawing, "the drawing file")->required();
+    command->add_option("MACRO", options.macro, "the macro's name or handle")->required();
+    if (withModule) command->add_option("MODULE", options.module, "the module")->required();
+    command->footer(kExitCodes);
+    return command;
+}
+
+}  // namespace
+
+void addMacroEditCommands(CLI::App& macro, int& exitCode) {
+    auto options = std::make_shared<EditOptions>();
+    CLI::App* command = addCommand(
+        macro, "modules",
+        "List the modules of a macro; add, rename and remove them as the macro editor does.\n"
+        "Example:\n  mdx macro modules examples/drawings/EndPlate_IPE300_HEA300.json "
+        "EndPlate_IPE_HEA --rename BeamEnd=BeamCut --write\n",
+        *options, false);
+    command->add_flag("--add", options->addModules, "add a module (may be repeated)");
+    command->add_option("--rename", options->rename, "OLD=NEW")->allow_extra_args(false);
+    command->add_option("--remove", options->remove, "a module to remove")->allow_extra_args(false);
+    command->add_flag("--write", options->write, "write the drawing file (atomically)");
+    command->callback([options, &exitCode] { runGuarded(modules, *options, exitCode); });
+
+    command = addCommand(
+        macro, "constraints",
+        "List the constraints and objects of a module; add, change, delete and sort "
+        "constraints as the editor's constraint page does.\n"
+        "Example:\n  mdx macro constraints examples/drawings/EndPlate_IPE300_HEA300.json "
+        "EndPlate_IPE_HEA EndPlate --add distance:Plate1,Prof1 C1.value=20 C1.bound=atleast\n",
+        *options, true);
+    command->add_option("CHANGES", options->assignments,
+                        "NAME.FIELD=VALUE: value, variable, bound, driving, shown, option1, option2");
+    command->add_option("--add", options->add, "KIND:OBJECT[,OBJECT]")->allow_extra_args(false);
+    command->add_option("--delete", options->remove, "a constraint to delete")->allow_extra_args(false);
+    command->add_option("--sort", options->sort, "COLUMN[,COLUMN]: 1 name, 2 kind, 3 and 4 objects");
+    command->add_flag("--write", options->write, "write the drawing file (atomically)");
+    command->callback([options, &exitCode] { runGuarded(constraints, *options, exitCode); });
+
+    command = addCommand(
+        macro, "variables",
+        "List the variables, dimension values and equations of a module; change them as the "
+        "editor's variables page does.\n"
+        "Example:\n  mdx macro variables examples/drawings/EndPlate_IPE300_HEA300.json "
+        "EndPlate_IPE_HEA EndPlate L1=20 Depth=40:1 --equation \"Depth = L1 * 2\"\n",
+        *options, true);
+    command->add_option("CHANGES", options->assignments, "NAME=VALUE[:TYPE]");
+    command->add_option("--remove", options->remove, "a variable to remove")->allow_extra_args(false);
+    command->add_option("--equation", options->equations, "an equation line (replaces them all)")->allow_extra_args(false);
+    command->add_flag("--no-equations", options->clearEquations, "remove every equation");
+    command->add_flag("--write", options->write, "write the drawing file (atomically)");
+    command->callback([options, &exitCode] { runGuarded(variables, *options, exitCode); });
+
+    command = addCommand(
+        macro, "cuts",
+        "List the cuts of a module; check a cut name and cut values as the cut dialog does.\n"
+        "Example:\n  mdx macro cuts examples/drawings/EndPlate_IPE300_HEA300.json "
+        "EndPlate_IPE_HEA EndPlate --in-use Chamfer --values 10,gen_gap\n",
+        *options, true);
+    command->add_option("--in-use", options->inUse, "a cut name to look for in the module")->allow_extra_args(false);
+    command->add_option("--values", options->values, "cut values to check")->delimiter(',');
+    command->callback([options, &exitCode] { runGuarded(cuts, *options, exitCode); });
+}

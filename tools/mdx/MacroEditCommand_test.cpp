@@ -1,0 +1,107 @@
+// mdx macro modules|constraints|variables|cuts end to end: the built program on a copy of the
+// sample drawing. What is refused leaves the file as it was; only --write writes.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "testing/MdxProcess.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using mdx_testing::MdxRun;
+using mdx_testing::quoted;
+using mdx_testing::readFile;
+
+class MacroEditCommand : public ::testing::Test {
+protected:
+    void SetUp() override {
+        drawing = scratch / "connection.json";
+        fs::copy_file(fs::path(mdx_testing::kSourceDir) / "examples" / "drawings" /
+                          "EndPlate_IPE300_HEA300.json",
+                      drawing);
+        original = readFile(drawing);
+    }
+    MdxRun macro(const std::string& command, const std::string& arguments = "") {
+        return mdx_testing::runMdx("macro " + command + " " + quoted(drawing) +
+                                   " EndPlate_IPE_HEA " + arguments);
+    }
+    static bool has(const MdxRun& run, const char* text) {
+        return run.out.find(text) != std::string::npos;
+    }
+
+    mdx_testing::ScratchFolder scratch;
+    fs::path drawing;
+    std::string original;
+};
+
+TEST_F(MacroEditCommand, ModulesAndConstraintsAreChangedAndWrittenOnlyWithWrite) {
+    MdxRun run = macro("modules", "--add --rename BeamEnd=BeamCut");
+    ASSERT_EQ(run.status, 0) << run.out;
+    EXPECT_TRUE(has(run, "  BeamCut\n  Module1\n")) << run.out;
+    EXPECT_EQ(readFile(drawing), original);
+
+    run = macro("constraints", "EndPlate --add distance:Plate1,Prof1 --add parallel:Plate1,Prof0 "
+                               "C1.value=20 C1.bound=atleast C1.option2=2 --write");
+    ASSERT_EQ(run.status, 0) << run.out;
+    run = macro("constraints", "EndPlate --sort 2,1");
+    ASSERT_EQ(run.status, 0) << run.out;
+    EXPECT_TRUE(has(run, "  C1: Distance Plate1 - Prof1, value \"20\", variable \"d1\", at least, "
+                         "driving, options 1 2\n  C2: Parallel"))
+        << run.out;
+    EXPECT_NE(readFile(drawing), original);
+
+    // The old modules are untouched by the new fields: the file still loads for macro show.
+    EXPECT_EQ(mdx_testing::runMdx("macro show " + quoted(drawing) + " EndPlate_IPE_HEA").status, 0);
+}
+
+TEST_F(MacroEditCommand, RefusalsSayWhyAndLeaveTheFileAsItWas) {
+    struct Case {
+        const char* command;
+        int status;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"modules --rename EndPlate=Bolts --write", 8, "cannot be the name"},
+        {"modules --rename Nothing=Other --write", 2, "no module \"Nothing\""},
+        {"constraints Nothing --write", 2, "no module \"Nothing\""},
+        {"constraints EndPlate --add distance:Plate1,Prof7 --write", 8, "refused"},
+        {"constraints EndPlate --add glue:Plate1 --write", 2, "KIND:OBJECT"},
+        {"constraints EndPlate --add distance:Plate1,Prof1 C1.value=abc --write", 8, "refused"},
+        {"constraints EndPlate C9.value=1 --write", 2, "no constraint \"C9\""},
+        {"variables EndPlate L1=20 l1x=3 2x=1 --write", 8, "refused the variables"},
+        {"variables EndPlate L1=abc --write", 2, "numbers"},
+        {"cuts EndPlate --values 10,gap", 8, "general variable"},
+    };
+    for (const Case& c : cases) {
+        const std::string words = c.command;
+        const auto blank = words.find(' ');
+        const MdxRun run = macro(words.substr(0, blank), words.substr(blank + 1));
+        EXPECT_EQ(run.status, c.status) << c.command << "\n" << run.out;
+        EXPECT_NE(run.out.find(c.message), std::string::npos) << c.command << "\n" << run.out;
+        EXPECT_EQ(readFile(drawing), original) << c.command;
+    }
+    const MdxRun unknown =
+        mdx_testing::runMdx("macro modules " + quoted(drawing) + " NoSuchMacro");
+    EXPECT_EQ(unknown.status, 5) << unknown.out;
+}
+
+TEST_F(MacroEditCommand, VariablesAndCutsAsTheEditorShowsThem) {
+    MdxRun run = macro("variables", "EndPlate L1=20 Depth=40:1 --remove Width "
+                                    "--equation \"Depth = L1 * 2\" --write");
+    ASSERT_EQ(run.status, 0) << run.out;
+    run = macro("variables", "EndPlate");
+    EXPECT_TRUE(has(run, "  L1 = 20 (type 0)\n  L2 = 15 (type 0)\n  Thickness = 20 (type 0)\n"
+                         "  Depth = 40 (type 1)\n"))
+        << run.out;
+    EXPECT_TRUE(has(run, "Equations:\n  Depth = L1 * 2\n")) << run.out;
+
+    run = macro("cuts", "EndPlate --in-use chamfer --in-use Snipe --values 10,gen_gap");
+    ASSERT_EQ(run.status, 0) << run.out;
+    EXPECT_TRUE(has(run, "  Cut1: polygon 5 12.5\n  Chamfer: chamfer 10 10\n")) << run.out;
+    EXPECT_TRUE(has(run, "Cut name \"chamfer\": in use")) << run.out;
+    EXPECT_TRUE(has(run, "Cut name \"Snipe\": free")) << "a cut of another module";
+}
+
+}  // namespace
