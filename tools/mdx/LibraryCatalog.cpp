@@ -6,11 +6,13 @@
 #include <map>
 #include <string_view>
 
+#include "LibrarySectionUse.h"
 #include "SheetTransfer.h"
 #include "core/FileHelpers.h"
 #include "core/Mdx_Settings.h"
 #include "core/StringHelpers.h"
 #include "grid/SpreadApi.h"
+#include "sectionlib/SectionLibraryRegistry.h"
 #include "grid/TextRules.h"
 #include "standards/KvMappingFile.h"
 #include "standards/KvSSMapping.h"
@@ -201,7 +203,8 @@ std::string duplicateProblem(const KvVarCells& cells) {
     return {};
 }
 
-void readStandard(KvStandardsSpread& sheet, LibraryStandard& standard) {
+void readStandard(KvStandardsSpread& sheet, const Mdx_SectionTableManager& tables,
+                  LibraryStandard& standard) {
     Mdx_String moduleName = Mdx_String::fromUtf8(standard.name);
     moduleName.replace("/", "\\", true);
     const Mdx_String path = gSettings.libDir() + kStandardsFolder + "\\" + moduleName + ".kvs";
@@ -216,6 +219,7 @@ void readStandard(KvStandardsSpread& sheet, LibraryStandard& standard) {
     collectVariables(sheet.varCells(), standard);
     collectMappingKeys(moduleName, sheet.varCells(), standard);
     collectChildCalls(sheet, sections.calc().startRow, standard);
+    collectSectionUse(sheet, tables, standard);
 }
 
 // The standards below the folder; a child sheet lies under Childs or Parents.
@@ -308,7 +312,11 @@ LibraryScan scanLibrary(LibraryCatalog& catalog) {
             standard.problem = "no grid window could be made to read it in";
         return LibraryScan::Ok;
     }
-    for (LibraryStandard& standard : catalog.standards) readStandard(sheet, standard);
+    Mdx_SectionTableManager tables;
+    registerLibrarySectionTables(tables);
+    for (const Mdx_SectionTable& table : tables.tables())
+        catalog.sectionTables.push_back(table.name.toUtf8());
+    for (LibraryStandard& standard : catalog.standards) readStandard(sheet, tables, standard);
     checkChildArguments(catalog);
     return LibraryScan::Ok;
 }

@@ -36,11 +36,17 @@ struct LibraryStandard {
     // File names in the equations that reach outside the library (an absolute path, a
     // drive, ".."): the calculation refuses to read them. "A22: /etc/passwd".
     std::vector<std::string> escapingFiles;
+    // Section tables of the library whose sizes the spreadsheet names ("IPE300" in a cell or
+    // between quotes), and the cells that read sizes through the section functions, whose
+    // tables depend on the values passed in ("A22: SECTIONSIZE").
+    std::vector<std::string> sectionTables;
+    std::vector<std::string> sectionReads;
 };
 
 struct LibraryCatalog {
     std::string folder;  // the library folder as the file system names it
     std::vector<LibraryStandard> standards;
+    std::vector<std::string> sectionTables;  // the tables of the library's prof folder
 };
 
 enum class LibraryScan { Ok, NoFolder, NoStandards };

@@ -52,7 +52,8 @@ void addLibraryCommands(CLI::App& app, int& exitCode) {
     auto* list = library->add_subcommand(
         "list",
         "Every standard of the library: declared inputs, outputs and locals, the keys of its\n"
-        "mapping file and its child calls with the file each resolves to\n"
+        "mapping file, its child calls with the file each resolves to, and the section tables\n"
+        "it uses\n"
         "  example: mdx library list --library examples");
     list->add_option("--library", options->library,
                      "library folder (holds \"Connection Standards\"); default: env MDX_LIBRARY, "

@@ -216,4 +216,40 @@ TEST_F(MadeLibrary, LibrariesWithoutStandardsAreRefusedWithTheirExitCodes) {
     EXPECT_FALSE(contains(run.out, "{")) << "no document after an error";
 }
 
+// The tables a standard uses: sizes it names itself are found in the library's tables as a
+// calculation finds them (with or without the dash), and cells whose section functions read
+// sizes passed in are listed; a table nobody names says so.
+TEST(LibraryList, ShowsWhichStandardsUseWhichSectionTables) {
+    ScratchFolder folder;
+    const fs::path library = folder.path();
+    fs::create_directories(library / "Connection Standards");
+    fs::create_directories(library / "prof");
+    for (const char* table : {"IPE.pr", "HEA.pr", "RHS.pr"})
+        fs::copy_file(fs::path(kSourceDir) / "examples" / "prof" / table, library / "prof" / table);
+    writeFile(library / "Connection Standards" / "Beam.kvs",
+              kvs({"Input", "String Beam", "Output", "Double Depth", "Local", "Double Web",
+                   "Calc", "Depth = SECTIONSIZE(Beam, 1)", "Web = SECTIONSIZE(\"IPE300\", 3)",
+                   "HEA-200\tthe column we assume"}));
+    writeFile(library / "Connection Standards" / "Plain.kvs",
+              kvs({"Input", "Double A", "Output", "Double B", "Calc", "B = A * 2"}));
+    const MdxRun run = runMdx("library list --library " + quoted(library));
+    ASSERT_EQ(run.status, 0) << run.out;
+    EXPECT_TRUE(contains(run.out, "  sections  names sizes of IPE, HEA; reads sizes passed in at "
+                                  "A8: SECTIONSIZE, A9: SECTIONSIZE\n"))
+        << run.out;
+    EXPECT_TRUE(contains(run.out, "  IPE: named by Beam\n")) << run.out;
+    EXPECT_TRUE(contains(run.out, "  RHS: named by no standard\n")) << run.out;
+    EXPECT_TRUE(contains(run.out, "Sizes passed in (any table) are read by Beam\n")) << run.out;
+
+    const MdxRun listed = runMdx("library list --json --library " + quoted(library));
+    ASSERT_EQ(listed.status, 0) << listed.out;
+    const auto document = nlohmann::json::parse(listed.out);
+    EXPECT_EQ(document["standards"][0]["sectionTables"], (std::vector<std::string>{"IPE", "HEA"}));
+    EXPECT_EQ(document["standards"][1]["sectionTables"].size(), 0u);
+    bool found = false;
+    for (const auto& table : document["sectionTables"])
+        if (table["table"] == "HEA") found = table["usedBy"] == std::vector<std::string>{"Beam"};
+    EXPECT_TRUE(found) << listed.out;
+}
+
 }  // namespace

@@ -82,7 +82,48 @@ json standardJson(const LibraryStandard& standard) {
              standard.hasMappingFile ? json(kFolder + standard.name + ".map") : json(nullptr)},
             {"mappingKeys", keys},
             {"childCalls", calls},
-            {"escapingFiles", standard.escapingFiles}};
+            {"escapingFiles", standard.escapingFiles},
+            {"sectionTables", standard.sectionTables},
+            {"sectionReads", standard.sectionReads}};
+}
+
+// Each table of the library with the standards that name its sizes.
+json tablesJson(const LibraryCatalog& catalog) {
+    json tables = json::array();
+    for (const std::string& table : catalog.sectionTables) {
+        json users = json::array();
+        for (const LibraryStandard& standard : catalog.standards)
+            for (const std::string& used : standard.sectionTables)
+                if (used == table) users.push_back(standard.name);
+        tables.push_back({{"table", table}, {"usedBy", users}});
+    }
+    return tables;
+}
+
+std::string sectionText(const LibraryStandard& standard) {
+    std::string text = standard.sectionTables.empty()
+                           ? std::string("names no sizes")
+                           : "names sizes of " + joined(standard.sectionTables);
+    if (!standard.sectionReads.empty())
+        text += "; reads sizes passed in at " + joined(standard.sectionReads);
+    return text;
+}
+
+// Nothing for a library without section tables.
+void printTables(const LibraryCatalog& catalog, std::ostream& out) {
+    if (catalog.sectionTables.empty()) return;
+    out << "\nSection tables (prof/):\n";
+    for (const json& table : tablesJson(catalog)) {
+        std::vector<std::string> users;
+        for (const json& user : table["usedBy"]) users.push_back(user.get<std::string>());
+        out << "  " << table["table"].get<std::string>() << ": "
+            << (users.empty() ? "named by no standard" : "named by " + joined(users)) << "\n";
+    }
+    std::vector<std::string> readers;
+    for (const LibraryStandard& standard : catalog.standards)
+        if (!standard.sectionReads.empty()) readers.push_back(standard.name);
+    if (!readers.empty())
+        out << "  Sizes passed in (any table) are read by " << joined(readers) << "\n";
 }
 
 }  // namespace
@@ -106,7 +147,10 @@ void printLibraryTable(const LibraryCatalog& catalog, std::ostream& out) {
         for (const std::string& file : standard.escapingFiles)
             printLine(out, &file == &standard.escapingFiles.front() ? "outside" : "",
                       file + " (leaves the library; the calculation refuses it)");
+        if (!standard.sectionTables.empty() || !standard.sectionReads.empty())
+            printLine(out, "sections", sectionText(standard));
     }
+    printTables(catalog, out);
 }
 
 void printLibraryJson(const LibraryCatalog& catalog, std::ostream& out) {
@@ -114,7 +158,10 @@ void printLibraryJson(const LibraryCatalog& catalog, std::ostream& out) {
     for (const LibraryStandard& standard : catalog.standards)
         standards.push_back(standardJson(standard));
     // A folder name that is no UTF-8 must not end the listing.
-    out << json{{"library", catalog.folder}, {"standards", standards}}.dump(
+    out << json{{"library", catalog.folder},
+                {"standards", standards},
+                {"sectionTables", tablesJson(catalog)}}
+               .dump(
                2, ' ', false, json::error_handler_t::replace)
         << "\n";
 }
