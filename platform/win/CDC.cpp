@@ -3,6 +3,8 @@
 #include <map>
 #include <memory>
 
+#include "win/LastingGdiWrapper.h"
+
 BOOL CBrush::CreateSolidBrush(COLORREF color) {
     if (m_hObject) return FALSE;
     m_hObject = ::CreateSolidBrush(color);
@@ -22,23 +24,6 @@ BOOL CPen::CreatePen(int style, int width, COLORREF color) {
     return m_hObject ? TRUE : FALSE;
 }
 
-namespace {
-
-// Lasting wrappers of handles that SelectObject hands back (they never delete them).
-template <class Wrapper>
-Wrapper* lastingWrapper(HGDIOBJ handle) {
-    static std::map<HGDIOBJ, std::unique_ptr<Wrapper>> wrappers;
-    if (!handle) return nullptr;
-    auto& slot = wrappers[handle];
-    if (!slot) {
-        slot = std::make_unique<Wrapper>();
-        slot->m_hObject = handle;
-        slot->m_owns = false;
-    }
-    return slot.get();
-}
-
-}  // namespace
 
 CDC::~CDC() {
     if (m_ownsMemoryDC) DeleteDC();
@@ -74,22 +59,22 @@ HDC CDC::Detach() {
 
 CBitmap* CDC::SelectObject(CBitmap* bitmap) {
     if (!bitmap) return nullptr;
-    return lastingWrapper<CBitmap>(::SelectObject(m_hDC, bitmap->m_hObject));
+    return win::detail::lastingWrapper<CBitmap>(::SelectObject(m_hDC, bitmap->m_hObject));
 }
 
 CBrush* CDC::SelectObject(CBrush* brush) {
     if (!brush) return nullptr;
-    return lastingWrapper<CBrush>(::SelectObject(m_hDC, brush->m_hObject));
+    return win::detail::lastingWrapper<CBrush>(::SelectObject(m_hDC, brush->m_hObject));
 }
 
 CPen* CDC::SelectObject(CPen* pen) {
     if (!pen) return nullptr;
-    return lastingWrapper<CPen>(::SelectObject(m_hDC, pen->m_hObject));
+    return win::detail::lastingWrapper<CPen>(::SelectObject(m_hDC, pen->m_hObject));
 }
 
 CFont* CDC::SelectObject(CFont* font) {
     if (!font) return nullptr;
-    return lastingWrapper<CFont>(::SelectObject(m_hDC, font->m_hObject));
+    return win::detail::lastingWrapper<CFont>(::SelectObject(m_hDC, font->m_hObject));
 }
 
 HGDIOBJ CDC::SelectStockObject(int index) {

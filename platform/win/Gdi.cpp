@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "win/GdiObjects.h"
+#include "win/LastingGdiWrapper.h"
 #include "win/WinStyles.h"
 
 using win::detail::GdiKind;
@@ -290,29 +291,13 @@ int CFont::GetLogFont(LOGFONT* out) const {
     return ::GetObject(m_hObject, sizeof(LOGFONT), out);
 }
 
-namespace {
-
-template <class Wrapper>
-Wrapper* wrapperFor(HGDIOBJ handle) {
-    static std::map<HGDIOBJ, std::unique_ptr<Wrapper>> wrappers;
-    if (!handle) return nullptr;
-    auto& slot = wrappers[handle];
-    if (!slot) {
-        slot = std::make_unique<Wrapper>();
-        slot->m_hObject = handle;
-        slot->m_owns = false;
-    }
-    return slot.get();
-}
-
-}  // namespace
 
 CFont* CFont::FromHandle(HFONT font) {
-    return win::detail::findGdiObject(font) ? wrapperFor<CFont>(font) : nullptr;
+    return win::detail::findGdiObject(font) ? win::detail::lastingWrapper<CFont>(font) : nullptr;
 }
 
 CBitmap* CBitmap::FromHandle(HBITMAP bitmap) {
-    return win::detail::findGdiObject(bitmap) ? wrapperFor<CBitmap>(bitmap) : nullptr;
+    return win::detail::findGdiObject(bitmap) ? win::detail::lastingWrapper<CBitmap>(bitmap) : nullptr;
 }
 
 int CBitmap::GetBitmap(BITMAP* out) const {

@@ -6,7 +6,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "testing/MdxProcess.h"
+#include "testing/SampleDrawingCopy.h"
 
 namespace {
 
@@ -17,22 +17,15 @@ using mdx_testing::readFile;
 using mdx_testing::writeFile;
 using nlohmann::json;
 
-const fs::path kExamples = fs::path(mdx_testing::kSourceDir) / "examples";
+using mdx_testing::kExamples;
 
-class EvaluateBatch : public ::testing::Test {
+class EvaluateBatch : public mdx_testing::SampleDrawingCopy {
 protected:
-    void SetUp() override {
-        drawing = scratch / "connections.json";
-        fs::copy_file(kExamples / "drawings" / "Connections.json", drawing);
-        original = readFile(drawing);
-    }
+    void SetUp() override { copySample("Connections.json", "connections.json"); }
     MdxRun all(const std::string& arguments, bool withStderr = true) {
         return mdx_testing::runMdx("evaluate --all --drawing " + quoted(drawing) + " " + arguments,
                                    withStderr);
     }
-    mdx_testing::ScratchFolder scratch;
-    fs::path drawing;
-    std::string original;
 };
 
 const json* output(const json& evaluation, const std::string& name) {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "testing/MdxProcess.h"
+#include "testing/SampleDrawingCopy.h"
 
 namespace {
 
@@ -19,15 +19,11 @@ using mdx_testing::readFile;
 using mdx_testing::writeFile;
 using nlohmann::json;
 
-const fs::path kExamples = fs::path(mdx_testing::kSourceDir) / "examples";
+using mdx_testing::kExamples;
 
-class EvaluateCommand : public ::testing::Test {
+class EvaluateCommand : public mdx_testing::SampleDrawingCopy {
 protected:
-    void SetUp() override {
-        drawing = scratch / "connection.json";
-        fs::copy_file(kExamples / "drawings" / "EndPlate_IPE300_HEA300.json", drawing);
-        original = readFile(drawing);
-    }
+    void SetUp() override { copySample("EndPlate_IPE300_HEA300.json", "connection.json"); }
 
     // mdx evaluate on the drawing copy (or another drawing file); arguments come first.
     MdxRun evaluate(const std::string& arguments, const fs::path& file = {},
@@ -47,10 +43,6 @@ protected:
                   "Mapping version 1.0\r\n" + mappingLines + "\r\n");
         return library;
     }
-
-    mdx_testing::ScratchFolder scratch;
-    fs::path drawing;
-    std::string original;
 };
 
 // A sheet file holding the texts one below the other in column 1 (no quotes inside).
