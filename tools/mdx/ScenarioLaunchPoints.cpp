@@ -4,6 +4,7 @@
 
 #include "ScenarioCuttingStock.h"
 #include "ScenarioError.h"
+#include "ScenarioMacroSettings.h"
 #include "ScenarioValues.h"
 #include "core/macro/MacroData.h"
 #include "designer/DesignerLaunch.h"
@@ -447,6 +448,7 @@ const LaunchPoint kLaunchPoints[] = {
     {"StartDlgLookUp", checkLookUp, callLookUp},
     {"StartDlgSelectImage", checkSelectImage, callSelectImage},
     {"StartDlgGenVars", checkGenVars, callGenVars},
+    {"MacroSettings", checkMacroSettings, callMacroSettings},
     {"SSregisterOpmCLSIDs", noArgs, callRegister},
     {"SScleanupComRegistry", noArgs, callCleanup},
     {"SSprintCLSIDs", noArgs, callPrintIds},
