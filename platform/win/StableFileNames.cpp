@@ -1,10 +1,16 @@
 #include "win/StableFileNames.h"
 
+#include <system_error>
+
+#include "win/FilePaths.h"
+
 namespace win {
 namespace {
 
 struct Memos {
     int scopes = 0;
+    unsigned long generation = 0;
+    unsigned long lastGeneration = 0;
     NameMemo mapped;
     NameMemo onDisk;
 };
@@ -17,11 +23,14 @@ Memos& memos() {
 }  // namespace
 
 StableFileNames::StableFileNames() {
-    ++memos().scopes;
+    if (memos().scopes++ == 0) memos().generation = ++memos().lastGeneration;
 }
 
 StableFileNames::~StableFileNames() {
-    if (--memos().scopes == 0) forgetStableNames();
+    if (--memos().scopes == 0) {
+        forgetStableNames();
+        memos().generation = 0;
+    }
 }
 
 NameMemo* stableNameMemo(NameLookUp kind) {
@@ -31,8 +40,33 @@ NameMemo* stableNameMemo(NameLookUp kind) {
 }
 
 void forgetStableNames() {
-    memos().mapped.clear();
-    memos().onDisk.clear();
+    Memos& all = memos();
+    all.mapped.clear();
+    all.onDisk.clear();
+    if (all.scopes > 0) all.generation = ++all.lastGeneration;
+}
+
+unsigned long stableNamesGeneration() {
+    return memos().generation;
+}
+
+namespace {
+
+std::filesystem::path resolvedOnDisk(const std::string& modulePath) {
+    const std::filesystem::path mapped = std::filesystem::absolute(mapPath(modulePath));
+    std::error_code ec;
+    const std::filesystem::path resolved = std::filesystem::weakly_canonical(mapped, ec);
+    return ec ? mapped.lexically_normal() : resolved;
+}
+
+}  // namespace
+
+std::filesystem::path realPathOf(const std::string& modulePath) {
+    NameMemo* memo = stableNameMemo(NameLookUp::OnDisk);
+    if (!memo) return resolvedOnDisk(modulePath);
+    auto known = memo->find(modulePath);
+    if (known != memo->end()) return known->second;
+    return memo->emplace(modulePath, resolvedOnDisk(modulePath)).first->second;
 }
 
 }  // namespace win

@@ -31,4 +31,12 @@ NameMemo* stableNameMemo(NameLookUp kind);
 // Forgets every remembered look-up (a file was written or removed, a drive root changed).
 void forgetStableNames();
 
+// Changes whenever what was remembered is forgotten; 0 while no StableFileNames lives. A
+// cache that checked a file's stamp in one generation need not check it again in the same.
+unsigned long stableNamesGeneration();
+
+// The absolute path, links resolved, of the file a module path names (see mapPath);
+// remembered like mapPath while names are stable.
+std::filesystem::path realPathOf(const std::string& modulePath);
+
 }  // namespace win

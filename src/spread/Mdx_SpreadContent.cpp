@@ -1,48 +1,21 @@
 #include <algorithm>
 #include <vector>
 
+#include "grid/SpreadModel.h"
 #include "spread/Mdx_Spread.h"
 
-// Texts are read with the length the control reports and a buffer of exactly that plus one.
+// One read of the model per cell: the standards evaluation reads every cell of its sheets
+// several times, and asking the control first for the length and then for the text made
+// it compute each text twice.
 bool Mdx_Spread::getCellText(int col, int row, Mdx_String& text, int kind) const {
     text.setEmpty();
-    if (!attached || col > GetMaxCols() || row > GetMaxRows()) return false;
-    int length = -1;
-    switch (kind) {
-        case kTextData:
-            length = GetDataLen(col, row);
-            break;
-        case kTextFormula:
-            length = GetFormulaLen(col, row);
-            break;
-        case kTextTag:
-            length = GetCellTagLen(col, row);
-            break;
-        case kTextValue:
-            length = GetValueLen(col, row);
-            break;
-        default:
-            return false;
-    }
-    if (length < 0) return true;
-    std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
-    const int size = length + 1;
-    int read = -1;
-    switch (kind) {
-        case kTextData:
-            read = GetData(col, row, buffer.data(), size);
-            break;
-        case kTextFormula:
-            read = GetFormula(col, row, buffer.data(), size);
-            break;
-        case kTextTag:
-            read = GetCellTag(col, row, buffer.data(), size);
-            break;
-        default:
-            read = GetValue(col, row, buffer.data(), size);
-            break;
-    }
-    if (read >= 0) text = Mdx_String(buffer.data(), std::min(read, length));
+    if (!attached || kind < kTextData || kind > kTextValue) return false;
+    grid::SpreadModel* model = SSGetModel(GetSafeHwnd());
+    if (!model) return false;
+    if (col > model->maxColumns() || row > model->maxRows()) return false;
+    std::string read;
+    if (model->text(col, row, static_cast<grid::TextKind>(kind), read))
+        text = Mdx_String(std::move(read));
     return true;
 }
 

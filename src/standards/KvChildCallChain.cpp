@@ -6,6 +6,7 @@
 
 #include "core/PathHelpers.h"
 #include "win/FilePaths.h"
+#include "win/StableFileNames.h"
 
 namespace fs = std::filesystem;
 
@@ -29,10 +30,7 @@ Chain& chain() {
 }
 
 std::string realFile(const Mdx_String& file) {
-    const fs::path mapped = win::mapPath(file.toUtf8());
-    std::error_code ec;
-    const fs::path resolved = fs::weakly_canonical(mapped, ec);
-    return (ec ? mapped.lexically_normal() : resolved).string();
+    return win::realPathOf(file.toUtf8()).string();
 }
 
 }  // namespace

@@ -25,20 +25,8 @@ Mdx_String& refused() {
     return file;
 }
 
-fs::path canonicalOnDisk(const std::string& modulePath) {
-    const fs::path mapped = fs::absolute(win::mapPath(modulePath));
-    std::error_code ec;
-    const fs::path resolved = fs::weakly_canonical(mapped, ec);
-    return ec ? mapped.lexically_normal() : resolved;
-}
-
 fs::path onDisk(const Mdx_String& modulePath) {
-    const std::string path = modulePath.toUtf8();
-    win::NameMemo* memo = win::stableNameMemo(win::NameLookUp::OnDisk);
-    if (!memo) return canonicalOnDisk(path);
-    auto known = memo->find(path);
-    if (known != memo->end()) return known->second;
-    return memo->emplace(path, canonicalOnDisk(path)).first->second;
+    return win::realPathOf(modulePath.toUtf8());
 }
 
 bool within(const fs::path& file, const Mdx_String& folder) {

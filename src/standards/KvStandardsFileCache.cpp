@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "win/FilePaths.h"
+#include "win/StableFileNames.h"
 
 namespace fs = std::filesystem;
 
@@ -27,6 +28,7 @@ struct Entry {
     FileStamp stamp;
     std::shared_ptr<const KvCachedFile> parsed;
     unsigned long lastUse = 0;
+    unsigned long checkedIn = 0;  // the generation of stable names its stamp was checked in
 };
 
 struct Cache {
@@ -82,22 +84,33 @@ std::shared_ptr<const KvCachedFile> parsedFile(const Mdx_String& path, KvFilePar
     Cache& kept = cache();
     const fs::path real = win::mapPath(path.view());
     const std::string realPath = real.string();
+    // While names are stable a file checked once is not checked again: a batch asks for the
+    // same few files thousands of times.
+    const unsigned long generation = win::stableNamesGeneration();
     FileStamp stamp;
-    const bool stamped = stampOf(real, stamp);
+    bool stamped = false, stampTaken = false;
     for (std::size_t i = 0; i < kept.entries.size(); ++i) {
         Entry& entry = kept.entries[i];
         if (entry.parse != parse || entry.realPath != realPath) continue;
-        if (stamped && entry.stamp == stamp) {
+        const bool trusted = generation != 0 && entry.checkedIn == generation;
+        if (!trusted) {
+            stamped = stampOf(real, stamp);
+            stampTaken = true;
+        }
+        if (trusted || (stamped && entry.stamp == stamp)) {
+            entry.checkedIn = generation;
             entry.lastUse = ++kept.uses;
             return entry.parsed;
         }
         remove(kept, i);  // the file changed or went away
         break;
     }
+    if (!stampTaken) stamped = stampOf(real, stamp);
     std::string bytes;
     if (!stamped || !win::readWholeFile(real, bytes)) return nullptr;
     std::shared_ptr<const KvCachedFile> parsed = parse(bytes);
-    if (parsed && settled(stamp)) keep(kept, {realPath, parse, stamp, parsed, ++kept.uses});
+    if (parsed && settled(stamp))
+        keep(kept, {realPath, parse, stamp, parsed, ++kept.uses, generation});
     return parsed;
 }
 

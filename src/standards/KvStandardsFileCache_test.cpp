@@ -10,6 +10,8 @@
 
 #include "core/Mdx_Settings.h"
 #include "standards/testing/LibraryFolder.h"
+#include "win/FilePaths.h"
+#include "win/StableFileNames.h"
 
 namespace {
 
@@ -76,6 +78,18 @@ TEST_F(FileCacheTest, ASettledFileIsParsedOnceUntilItChanges) {
     fs::remove(library.standards() / "Data" / "a.dat");
     EXPECT_EQ(read(path), "(unreadable)");
     EXPECT_EQ(standards_file_cache::fileCount(), 0);
+}
+
+TEST_F(FileCacheTest, WhileNamesAreStableAWriteThroughTheModuleIsStillSeen) {
+    const Mdx_String path = put("Data/b.dat", "one");
+    win::StableFileNames stable;
+    EXPECT_EQ(read(path), "one");
+    EXPECT_EQ(read(path), "one");
+    EXPECT_EQ(gParses, 1);
+    ASSERT_TRUE(win::writeWholeFileAtomic(library.standards() / "Data" / "b.dat", "three"));
+    fs::last_write_time(library.standards() / "Data" / "b.dat", anHourAgo);
+    EXPECT_EQ(read(path), "three");
+    EXPECT_EQ(gParses, 2);
 }
 
 TEST_F(FileCacheTest, AFileJustWrittenIsReadOnEveryCall) {
