@@ -9,11 +9,6 @@ void StartDSTVPointsDlg() {
     runTemplateDialog(IDD_DSTV_POINTS);
 }
 
-bool StartArrayDlg(DynArrayData& data, const AcArray<AcDbObjectId>& /*ids*/,
-                   const Mdx_String& /*name*/) {
-    return launchRecordDialog(IDD_ARRAY, data);
-}
-
 bool StartDlgProfFeatures(DlgProfFeaturesData& data) {
     return launchRecordDialog(IDD_PROF_FEATURES, data);
 }

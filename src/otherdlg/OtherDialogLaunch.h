@@ -1,12 +1,15 @@
 #pragma once
-// Launch points of the small dialogs that are still their template with OK and Cancel:
-// modal, on a copy of the record, copied back and true only on OK.
+// Launch points of the small dialogs: modal, on a copy of the record, copied back and true
+// only on OK. The array settings dialog is KvArrayDlg; the others are still their template
+// with OK and Cancel.
 #include "host/AcArray.h"
 #include "host/AcDbObjectId.h"
 #include "otherdlg/OtherDialogRecords.h"
 
 void StartDSTVPointsDlg();
-bool StartArrayDlg(DynArrayData& data, const AcArray<AcDbObjectId>& ids, const Mdx_String& name);
+// title names the array in the caption (the array's own name when empty); ids are the
+// caller's selected objects.
+bool StartArrayDlg(DynArrayData& data, const AcArray<AcDbObjectId>& ids, const Mdx_String& title);
 bool StartDlgProfFeatures(DlgProfFeaturesData& data);
 bool StartDlgCladdingSettings(KvCladdingDlgData& data);
 bool StartDlgBracing(KvBracingDlgData& data);

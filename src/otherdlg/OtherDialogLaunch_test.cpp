@@ -31,8 +31,8 @@ TEST_F(OtherDialogs, WithoutAUserEveryLaunchPointCancelsAndKeepsItsRecord) {
         {IDD_ARRAY,
          [] {
              DynArrayData d;
-             d.values.append("1");
-             return StartArrayDlg(d, AcArray<AcDbObjectId>(), "A") || d.values.length() != 1;
+             d.array.values[0] = "1";
+             return StartArrayDlg(d, AcArray<AcDbObjectId>(), "A") || d.array.values[0] != "1";
          }},
         {IDD_PROF_FEATURES,
          [] {

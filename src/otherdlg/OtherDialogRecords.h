@@ -1,8 +1,9 @@
 #pragma once
-// Records of the small dialogs whose contents nobody has settled yet (profile features and
-// cuts, arrays, cladding, bracing, profile details). They hold only what their launch points
-// need today; each grows with its dialog.
+// Records of the small dialogs (profile features and cuts, arrays, cladding, bracing,
+// profile details). Those whose contents nobody has settled yet hold only what their launch
+// points need today; each grows with its dialog.
 #include "core/Mdx_StringArray.h"
+#include "core/macro/Mdx_ModuleArray.h"
 #include "core/macro/MacroTabData.h"
 #include "host/AcArray.h"
 #include "host/AcDbObjectId.h"
@@ -22,10 +23,11 @@ public:
     Mdx_StringArray cutNames;
 };
 
+// One array of a module as the array settings dialog edits it.
 class DynArrayData {
 public:
     virtual ~DynArrayData() = default;
-    Mdx_StringArray values;
+    Mdx_ModuleArray array;
 };
 
 class KvCladdingDlgData {

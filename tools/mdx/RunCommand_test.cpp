@@ -232,4 +232,18 @@ TEST(MdxRun, TheDesignerSavesANewDesignInAScratchCopyOfTheLibrary) {
     EXPECT_NE(refused.out.find("is no folder"), std::string::npos) << refused.out;
 }
 
+TEST(MdxRun, TheArraySettingsTakeTypedEntriesAndRefuseAValueWithAUnit) {
+    const MdxRun run = mdx("run " + scenario("array-settings.json"));
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(run.out.find("user step failed"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("StartArrayDlg returned {\"entries\":[[\"S1\",\"100\"],[\"S2\",\"250\"],"
+                           "[\"S3\",\"400\"]],\"kind\":\"list\",\"result\":true,\"values\":[\"3\","
+                           "\"150\",\"\",\"40\",\"\"]}"),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("\"Values 2 to 5 must be numbers or empty.\" answered 1"),
+              std::string::npos)
+        << run.out;
+}
+
 }  // namespace

@@ -311,9 +311,42 @@ json callProfCuts(const json& args) {
     return {{"result", result}, {"lastIndex", profile_cuts::lastSelectedIndex()}};
 }
 
-json callArray(const json&) {
+// An array: "name", "kind" ("list" or "spaced"), "values" (up to five texts) and "entries"
+// ([name, value] pairs); the dialog's record comes back in the same form.
+void checkArray(const json& args) {
+    textField(args, "name");
+    const std::string kind = textField(args, "kind", "list").str();
+    if (kind != "list" && kind != "spaced")
+        throw ScenarioError("\"kind\" must be \"list\" or \"spaced\"");
+    if (textArray(args, "values").length() > Mdx_ModuleArray::kValueCount)
+        throw ScenarioError("an array has at most five values");
+    if (args.contains("entries"))
+        for (const json& entry : args["entries"])
+            if (!entry.is_array() || entry.size() != 2 || !entry[0].is_string() ||
+                !entry[1].is_string())
+                throw ScenarioError("each entry must be a [name, value] pair of texts");
+}
+json callArray(const json& args) {
     DynArrayData data;
-    return resultOf(StartArrayDlg(data, AcArray<AcDbObjectId>(), ""));
+    data.array.name = textField(args, "name");
+    data.array.kind = textField(args, "kind", "list").str() == "spaced" ? Mdx_ModuleArray::kSpacedArray
+                                                                   : Mdx_ModuleArray::kListArray;
+    const Mdx_StringArray values = textArray(args, "values");
+    for (int i = 0; i < values.length(); ++i) data.array.values[static_cast<std::size_t>(i)] = values[i];
+    if (args.contains("entries"))
+        for (const json& entry : args["entries"])
+            data.array.entries.append({Mdx_String::fromUtf8(entry[0].get<std::string>()),
+                                       Mdx_String::fromUtf8(entry[1].get<std::string>())});
+    const bool result = StartArrayDlg(data, AcArray<AcDbObjectId>(), "");
+    json entries = json::array();
+    for (const Mdx_ArrayEntry& entry : data.array.entries)
+        entries.push_back({entry.name.toUtf8(), entry.value.toUtf8()});
+    Mdx_StringArray shown;
+    for (const Mdx_String& value : data.array.values) shown.append(value);
+    return {{"result", result},
+            {"kind", data.array.kind == Mdx_ModuleArray::kSpacedArray ? "spaced" : "list"},
+            {"values", toJson(shown)},
+            {"entries", entries}};
 }
 json callProfFeatures(const json&) {
     DlgProfFeaturesData data;
@@ -440,7 +473,7 @@ const LaunchPoint kLaunchPoints[] = {
     {"StartDlgCis2Info", noArgs, callCis2Info},
     {"StartDSTVPointsDlg", noArgs, callDSTVPoints},
     {"StartEditProfCutsDlg", checkProfCuts, callProfCuts},
-    {"StartArrayDlg", noArgs, callArray},
+    {"StartArrayDlg", checkArray, callArray},
     {"StartDlgProfFeatures", noArgs, callProfFeatures},
     {"StartDlgLevels", noArgs, callLevels},
     {"StartDlgCladdingSettings", noArgs, callCladding},
