@@ -1,5 +1,6 @@
 #include "EvaluateDrawing.h"
 
+#include "BrokenReference.h"
 #include "EvaluateError.h"
 #include "core/macro/MacroClasses.h"
 #include "core/macro/Mdx_DbMacro.h"
@@ -84,11 +85,13 @@ void EvaluateDrawing::open(const std::string& nameOrHandle) {
     macroData_ = std::make_unique<MacroData>();
     allObjects_ = KvSSMapping();
     if (transaction_->getObject(macro_, macroId_, host::OpenMode::ForWrite) != Acad::eOk ||
-        macroData_->addMacro(macroId_, *transaction_) != Acad::eOk)
-        throw EvaluateError(EvaluateExit::UnknownMacro,
-                            "the macro \"" + nameOrHandle + "\" (handle " + handle +
-                                ") cannot be opened for writing: an object it refers to is "
-                                "missing or of another kind");
+        macroData_->addMacro(macroId_, *transaction_) != Acad::eOk) {
+        std::string why = describeBrokenReference(macroId_, *transaction_);
+        if (why.empty()) why = "an object it refers to is missing or of another kind";
+        throw EvaluateError(EvaluateExit::UnknownMacro, "the macro \"" + nameOrHandle +
+                                                            "\" (handle " + handle +
+                                                            ") cannot be opened: " + why);
+    }
     allObjects_.initAllVarsFromMacro(macro_, transaction_.get());
 }
 

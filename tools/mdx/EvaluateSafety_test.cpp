@@ -8,7 +8,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "testing/MdxProcess.h"
+#include "testing/SampleDrawingCopy.h"
 
 namespace {
 
@@ -20,22 +20,15 @@ using mdx_testing::runMdx;
 using mdx_testing::writeFile;
 using nlohmann::json;
 
-const fs::path kExamples = fs::path(mdx_testing::kSourceDir) / "examples";
+using mdx_testing::kExamples;
 const std::string kSample = "EndPlate --macro EndPlate_IPE_HEA --maps-to EndPlateStd";
 
-class EvaluateSafety : public ::testing::Test {
+class EvaluateSafety : public mdx_testing::SampleDrawingCopy {
 protected:
-    void SetUp() override {
-        drawing = scratch / "connection.json";
-        fs::copy_file(kExamples / "drawings" / "EndPlate_IPE300_HEA300.json", drawing);
-        original = readFile(drawing);
-    }
+    void SetUp() override { copySample("EndPlate_IPE300_HEA300.json", "connection.json"); }
     MdxRun evaluate(const std::string& arguments, const fs::path& file) {
         return runMdx("evaluate " + arguments + " --drawing " + quoted(file));
     }
-    mdx_testing::ScratchFolder scratch;
-    fs::path drawing;
-    std::string original;
 };
 
 TEST_F(EvaluateSafety, AFailedEquationExitsTenAndWritesNothingUnlessAllowed) {
@@ -58,6 +51,27 @@ TEST_F(EvaluateSafety, AFailedEquationExitsTenAndWritesNothingUnlessAllowed) {
     run = evaluate(kSample + " --write --allow-failures", drawing);
     EXPECT_EQ(run.status, 0) << run.out;
     EXPECT_NE(readFile(drawing), original);
+}
+
+TEST_F(EvaluateSafety, AMacroReferringToTheWrongObjectSaysWhich) {
+    const std::string pattern = R"(["pattern","id","7"])";
+    std::string text = json::parse(original).dump();
+    const std::size_t at = text.find(pattern);
+    ASSERT_NE(at, std::string::npos);
+    const struct {
+        const char* id;
+        const char* why;
+    } cases[] = {{"8", "refers to pattern 8, which is the macro itself"},
+                 {"3", "refers to pattern 3, which is no pattern"},
+                 {"77", "refers to pattern 77, which the drawing does not hold"}};
+    for (const auto& broken : cases) {
+        std::string changed = text;
+        changed.replace(at, pattern.size(), R"(["pattern","id",")" + std::string(broken.id) + "\"]");
+        writeFile(drawing, changed);
+        const MdxRun run = evaluate(kSample, drawing);
+        EXPECT_EQ(run.status, 5) << run.out;
+        EXPECT_NE(run.out.find(broken.why), std::string::npos) << run.out;
+    }
 }
 
 TEST_F(EvaluateSafety, MessagesNameFilesAsTheyLieOnDisk) {
