@@ -81,12 +81,13 @@ BOOL DlgBoltAdvanced::OnInitDialog() {
     Mdx_StringArray types;
     for (int text : {994, 995, 996}) types.append(dialString(text));
     FillCombo(this, kHoleType, types);
+    holes_.SubclassDlgItem(kHoleCombo, this);
     holeColumns_.attachToDlgItem(this, 1196, false);
     holeColumns_.setStandardLayout(1);
     holeColumns_.setMaxCols(2, false);
     holeColumns_.setCheckBoxColumn(1, false, false);
     showBoltData();
-    combo(this, kHoleCombo)->SetCurSel(0);
+    holes_.SetCurSel(0);
     showHole(0);
     return TRUE;
 }
@@ -119,15 +120,14 @@ void DlgBoltAdvanced::showBoltData() {
         holeColumns_.setCheck(1, row + 1, data_.holeColumns[row].flag);
         holeColumns_.setCellData(2, row + 1, data_.holeColumns[row].name);
     }
-    CComboBox* holes = combo(this, kHoleCombo);
-    const int selected = holes->GetCurSel();
-    holes->ResetContent();
+    const int selected = holes_.GetCurSel();
+    holes_.ResetContent();
     for (int i = 0; i < data_.slottedHoles.length(); ++i) {
         const Mdx_String entry = dialString(999) + " nr: " + Mdx_String::fromInt(i + 1);
-        holes->AddString(entry.c_str());
-        holes->SetItemData(i, data_.slottedHoles[i].active ? 1 : 0);
+        holes_.AddString(entry.c_str());
+        holes_.SetCheck(i, data_.slottedHoles[i].active);
     }
-    if (selected >= 0 && selected < holes->GetCount()) holes->SetCurSel(selected);
+    if (selected >= 0 && selected < holes_.GetCount()) holes_.SetCurSel(selected);
     for (int i = 0; i < Mdx_BoltSettings::kPartCount; ++i) {
         const int value = data_.parts[static_cast<std::size_t>(i)];
         EnDisCtrl(this, kPartBoxes[i], value != Mdx_BoltSettings::kNotApplicable);
@@ -143,6 +143,21 @@ void DlgBoltAdvanced::showHole(int index) {
     for (int i = 0; i < 4; ++i) SetDlgItemText(kHoleTexts[i], hole.texts[static_cast<std::size_t>(i)].c_str());
     combo(this, kHoleType)->SetCurSel(hole.typeIndex < 0 ? kHoleTypeCount - 1 : hole.typeIndex);
     enableHoleFields();
+}
+
+// A pick in the list shows that hole; as the pick also ticks or clears the entry's box, the
+// box is an input too: when it no longer matches the hole's active state, the hole follows
+// it and the change is applied like a click on "Activeer".
+void DlgBoltAdvanced::holePicked() {
+    storeHole();
+    const int index = holes_.GetCurSel();
+    showHole(index);
+    if (!data_.slottedHoles.isValidIndex(index)) return;
+    const bool ticked = holes_.GetCheck(index) == 1;
+    if (ticked == data_.slottedHoles[index].active) return;
+    setTriState(kHoleActive, ticked ? 1 : 0);
+    enableHoleFields();
+    apply();
 }
 
 void DlgBoltAdvanced::enableHoleFields() {
@@ -240,7 +255,7 @@ BOOL DlgBoltAdvanced::OnCommand(WPARAM wParam, LPARAM lParam) {
         if (id == kHoleActive) {
             disableTriState(id);
             enableHoleFields();
-            combo(this, kHoleCombo)->SetItemData(shownHole_, IsDlgButtonChecked(id) == BST_CHECKED);
+            holes_.SetCheck(shownHole_, IsDlgButtonChecked(id) == BST_CHECKED);
             apply();
             return TRUE;
         }
@@ -251,11 +266,7 @@ BOOL DlgBoltAdvanced::OnCommand(WPARAM wParam, LPARAM lParam) {
         }
     }
     if (code == CBN_SELCHANGE) {
-        if (id == kHoleCombo) {
-            storeHole();
-            showHole(combo(this, kHoleCombo)->GetCurSel());
-            return TRUE;
-        }
+        if (id == kHoleCombo) return holePicked(), TRUE;
         if (id == 1091 || id == 1092 || id == kHoleType) return apply(), TRUE;
     }
     return TemplateDialog::OnCommand(wParam, lParam);

@@ -4,6 +4,7 @@
 // that read indeterminate when the macros differ, nuts and washers, the hole columns and the
 // slotted holes. Modal, but live: every change is checked and applied through the page that
 // opened it, and the dialog then shows the bolt data as the update left it.
+#include "core/CCheckComboBox.h"
 #include "core/Mdx_StringArray.h"
 #include "core/macro/MacroTabItems.h"
 #include "frame/TemplateDialog.h"
@@ -39,6 +40,7 @@ private:
     void showHole(int index);
     void enableHoleFields();
     void storeHole();
+    void holePicked();
     void readDialog();
     bool validate();
     int triState(int id) const;
@@ -50,4 +52,5 @@ private:
     BoltSettingsTarget* target_;
     int shownHole_ = 0;
     Mdx_Spread holeColumns_;
+    CCheckComboBox holes_;  // one entry per slotted hole, ticked while the hole is active
 };

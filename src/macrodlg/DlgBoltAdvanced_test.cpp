@@ -78,6 +78,7 @@ TEST_F(BoltSettings, MixedOptionsOpenIndeterminateAndTheLastHoleTypeKeepsEachOwn
     MacroBoltData bolts = *data.getTab(tabIndex(data, "Bolts"))->getBoltData();
     bolts.options[Mdx_BoltSettings::kTapped] = Mdx_BoltSettings::kMixedOption;
     bolts.slottedHoles[1].typeIndex = -1;
+    bolts.slottedHoles[1].texts = {"9", "20", "0", "0"};
     struct Recorder : BoltSettingsTarget {
         bool applyBoltData(MacroBoltData& applied) override {
             last = applied;
@@ -90,8 +91,10 @@ TEST_F(BoltSettings, MixedOptionsOpenIndeterminateAndTheLastHoleTypeKeepsEachOwn
     win::user::act([] {
         EXPECT_EQ(open()->IsDlgButtonChecked(1110), static_cast<UINT>(BST_INDETERMINATE));
     });
-    win::user::select(1108, 1);
+    win::user::select(1108, 1);  // shows hole 2 and ticks its box: it becomes active
     win::user::act([] {
+        EXPECT_EQ(open()->IsDlgButtonChecked(1120), static_cast<UINT>(BST_CHECKED));
+        EXPECT_TRUE(open()->boltData().slottedHoles[1].active);
         auto* types = static_cast<CComboBox*>(open()->GetDlgItem(1324));
         EXPECT_EQ(types->GetCurSel(), 2) << "a hole with type -1 shows the last item";
     });
@@ -101,7 +104,8 @@ TEST_F(BoltSettings, MixedOptionsOpenIndeterminateAndTheLastHoleTypeKeepsEachOwn
     KvTempResourceOverride resources;
     EXPECT_EQ(dialog.DoModal(), IDOK);
     EXPECT_TRUE(win::user::failures().empty()) << win::user::failures().front();
-    EXPECT_EQ(target.count, 2);
+    EXPECT_EQ(target.count, 3) << "the tick, the click on 1110 and OK";
+    EXPECT_TRUE(target.last.slottedHoles[1].active);
     EXPECT_NE(target.last.options[Mdx_BoltSettings::kTapped], Mdx_BoltSettings::kMixedOption);
     EXPECT_EQ(target.last.slottedHoles[1].typeIndex, -1) << "the last item stores -1";
 }

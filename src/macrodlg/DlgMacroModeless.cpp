@@ -1,6 +1,10 @@
 #include "macrodlg/DlgMacroModeless.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "core/DialogHelpers.h"
+#include "core/KvTempResourceOverride.h"
 #include "core/Texts.h"
 #include "core/macro/MacroClash.h"
 #include "core/macro/MacroUpdate.h"
@@ -26,6 +30,29 @@ struct ControlText {
     int id;
     int text;
 };
+// The tab control grows with the window; the row of buttons below it keeps to the bottom.
+constexpr CResizer::CBorderInfo kAnchors[] = {
+    {kTabControl, CResizer::eLeft, CResizer::eTop, CResizer::eRight, CResizer::eBottom},
+    {1179, CResizer::eLeft, CResizer::eBottom, CResizer::eLeft, CResizer::eBottom},
+    {1177, CResizer::eLeft, CResizer::eBottom, CResizer::eLeft, CResizer::eBottom},
+    {1180, CResizer::eLeft, CResizer::eBottom, CResizer::eRight, CResizer::eBottom},
+    {1178, CResizer::eLeft, CResizer::eBottom, CResizer::eLeft, CResizer::eBottom},
+    {1176, CResizer::eLeft, CResizer::eBottom, CResizer::eLeft, CResizer::eBottom},
+    {1181, CResizer::eLeft, CResizer::eBottom, CResizer::eLeft, CResizer::eBottom},
+    {1182, CResizer::eLeft, CResizer::eBottom, CResizer::eLeft, CResizer::eBottom},
+    {1183, CResizer::eLeft, CResizer::eBottom, CResizer::eLeft, CResizer::eBottom},
+    {1184, CResizer::eLeft, CResizer::eBottom, CResizer::eLeft, CResizer::eBottom},
+    {kClashBox, CResizer::eLeft, CResizer::eBottom, CResizer::eLeft, CResizer::eBottom},
+    {1185, CResizer::eLeft, CResizer::eBottom, CResizer::eLeft, CResizer::eBottom},
+    {kReapply, CResizer::eLeft, CResizer::eBottom, CResizer::eLeft, CResizer::eBottom},
+    {1299, CResizer::eRight, CResizer::eBottom, CResizer::eRight, CResizer::eBottom},
+    {1302, CResizer::eRight, CResizer::eBottom, CResizer::eRight, CResizer::eBottom},
+    {IDOK, CResizer::eRight, CResizer::eBottom, CResizer::eRight, CResizer::eBottom},
+};
+// Room around the largest page: the tab control's frame and headers, and the button rows.
+constexpr int kExtraWidth = 47;
+constexpr int kExtraHeight = 160;
+
 constexpr ControlText kTexts[] = {{1179, 755}, {1180, 981}, {kReapply, 982}, {IDOK, 285}};
 
 std::unique_ptr<MacroSlotDialog> makeDialog(CWnd* parent) {
@@ -63,12 +90,15 @@ Mdx_String DlgMacroModeless::sizeKey() const {
 BOOL DlgMacroModeless::OnInitDialog() {
     MacroSlotDialog::OnInitDialog();
     labelControls();
+    getDlgSize(this, minimum_);
+    resizer_.Init(m_hWnd, kAnchors, static_cast<int>(std::size(kAnchors)));
     buildPages();
     MacroData& data = macroData();
     int index = -1;
     showTab(data.findTab(data.dialogState().currentTab, index) ? index : 0);
     if (!data.dialogState().title.isEmpty()) SetWindowText(data.dialogState().title.c_str());
     ChangeDlgSize(this, sizeKey());
+    fitSize();
     clashInitDlgStarted(this);
     clashResetInfo(this);
     CheckDlgButton(kClashBox, clashGetStatus() ? BST_CHECKED : BST_UNCHECKED);
@@ -100,6 +130,48 @@ void DlgMacroModeless::buildPages() {
         page->ShowWindow(SW_HIDE);
         pages_.push_back(std::move(page));
     }
+    layoutPages();
+}
+
+// Every page fills the tab control's display area.
+void DlgMacroModeless::layoutPages() {
+    auto* tabs = static_cast<CTabCtrl*>(GetDlgItem(kTabControl));
+    if (!tabs) return;
+    RECT area;
+    tabs->GetClientRect(&area);
+    tabs->AdjustRect(FALSE, &area);
+    for (auto& page : pages_)
+        if (page->GetSafeHwnd())
+            page->MoveWindow(area.left, area.top, area.right - area.left, area.bottom - area.top);
+}
+
+// The window makes room for its largest page, never below the template's size; a larger
+// size the user chose is kept.
+void DlgMacroModeless::fitSize() {
+    SIZE needed = minimum_;
+    for (auto& page : pages_) {
+        needed.cx = std::max(needed.cx, page->neededSize().cx + kExtraWidth);
+        needed.cy = std::max(needed.cy, page->neededSize().cy + kExtraHeight);
+    }
+    resizer_.setMinimumTrackSize(needed);
+    RECT rect;
+    GetWindowRect(&rect);
+    const int width = std::max<int>(needed.cx, rect.right - rect.left);
+    const int height = std::max<int>(needed.cy, rect.bottom - rect.top);
+    SetWindowPos(nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    resizer_.Move();
+    layoutPages();
+}
+
+void DlgMacroModeless::OnSize(UINT type, int cx, int cy) {
+    MacroSlotDialog::OnSize(type, cx, cy);
+    resizer_.Move();
+    layoutPages();
+}
+
+void DlgMacroModeless::OnGetMinMaxInfo(MINMAXINFO* info) {
+    MacroSlotDialog::OnGetMinMaxInfo(info);
+    resizer_.OnGetMinMaxInfo(info);
 }
 
 void DlgMacroModeless::destroyPages() {
@@ -110,6 +182,7 @@ void DlgMacroModeless::destroyPages() {
 
 void DlgMacroModeless::showTab(int index) {
     if (!page(index)) return;
+    KvTempResourceOverride resources;
     for (auto& other : pages_) other->ShowWindow(SW_HIDE);
     page(index)->refresh();
     page(index)->ShowWindow(SW_SHOW);
@@ -174,8 +247,11 @@ BOOL DlgMacroModeless::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) {
     return MacroSlotDialog::OnNotify(wParam, lParam, result);
 }
 
+// A modeless window handles its messages outside any launcher, so each message is handled
+// with the module's own resources (texts, templates) active.
 LRESULT DlgMacroModeless::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == kAliveMessage) return 1;
+    KvTempResourceOverride resources;
     return MacroSlotDialog::WindowProc(message, wParam, lParam);
 }
 

@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "core/CResizer.h"
 #include "frame/MacroSlotDialog.h"
 #include "macrodlg/MacroPage.h"
 
@@ -35,16 +36,22 @@ public:
     void OnCancel() override;
     void OnClose() override;
     void OnDestroy() override;
+    void OnSize(UINT type, int cx, int cy) override;
+    void OnGetMinMaxInfo(MINMAXINFO* info) override;
 
 private:
     void labelControls();
     void buildPages();
     void changeView(int direction);
     void destroyPages();
+    void layoutPages();
+    void fitSize();
 
     std::vector<std::unique_ptr<MacroPage>> pages_;
     int current_ = -1;
     bool closing_ = false;
+    CResizer resizer_;
+    SIZE minimum_{50, 50};
 };
 
 // Makes the slot table and StartDlgMacro open this dialog.

@@ -48,7 +48,11 @@ MacroPage::~MacroPage() = default;
 
 bool MacroPage::createPage(CWnd* parent) {
     KvTempResourceOverride resources;  // the page's template is the module's own
-    return Create(templateId_, parent) != FALSE;
+    if (!Create(templateId_, parent)) return false;
+    RECT rect;
+    GetWindowRect(&rect);
+    needed_ = SIZE{rect.right - rect.left, rect.bottom - rect.top};
+    return true;
 }
 
 BOOL MacroPage::OnInitDialog() {
@@ -263,6 +267,13 @@ BOOL MacroPage::OnCommand(WPARAM wParam, LPARAM lParam) {
         return TRUE;
     }
     return CDialog::OnCommand(wParam, lParam);
+}
+
+// Pages of a modeless window handle their messages outside any launcher: each message is
+// handled with the module's own resources active.
+LRESULT MacroPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    KvTempResourceOverride resources;
+    return CDialog::WindowProc(message, wParam, lParam);
 }
 
 BOOL MacroPage::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) {

@@ -24,6 +24,8 @@ public:
     ~MacroPage() override;
 
     virtual bool createPage(CWnd* parent);
+    // The page's size as its template made it, in pixels: what the dialog must make room for.
+    SIZE neededSize() const { return needed_; }
     MacroTabData* tab() { return owner_.getTab(tabIndex_); }
     Mdx_Spread& grid() { return grid_; }
     // Which item a grid row shows (rows from 1).
@@ -42,6 +44,7 @@ public:
     BOOL OnInitDialog() override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 protected:
     explicit MacroPage(MacroData& owner, int tabIndex, const void* clashOwner, UINT templateId);
@@ -70,4 +73,5 @@ protected:
     Mdx_Spread grid_;
     std::vector<GridRow> rows_;
     MacroApplyResult lastApply_;
+    SIZE needed_{};
 };

@@ -68,6 +68,7 @@ TEST_F(SectionPage, TheGroupShowsTheMixedRotationAndAMemberItsOwn) {
     EXPECT_EQ(text(1316), "*Varies*");
     EXPECT_EQ(combo(1316).GetCurSel(), 4) << "the mixed word is the last item";
     ASSERT_EQ(combo(1213).GetCount(), 3) << "the whole group and its two members";
+    EXPECT_EQ(text(1213), "<All members>");
     choose(1213, 2);
     EXPECT_EQ(text(1316), "0\xB0");
     choose(1213, 1);
