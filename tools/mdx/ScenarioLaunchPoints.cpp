@@ -3,6 +3,7 @@
 #include <string>
 
 #include "ScenarioCuttingStock.h"
+#include "ScenarioMacroDialog.h"
 #include "ScenarioError.h"
 #include "ScenarioMacroSettings.h"
 #include "ScenarioValues.h"
@@ -67,16 +68,6 @@ json callGridDialog(const json& args) {
     return {{"result", result}, {"rows", toJson(rows)}};
 }
 
-void checkMacroModeless(const json& args) {
-    boolField(args, "keepFocus", false);
-}
-json callMacroModeless(const json& args) {
-    MacroData data;
-    int slot = -1;
-    const bool result = StartDlgMacroModeless(boolField(args, "keepFocus", false), data, slot);
-    return {{"result", result}, {"slot", slot}};
-}
-
 void checkSlot(const json& args) {
     requiredInt(args, "slot");
 }
@@ -87,11 +78,6 @@ json callGetMacroData(const json& args) {
 }
 json callEndMacroModeless(const json& args) {
     return {{"result", EndDlgMacroModeless(requiredInt(args, "slot"))}};
-}
-json callMacroModal(const json&) {
-    MacroData data;
-    StartDlgMacro(data);
-    return {{"tabs", data.tabCount()}};
 }
 json callDestroyAll(const json&) {
     DestroyAllMacroDlgs();
@@ -453,8 +439,8 @@ const LaunchPoint kLaunchPoints[] = {
     {"ReadSSFile", checkReadSSFile, callReadSSFile},
     {"startGridDialog", checkGridDialog, callGridDialog},
     {"StartDlgGrid", checkGrid, callGrid},
-    {"StartDlgMacro", noArgs, callMacroModal},
-    {"StartDlgMacroModeless", checkMacroModeless, callMacroModeless},
+    {"StartDlgMacro", checkMacroDialog, callMacroDialog},
+    {"StartDlgMacroModeless", checkMacroDialog, callMacroDialogModeless},
     {"GetDlgMacroData", checkSlot, callGetMacroData},
     {"EndDlgMacroModeless", checkSlot, callEndMacroModeless},
     {"DestroyAllMacroDlgs", noArgs, callDestroyAll},

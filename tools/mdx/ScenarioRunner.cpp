@@ -20,6 +20,7 @@
 #include "frame/MacroDialogSlots.h"
 #include "frame/MacroSlotDialog.h"
 #include "frame/ModuleEntry.h"
+#include "macrodlg/DlgMacroModeless.h"
 #include "host/CommandLine.h"
 #include "host/ModuleLoader.h"
 #include "resources/ModuleResources.h"
@@ -241,6 +242,7 @@ int runScenarioFile(const std::string& path, const std::string& profile, std::os
     // reach the library even before the module first asks for its folder.
     gSettings.libDir();
     gSettings.mdxDir();
+    installMacroDialog();  // the launchers' slot table opens the macro dialog itself
     host::CommandLine::setEcho(echo);
     Session session(out);
     for (std::size_t i = 0; i < steps.size(); ++i) {
