@@ -230,6 +230,20 @@ TEST(MdxRun, TheDesignerSavesANewDesignInAScratchCopyOfTheLibrary) {
     const MdxRun refused = mdx("run '" + missing.file() + "'");
     EXPECT_EQ(refused.status, 2) << refused.out;
     EXPECT_NE(refused.out.find("is no folder"), std::string::npos) << refused.out;
+
+    // A temporary folder inside the library to copy would receive copies of itself.
+    const std::filesystem::path library =
+        std::filesystem::temp_directory_path() / ("mdx-scratch-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(library / "tmp");
+    std::ofstream(library / "s.json") << R"({"format": "mdx-scenario", "version": 1,
+        "scratchLibrary": "{here}", "steps": [{"step": "load"}]})";
+    const MdxRun inside = mdx_testing::runShell("TMPDIR='" + (library / "tmp").string() + "' " +
+                                                MDX_EXE + " run '" + (library / "s.json").string() +
+                                                "' 2>&1");
+    EXPECT_EQ(inside.status, 2) << inside.out;
+    EXPECT_NE(inside.out.find("holds the temporary folder"), std::string::npos) << inside.out;
+    EXPECT_TRUE(std::filesystem::is_empty(library / "tmp"));
+    std::filesystem::remove_all(library);
 }
 
 TEST(MdxRun, TheArraySettingsTakeTypedEntriesAndRefuseAValueWithAUnit) {

@@ -46,6 +46,11 @@ std::unique_ptr<TempProfile> makeScratchLibrary(const nlohmann::json& scenario) 
         throw ScenarioError("the scratch library " + source.string() + " is no folder");
     measure(source);
     auto copy = std::make_unique<TempProfile>("mdx-library-");
+    // A temporary folder inside the library would be copied into itself without end.
+    const fs::path inside = copy->folder().lexically_relative(source);
+    if (!inside.empty() && *inside.begin() != "..")
+        throw ScenarioError("the scratch library " + source.string() +
+                            " holds the temporary folder; set TMPDIR elsewhere");
     fs::copy(source, copy->folder(),
              fs::copy_options::recursive | fs::copy_options::skip_symlinks, ec);
     if (ec)
