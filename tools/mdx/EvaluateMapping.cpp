@@ -3,6 +3,7 @@
 #include "EvaluateDrawing.h"
 #include "EvaluateError.h"
 #include "EvaluateInputs.h"
+#include "standards/KvMappingCheck.h"
 #include "standards/KvMappingFile.h"
 #include "win/FilePaths.h"
 
@@ -64,6 +65,15 @@ void checkKey(const Mdx_String& key, const StandardRef& standard) {
         throw EvaluateError(EvaluateExit::BadMapping, "no mapping \"" + key.toUtf8() + "\" in " +
                                                           mappingFileOf(standard) +
                                                           " (keys: " + joined(keysOf(lines)) + ")");
+    // A line that does not read as the format would tie nothing, and the evaluation would
+    // run on empty inputs.
+    for (const KvMappingProblem& problem : mappingfile::findProblems(standard.fileName))
+        if (problem.key == key)
+            throw EvaluateError(EvaluateExit::BadMapping,
+                                "the mapping \"" + key.toUtf8() + "\" in " +
+                                    mappingFileOf(standard) + ", line " +
+                                    std::to_string(problem.lineNumber) +
+                                    ", cannot be read: " + problem.message.toUtf8());
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "grid/SpreadApi.h"
 #include "sectionlib/SectionLibraryRegistry.h"
 #include "grid/TextRules.h"
+#include "standards/KvMappingCheck.h"
 #include "standards/KvMappingFile.h"
 #include "standards/KvSSMapping.h"
 #include "standards/KvSheetSections.h"
@@ -81,13 +82,29 @@ void collectMappingKeys(const Mdx_String& moduleName, const KvVarCells& cells,
         KvSSMapping mapping;
         if (mapping.initMappingFromLine(line) != Acad::eOk) continue;  // no "=": no mapping
         LibraryMappingKey key{
-            mappingfile::keyOf(line).toUtf8(), mapping.mappedObjects().length(), {}};
+            mappingfile::keyOf(line).toUtf8(), mapping.mappedObjects().length(), {}, {}, {}};
         for (const KvObjectMap& object : mapping.mappedObjects()) {
+            Mdx_String text, name;
+            if (object.setMappingToStrs(text, name) == Acad::eOk) {
+                text.replace(Mdx_String(kMappingGroupSeparator), ".", true);
+                key.ties.push_back(name.toUtf8() + "=" + text.toUtf8());
+            }
             int index = -1;
             if (cells.findVarCell(object.ssVarName, index) != Acad::eOk)
                 key.undeclared.push_back(object.ssVarName.toUtf8());
         }
         standard.mappingKeys.push_back(std::move(key));
+    }
+    for (const KvMappingProblem& problem : mappingfile::findProblems(moduleName)) {
+        const std::string text =
+            "line " + std::to_string(problem.lineNumber) + ": " + problem.message.toUtf8();
+        bool named = false;
+        for (LibraryMappingKey& key : standard.mappingKeys)
+            if (!named && key.key == problem.key.toUtf8()) {
+                key.problem = text;
+                named = true;
+            }
+        if (!named) standard.mappingKeys.push_back({problem.key.toUtf8(), 0, {}, text, {}});
     }
 }
 

@@ -14,6 +14,9 @@ struct LibraryMappingKey {
     std::string key;
     int variables = 0;                    // pairs that read as mapped objects
     std::vector<std::string> undeclared;  // mapped names the spreadsheet does not declare
+    std::string problem;  // "line 3: ..." when the line does not read as the format
+    // Each tie as "variable=Group.Kind Object" (the mapping text with "." for byte 0x95).
+    std::vector<std::string> ties;
 };
 
 struct LibraryChildCall {

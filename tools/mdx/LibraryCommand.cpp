@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "LibraryCatalog.h"
+#include "LibraryMapCommand.h"
 #include "LibraryReport.h"
 #include "core/Mdx_Settings.h"
 
@@ -63,4 +64,5 @@ void addLibraryCommands(CLI::App& app, int& exitCode) {
         "Exit codes: 0 listed (problems of single standards are shown in the list);\n"
         "2 the library folder does not exist (or is no folder); 3 it holds no standards.");
     list->callback([options, &exitCode] { exitCode = listLibrary(*options); });
+    addLibraryMapCommand(*library, exitCode);
 }

@@ -32,6 +32,7 @@ std::string mappingText(const LibraryStandard& standard) {
         text += (&key == &standard.mappingKeys.front() ? " " : ", ") + key.key + " (" +
                 counted(static_cast<size_t>(key.variables), "variable");
         if (!key.undeclared.empty()) text += "; not declared: " + joined(key.undeclared);
+        if (!key.problem.empty()) text += "; unreadable, " + key.problem;
         text += ")";
     }
     return text;
@@ -63,7 +64,11 @@ json standardJson(const LibraryStandard& standard) {
     json keys = json::array();
     for (const LibraryMappingKey& key : standard.mappingKeys)
         keys.push_back(
-            {{"key", key.key}, {"variables", key.variables}, {"undeclared", key.undeclared}});
+            {{"key", key.key},
+             {"variables", key.variables},
+             {"undeclared", key.undeclared},
+             {"ties", key.ties},
+             {"problem", textOrNull(key.problem)}});
     json calls = json::array();
     for (const LibraryChildCall& call : standard.childCalls)
         calls.push_back({{"cell", call.cell},
