@@ -1,17 +1,305 @@
 #include "macroedit/KvEditConstraintsDlg.h"
 
+#include <algorithm>
+
+#include "core/DialogHelpers.h"
+#include "core/Texts.h"
+#include "core/macro/MacroEditing.h"
+#include "core/macro/MacroSettings.h"
 #include "frame/ConstraintEditorLaunch.h"
+#include "macroedit/ConstraintPage.h"
+#include "macroedit/EscapeGuard.h"
+#include "macroedit/ObjectPage.h"
+#include "macroedit/ToolPage.h"
+#include "macroedit/VariablesPage.h"
+#include "spread/ValueInputDialog.h"
+#include "standards/MacroSettingsDlg.h"
+#include "win/CComboBox.h"
+#include "win/WinMessages.h"
+
+namespace {
+
+constexpr int kSelectMacro = 1079;
+constexpr int kAddModule = 1090;
+constexpr int kRename = 1183;
+constexpr int kRemoveModule = 1089;
+constexpr int kSettings = 1137;
+constexpr int kZoom = 1320;
+constexpr int kAddModuleCode = 11;
+
+struct PictureButton {
+    int id, icon, tip;
+};
+constexpr PictureButton kPictures[] = {
+    {kSelectMacro, 217, 865}, {kAddModule, 212, 866}, {kRemoveModule, 206, 867}, {kZoom, 234, 868}};
+
+struct Anchor {
+    int id, horizontal, vertical;
+};
+constexpr Anchor kAnchors[] = {{kSelectMacro, 3, 3}, {KvEditConstraintsDlg::kModuleCombo, 6, 3},
+                               {kAddModule, 5, 3},   {kRename, 5, 3},
+                               {kRemoveModule, 5, 3}, {KvEditConstraintsDlg::kTabs, 6, 6},
+                               {kSettings, 3, 5},    {kZoom, 3, 5},
+                               {IDOK, 5, 5}};
+
+constexpr int kTabTexts[KvEditConstraintsDlg::kPageCount] = {873, 874, 875, 876};
+
+const char* const kSizeKey = "DLG_EDIT_MACRO";
+
+}  // namespace
 
 KvEditConstraintsDlg::KvEditConstraintsDlg(CWnd* parent)
-    : RecordDialog<EditConstrData>(kTemplateId, parent) {}
+    : CAcUiTabMainDialog(kTemplateId, parent) {}
+
+KvEditConstraintsDlg::~KvEditConstraintsDlg() = default;
+
+BOOL KvEditConstraintsDlg::OnInitDialog() {
+    CAcUiTabMainDialog::OnInitDialog();
+    labelControls();
+    registerLayout();
+    OpenEditContext(data);
+    fillModules();
+    tabs_.SubclassDlgItem(kTabs, this);
+    createPages();
+    selectTab(0);
+    if (CWnd* name = constraintPage() ? constraintPage()->GetDlgItem(1000) : nullptr) {
+        name->SetFocus();
+        name->SendMessage(EM_SETSEL, 0, -1);
+    }
+    ChangeDlgSize(this, kSizeKey);
+    return FALSE;
+}
+
+void KvEditConstraintsDlg::labelControls() {
+    for (std::size_t i = 0; i < std::size(kPictures); ++i) {
+        pictureButtons_[i].SubclassDlgItem(kPictures[i].id, this);
+        if (kPictures[i].id != kSelectMacro) pictureButtons_[i].SetIcon(kPictures[i].icon);
+        pictureButtons_[i].SetTooltipText(kPictures[i].tip);
+    }
+    SetWindowText(dialString(869).c_str());
+    SetDlgItemText(IDOK, dialString(285).c_str());
+    SetDlgItemText(kSelectMacro, dialString(870).c_str());
+    SetDlgItemText(kRename, dialString(871).c_str());
+    SetDlgItemText(kSettings, dialString(872).c_str());
+}
+
+void KvEditConstraintsDlg::registerLayout() {
+    layout_.registerChildren(m_hWnd);
+    for (const Anchor& anchor : kAnchors)
+        layout_.setControlFlags(anchor.id, anchor.horizontal, anchor.vertical);
+}
+
+void KvEditConstraintsDlg::createPages() {
+    pages_[0] = std::make_unique<ConstraintPage>(*this);
+    pages_[1] = std::make_unique<ObjectPage>(*this);
+    pages_[2] = std::make_unique<VariablesPage>(*this);
+    pages_[3] = std::make_unique<ToolPage>(*this);
+    for (int i = 0; i < kPageCount; ++i) {
+        tabs_.InsertItem(i, dialString(kTabTexts[i]).c_str());
+        pages_[i]->Create(pages_[i]->m_nIDTemplate, this);
+        pages_[i]->ShowWindow(SW_HIDE);
+    }
+    placePages();
+}
+
+// The pages fill the tab's display area and lie above the tab control.
+void KvEditConstraintsDlg::placePages() {
+    if (!tabs_.GetSafeHwnd()) return;
+    RECT area;
+    tabs_.GetWindowRect(&area);
+    ScreenToClient(&area);
+    tabs_.AdjustRect(FALSE, &area);
+    for (auto& page : pages_)
+        if (page && page->GetSafeHwnd())
+            ::SetWindowPos(page->GetSafeHwnd(), HWND_TOP, area.left, area.top + 2,
+                           area.right - area.left - 3, area.bottom - area.top - 4, 0);
+}
+
+EditorPage* KvEditConstraintsDlg::page(int index) {
+    return index >= 0 && index < kPageCount ? pages_[index].get() : nullptr;
+}
+ConstraintPage* KvEditConstraintsDlg::constraintPage() {
+    return static_cast<ConstraintPage*>(page(0));
+}
+ObjectPage* KvEditConstraintsDlg::objectPage() {
+    return static_cast<ObjectPage*>(page(1));
+}
+VariablesPage* KvEditConstraintsDlg::variablesPage() {
+    return static_cast<VariablesPage*>(page(2));
+}
+
+void KvEditConstraintsDlg::selectTab(int index) {
+    if (!page(index)) return;
+    if (page(tab_)) page(tab_)->leave();
+    for (auto& other : pages_) other->ShowWindow(SW_HIDE);
+    tab_ = index;
+    tabs_.SetCurSel(index);
+    page(index)->refresh();
+    page(index)->ShowWindow(SW_SHOW);
+}
+
+void KvEditConstraintsDlg::fillModules() {
+    Mdx_StringArray names;
+    MacroGetModules(data, names);
+    data.moduleNames = names;
+    FillCombo(this, kModuleCombo, names, names.find(data.currentModule, false));
+}
+
+void KvEditConstraintsDlg::commitPages() {
+    if (constraintPage()) constraintPage()->saveCurrentRow();
+    if (objectPage()) objectPage()->storeNames();
+    if (variablesPage()) variablesPage()->readBack();
+}
+
+void KvEditConstraintsDlg::refreshPages() {
+    for (auto& page : pages_)
+        if (page) page->refresh();
+}
+
+// Removing the last module of the list leaves no module to edit: the pages then show
+// nothing instead of the removed module's stale tables.
+void KvEditConstraintsDlg::applyModule(int index) {
+    auto* combo = static_cast<CComboBox*>(GetDlgItem(kModuleCombo));
+    UnHighlightConstraints();
+    commitPages();
+    std::string name;
+    if (combo && index >= 0 && index < combo->GetCount()) combo->GetLBText(index, name);
+    if (combo) combo->SetCurSel(index);
+    data.currentModule = Mdx_String(name);
+    if (name.empty() || !SetCurrentModule(data, data.currentModule)) OpenEditContext(data);
+    refreshPages();
+}
+
+void KvEditConstraintsDlg::runTool(int code) {
+    if (!editorCommand([&] { return StartMacroCommand(data, code); })) return;
+    if (code == kAddModuleCode) {
+        fillModules();
+        auto* combo = static_cast<CComboBox*>(GetDlgItem(kModuleCombo));
+        applyModule(combo ? combo->GetCount() - 1 : -1);
+    } else if (code <= 10) {
+        fillModules();
+        selectTab(0);
+        refreshPages();
+    }
+}
+
+void KvEditConstraintsDlg::renameModule() {
+    auto* combo = static_cast<CComboBox*>(GetDlgItem(kModuleCombo));
+    if (!combo || combo->GetCurSel() < 0) return;
+    ValueInputDialog input(this);
+    input.setTexts(dialString(877), dialString(878), data.currentModule, dialString(1),
+                   dialString(2));
+    if (input.DoModal() != IDOK) return;
+    const int index = combo->GetCurSel();
+    commitPages();
+    if (!RenameModule(data, input.value())) return;
+    fillModules();
+    applyModule(index);
+}
+
+void KvEditConstraintsDlg::removeModule() {
+    auto* combo = static_cast<CComboBox*>(GetDlgItem(kModuleCombo));
+    if (!combo || combo->GetCurSel() < 0) return;
+    std::string name;
+    const int index = combo->GetCurSel();
+    combo->GetLBText(index, name);
+    if (!RemoveModule(data, Mdx_String(name))) return;
+    fillModules();
+    applyModule(std::min(index, combo->GetCount() - 1));
+}
+
+void KvEditConstraintsDlg::selectOtherMacro() {
+    commitPages();
+    if (!editorCommand([&] { return SelectOtherMacro(data); })) return;
+    fillModules();
+    refreshPages();
+}
+
+void KvEditConstraintsDlg::generalSettings() {
+    MacroSettings settings;
+    if (!GetMacroSettings(data.macroId, settings)) return;
+    if (RunMacroSettingsDialog(m_hWnd, settings)) SetMacroSettings(data.macroId, settings);
+}
+
+// Zooming hands the drawing to the user; a second click meanwhile must not start another.
+void KvEditConstraintsDlg::zoom() {
+    if (zooming_) return;
+    zooming_ = true;
+    editorCommand([] { return ZoomCommand(); });
+    zooming_ = false;
+}
+
+BOOL KvEditConstraintsDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
+    const int id = LOWORD(wParam);
+    const int code = HIWORD(wParam);
+    if (id == kModuleCombo && code == CBN_SELCHANGE) {
+        auto* combo = static_cast<CComboBox*>(GetDlgItem(kModuleCombo));
+        applyModule(combo ? combo->GetCurSel() : -1);
+        return TRUE;
+    }
+    if (code == BN_CLICKED) {
+        switch (id) {
+            case kSelectMacro: return selectOtherMacro(), TRUE;
+            case kAddModule: return runTool(kAddModuleCode), TRUE;
+            case kRename: return renameModule(), TRUE;
+            case kRemoveModule: return removeModule(), TRUE;
+            case kSettings: return generalSettings(), TRUE;
+            case kZoom: return zoom(), TRUE;
+            default: break;
+        }
+    }
+    return CAcUiTabMainDialog::OnCommand(wParam, lParam);
+}
+
+BOOL KvEditConstraintsDlg::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    if (header && header->idFrom == static_cast<UINT_PTR>(kTabs) && header->code == TCN_SELCHANGE) {
+        if (tab_ == 2 && variablesPage()) variablesPage()->readBack();
+        selectTab(tabs_.GetCurSel());
+        return TRUE;
+    }
+    return CAcUiTabMainDialog::OnNotify(wParam, lParam, result);
+}
+
+void KvEditConstraintsDlg::OnSize(UINT type, int cx, int cy) {
+    CAcUiTabMainDialog::OnSize(type, cx, cy);
+    layout_.applyLayout();
+    placePages();
+}
+
+void KvEditConstraintsDlg::OnDestroy() {
+    commitPages();
+    UnHighlightConstraints();
+    if (objectPage()) objectPage()->leave();
+    WriteDlgSize(this, kSizeKey);
+    escape_guard::stop();
+    for (auto& page : pages_)
+        if (page && page->GetSafeHwnd()) page->DestroyWindow();
+    CAcUiTabMainDialog::OnDestroy();
+}
 
 // The modeless editor is deleted by EndDlgEditConstraints: nothing of it is touched after.
 void KvEditConstraintsDlg::OnOK() {
     if (modeless_) return EndDlgEditConstraints();
-    RecordDialog<EditConstrData>::OnOK();
+    CAcUiTabMainDialog::OnOK();
 }
 
 void KvEditConstraintsDlg::OnCancel() {
     if (modeless_) return EndDlgEditConstraints();
-    RecordDialog<EditConstrData>::OnCancel();
+    CAcUiTabMainDialog::OnCancel();
+}
+
+// The key never reaches the page's own dialog handling, which would end the page instead of
+// the editor. A guarded or swallowed Escape belongs to the drawing: the editor stays.
+BOOL EditorPage::PreTranslateMessage(MSG* msg) {
+    if (msg && msg->message == WM_KEYDOWN && msg->wParam == VK_ESCAPE) {
+        if (editor_.swallowNextEscape) {
+            editor_.swallowNextEscape = false;
+            return TRUE;
+        }
+        if (escape_guard::isActive()) return TRUE;
+        editor_.OnCancel();  // may delete this page: nothing of it is touched after
+        return TRUE;
+    }
+    return CAcUiDialog::PreTranslateMessage(msg);
 }

@@ -1,23 +1,88 @@
 #pragma once
-// The macro editor on resource 8715, modal or as the single modeless editor. Until its pages
-// are built it is the tabbed frame with OK and Cancel; it edits a copy of the context.
-#include "frame/TemplateDialog.h"
-#include "core/macro/EditConstrData.h"
-#include "resources/macroedit_ids.h"
+// The macro editor on resource 8715, modal or as the single modeless editor: the module row
+// (select another macro, the module list, add, rename, remove), four pages in a tab control
+// (constraints, objects, variables, tools), general settings and zoom. It edits the macro
+// through the core's editing calls on its copy of the context.
+#include <memory>
 
-class KvEditConstraintsDlg : public RecordDialog<EditConstrData> {
+#include "core/CButtonST.h"
+#include "core/macro/EditConstrData.h"
+#include "frame/ChildLayout.h"
+#include "host/CAcUiTabMainDialog.h"
+#include "resources/macroedit_ids.h"
+#include "win/CTabCtrl.h"
+
+class EditorPage;
+class ConstraintPage;
+class ObjectPage;
+class VariablesPage;
+
+class KvEditConstraintsDlg : public CAcUiTabMainDialog {
 public:
     static constexpr UINT kTemplateId = IDD_EDIT_MACRO;
+    static constexpr int kModuleCombo = 1088;
+    static constexpr int kTabs = 8097;
+    static constexpr int kPageCount = 4;
 
     explicit KvEditConstraintsDlg(CWnd* parent = nullptr);
+    ~KvEditConstraintsDlg() override;
+
+    EditConstrData data;
 
     // The modeless editor closes through EndDlgEditConstraints, which deletes it.
     void setModeless(bool modeless) { modeless_ = modeless; }
     bool isModeless() const { return modeless_; }
 
+    BOOL OnInitDialog() override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+    void OnSize(UINT type, int cx, int cy) override;
+    void OnDestroy() override;
     void OnOK() override;
     void OnCancel() override;
 
+    // Work the user does in the drawing: the editor steps aside around the core call.
+    template <class F>
+    bool editorCommand(F&& call) {
+        BeginEditorCommand();
+        const bool ok = call();
+        CompleteEditorCommand(TRUE);
+        return ok;
+    }
+    // A tool of the tool page (or the add-module button): StartMacroCommand with the code.
+    void runTool(int code);
+    void selectTab(int index);
+    int currentTab() const { return tab_; }
+    EditorPage* page(int index);
+    ConstraintPage* constraintPage();
+    ObjectPage* objectPage();
+    VariablesPage* variablesPage();
+
+    // The cut dialog was left with Escape: the next Escape on a page only clears this.
+    bool swallowNextEscape = false;
+
 private:
+    void labelControls();
+    void registerLayout();
+    void createPages();
+    void placePages();
+    // The list of the macro's modules, the current one selected (none when absent).
+    void fillModules();
+    // Commits the pages, then edits the module at index of the list; -1 edits none.
+    void applyModule(int index);
+    void commitPages();
+    void refreshPages();
+    void renameModule();
+    void removeModule();
+    void selectOtherMacro();
+    void generalSettings();
+    void zoom();
+
     bool modeless_ = false;
+    bool zooming_ = false;
+    int tab_ = -1;
+    CTabCtrl tabs_;
+    CButtonST pictureButtons_[4];
+    ChildLayout layout_;
+    std::unique_ptr<EditorPage> pages_[kPageCount];
 };

@@ -28,3 +28,12 @@ bool StartDlgMacroCuts(DlgMacroCutsData& data, bool& closedWithEscape) {
     closedWithEscape = dialog.escaped;
     return ok;
 }
+
+bool StartEditMacroCutDlg(AcDbObjectId macroId, const Mdx_String& name, const Mdx_String&,
+                          bool& swallowEscape) {
+    DlgMacroCutsData data;
+    data.editing = true;
+    data.name = name;
+    data.macroChoice.macroId = macroId;
+    return StartDlgMacroCuts(data, swallowEscape);
+}

@@ -68,13 +68,13 @@ TEST_F(MacroEditor, EndClosesTheEditorOnceAndAsksForThePrompt) {
     EXPECT_EQ(count(transcript(), "Erase window failed"), 0);
 }
 
-TEST_F(MacroEditor, OkOrCancelOfTheModelessEditorEndsItThroughTheFrame) {
-    for (int button : {IDOK, IDCANCEL}) {
+TEST_F(MacroEditor, OkOrTheCloseBoxOfTheModelessEditorEndsItThroughTheFrame) {
+    for (bool ok : {true, false}) {
         EditConstrData data = contextFor("Plate");
         ASSERT_TRUE(StartDlgEditConstraints(data));
-        EXPECT_TRUE(win::act::click(editorWindow(), button));
-        EXPECT_FALSE(constraint_editor::isOpen()) << button;
-        EXPECT_EQ(editorWindow(), nullptr) << button;
+        EXPECT_TRUE(ok ? win::act::click(editorWindow(), IDOK) : win::act::closeDialog(editorWindow()));
+        EXPECT_FALSE(constraint_editor::isOpen()) << ok;
+        EXPECT_EQ(editorWindow(), nullptr) << ok;
         ASSERT_TRUE(StartDlgEditConstraints(data)) << "a new editor can be opened after";
         EndDlgEditConstraints();
     }

@@ -1,0 +1,271 @@
+// The macro editor on a drawing, driven as a person drives it: the module row, the pages,
+// the constraint page's sorting, radio groups and name checks, and the Escape guard.
+#include "macroedit/KvEditConstraintsDlg.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "MdxBuildPaths.h"
+#include "core/macro/MacroClasses.h"
+#include "core/macro/MacroEditPickers.h"
+#include "core/macro/MacroEditing.h"
+#include "core/macro/testing/EndPlateDrawing.h"
+#include "frame/FrameTestSupport.h"
+#include "grid/GridUserSteps.h"
+#include "macroedit/ConstraintPage.h"
+#include "macroedit/EscapeGuard.h"
+#include "macroedit/MacroEditorLaunch.h"
+#include "macroedit/ObjectPage.h"
+#include "macroedit/VariablesPage.h"
+#include "win/CComboBox.h"
+#include "win/FilePaths.h"
+#include "win/ScriptedUser.h"
+#include "win/Timers.h"
+#include "win/WindowPainter.h"
+
+namespace {
+
+using macro_edit_pickers::Pick;
+
+class EditorDialog : public frame_testing::FrameTest {
+protected:
+    void SetUp() override {
+        FrameTest::SetUp();
+        ASSERT_EQ(registerMacroClasses(), Acad::eOk);
+        macro_edit_pickers::clear();
+        escape_guard::stop();
+        drawing = endplate::build(db);
+        data.database = &db;
+        data.macroId = drawing.macro;
+        data.currentModule = "EndPlate";
+        ASSERT_TRUE(OpenEditContext(data));
+        // Three rules whose names and kinds sort differently.
+        for (int kind : {kConstrParallel, kConstrDistance, kConstrAngle}) {
+            macro_edit_pickers::queue(Pick::Object, "Plate1");
+            macro_edit_pickers::queue(Pick::Object, "Prof1");
+            ASSERT_TRUE(StartMacroCommand(data, kind));
+        }
+    }
+    void TearDown() override {
+        escape_guard::stop();
+        EndDlgEditConstraints();
+        FrameTest::TearDown();
+    }
+    static KvEditConstraintsDlg* editor() {
+        return static_cast<KvEditConstraintsDlg*>(
+            CWnd::FromHandlePermanent(win::findDialog(KvEditConstraintsDlg::kTemplateId)));
+    }
+    static void inEditor(std::function<void(KvEditConstraintsDlg&)> step) {
+        win::user::act([step] {
+            ASSERT_NE(editor(), nullptr);
+            step(*editor());
+        });
+    }
+    static std::string cell(Mdx_Spread& sheet, int col, int row) {
+        Mdx_String text;
+        sheet.getCellText(col, row, text, kTextData);
+        return text.c_str();
+    }
+    // The stored constraint of that name, as the drawing holds it.
+    Mdx_Constraint stored(const char* name) {
+        AcTransaction transaction(db);
+        Mdx_DbMacro* macro = nullptr;
+        transaction.getObject(macro, drawing.macro);
+        return *macro->macro()->findModuleWrite("EndPlate")->definition().findConstraint(name);
+    }
+    void expectNoFailures() {
+        EXPECT_TRUE(win::user::failures().empty()) << win::user::failures().front();
+    }
+
+    AcDbDatabase db;
+    endplate::Drawing drawing;
+    EditConstrData data;
+    static constexpr win::DialogRef kPage{IDD_EDIT_CONSTRAINTS_PAGE, ""};
+};
+
+TEST_F(EditorDialog, OpensOnTheCurrentModuleWithItsRowsAndFourPages) {
+    inEditor([](KvEditConstraintsDlg& dialog) {
+        auto* combo = static_cast<CComboBox*>(dialog.GetDlgItem(KvEditConstraintsDlg::kModuleCombo));
+        EXPECT_EQ(combo->GetCount(), 4);
+        EXPECT_EQ(combo->GetCurSel(), 0);
+        EXPECT_EQ(dialog.currentTab(), 0);
+        ConstraintPage& page = *dialog.constraintPage();
+        EXPECT_EQ(page.grid.getMaxRows(), 3);
+        EXPECT_EQ(cell(page.grid, 2, 2), "Distance");
+        EXPECT_EQ(page.currentRow(), 0);
+        EXPECT_TRUE(page.GetDlgItem(ConstraintPage::kDelete)->IsWindowEnabled());
+        EXPECT_FALSE(page.GetDlgItem(ConstraintPage::kValue)->IsWindowEnabled())
+            << "a parallel rule has no value";
+        EXPECT_TRUE(escape_guard::isActive()) << "showing a row starts the guard";
+    });
+    // Bolts has no rules: an empty grid and nothing to delete.
+    win::user::select(KvEditConstraintsDlg::kModuleCombo, 1);
+    inEditor([](KvEditConstraintsDlg& dialog) {
+        ConstraintPage& page = *dialog.constraintPage();
+        EXPECT_EQ(page.grid.getMaxRows(), 0);
+        EXPECT_FALSE(page.GetDlgItem(ConstraintPage::kDelete)->IsWindowEnabled());
+        EXPECT_EQ(dialog.data.currentModule, Mdx_String("Bolts"));
+    });
+    win::user::click(IDOK);
+    EXPECT_TRUE(StartDlgEditConstrModal(data));
+    expectNoFailures();
+}
+
+TEST_F(EditorDialog, AHeaderClickSortsOnceAndTheSameHeaderAgainDoesNothing) {
+    grid::user::clickCell(ConstraintPage::kGrid, 2, 0, kPage);  // by kind, then column 3
+    inEditor([](KvEditConstraintsDlg& dialog) {
+        ConstraintPage& page = *dialog.constraintPage();
+        EXPECT_EQ(page.sortColumn(), 2);
+        EXPECT_EQ(cell(page.grid, 1, 1), "C3") << "Angle";
+        EXPECT_EQ(cell(page.grid, 1, 2), "C2") << "Distance";
+        EXPECT_EQ(cell(page.grid, 1, 3), "C1") << "Parallel";
+    });
+    grid::user::clickCell(ConstraintPage::kGrid, 1, 3, kPage);  // C1 becomes current
+    grid::user::clickCell(ConstraintPage::kGrid, 2, 0, kPage);
+    inEditor([](KvEditConstraintsDlg& dialog) {
+        ConstraintPage& page = *dialog.constraintPage();
+        EXPECT_EQ(page.currentRow(), 2) << "not rebuilt: the current row stays";
+        EXPECT_EQ(cell(page.grid, 1, 1), "C3");
+    });
+    grid::user::clickCell(ConstraintPage::kGrid, 1, 0, kPage);
+    inEditor([](KvEditConstraintsDlg& dialog) {
+        EXPECT_EQ(cell(dialog.constraintPage()->grid, 1, 1), "C1");
+    });
+    win::user::click(IDOK);
+    EXPECT_TRUE(StartDlgEditConstrModal(data));
+    expectNoFailures();
+}
+
+TEST_F(EditorDialog, OptionButtonsFormTwoGroupsAndTheRowIsStoredWhenLeft) {
+    grid::user::clickCell(ConstraintPage::kGrid, 1, 2, kPage);  // C2, a distance
+    inEditor([](KvEditConstraintsDlg& dialog) {
+        ConstraintPage& page = *dialog.constraintPage();
+        EXPECT_EQ(page.radioSelections(), AcArray<int>({1, 1}));
+        EXPECT_TRUE(page.GetDlgItem(1086)->IsWindowVisible()) << "3 + 2 options";
+    });
+    win::user::click(1084, kPage);  // option 3 of group 1
+    win::user::click(1086, kPage);  // option 2 of group 2
+    win::user::click(1077, kPage);  // option 2 of group 1: group 2 keeps its choice
+    win::user::typeText(ConstraintPage::kValue, "45", kPage);
+    inEditor([](KvEditConstraintsDlg& dialog) {
+        EXPECT_EQ(dialog.constraintPage()->radioSelections(), AcArray<int>({2, 2}));
+    });
+    grid::user::clickCell(ConstraintPage::kGrid, 1, 1, kPage);
+    win::user::click(IDOK);
+    EXPECT_TRUE(StartDlgEditConstrModal(data));
+    expectNoFailures();
+    EXPECT_EQ(stored("C2").options, AcArray<int>({2, 2}));
+    EXPECT_EQ(stored("C2").value, Mdx_String("45"));
+}
+
+TEST_F(EditorDialog, ARejectedVariableNameIsNotStoredWithItsRow) {
+    grid::user::clickCell(ConstraintPage::kGrid, 1, 2, kPage);  // C2: d1
+    win::user::typeText(ConstraintPage::kVariable, "1gap", kPage);
+    win::user::typeText(ConstraintPage::kValue, "30", kPage);  // the name field loses focus
+    win::user::answerMessageBox(IDOK);
+    inEditor([](KvEditConstraintsDlg& dialog) {
+        char buffer[64] = {};
+        dialog.constraintPage()->GetDlgItemText(ConstraintPage::kVariable, buffer, 64);
+        EXPECT_STREQ(buffer, "d1") << "the stored name is back";
+    });
+    win::user::typeText(ConstraintPage::kVariable, "a1", kPage);  // the angle rule's variable
+    win::user::focus(ConstraintPage::kValue, kPage);
+    win::user::answerMessageBox(IDOK);
+    grid::user::clickCell(ConstraintPage::kGrid, 1, 1, kPage);
+    win::user::click(IDOK);
+    EXPECT_TRUE(StartDlgEditConstrModal(data));
+    expectNoFailures();
+    ASSERT_EQ(win::user::messageBoxes().size(), 2u);
+    EXPECT_NE(win::user::messageBoxes()[0].text.find("\"1gap\""), std::string::npos);
+    EXPECT_NE(win::user::messageBoxes()[0].text.find("A name may not start with a digit"), std::string::npos);
+    EXPECT_EQ(win::user::messageBoxes()[1].caption, "Variable name")
+        << win::user::messageBoxes()[1].text;
+    EXPECT_EQ(stored("C2").variable, Mdx_String("d1"));
+    EXPECT_EQ(stored("C2").value, Mdx_String("30")) << "the row's other edit is kept";
+}
+
+// A stored radio array that does not fit the buttons shown is reported and kept, and the
+// row's other edits are still written.
+TEST_F(EditorDialog, ARadioSizeMismatchKeepsTheRowsOtherEdits) {
+    grid::user::clickCell(ConstraintPage::kGrid, 1, 2, kPage);
+    inEditor([](KvEditConstraintsDlg& dialog) {
+        ConstraintPage& page = *dialog.constraintPage();
+        // The table changed under the page: one option group is shown for a row of two.
+        dialog.data.constraints->rows[1].images = {"DistanceOption11.bmp"};
+        page.refresh();
+        grid::act::clickCell(page.m_hWnd, ConstraintPage::kGrid, 1, 2);
+        page.SetDlgItemText(ConstraintPage::kValue, "12");
+        page.saveCurrentRow();
+    });
+    win::user::click(IDOK);
+    EXPECT_TRUE(StartDlgEditConstrModal(data));
+    expectNoFailures();
+    EXPECT_GE(count(transcript(), "*Error* Array size mismatch.\n"), 1);
+    EXPECT_EQ(stored("C2").value, Mdx_String("12"));
+    EXPECT_EQ(stored("C2").options, AcArray<int>({1, 1}));
+}
+
+TEST_F(EditorDialog, EscapeWaitsForTheGuardBeforeItEndsTheEditor) {
+    ASSERT_TRUE(StartDlgEditConstraints(data));
+    HWND page = win::findDialog(IDD_EDIT_CONSTRAINTS_PAGE);
+    ASSERT_TRUE(escape_guard::isActive());
+    EXPECT_TRUE(win::act::pressKey(page, VK_ESCAPE));
+    EXPECT_TRUE(constraint_editor::isOpen()) << "the drawing's Escape";
+    win::advanceClock(1999);
+    EXPECT_TRUE(escape_guard::isActive());
+    win::advanceClock(1);
+    EXPECT_FALSE(escape_guard::isActive());
+    editor()->swallowNextEscape = true;  // as the cut dialog asks after its own Escape
+    EXPECT_TRUE(win::act::pressKey(page, VK_ESCAPE));
+    EXPECT_TRUE(constraint_editor::isOpen());
+    EXPECT_TRUE(win::act::pressKey(page, VK_ESCAPE));
+    EXPECT_FALSE(constraint_editor::isOpen());
+}
+
+// Removing modules down to none leaves nothing to edit rather than a removed module's rows.
+TEST_F(EditorDialog, RemovingTheLastModulesSelectsTheNewLastAndFinallyNone) {
+    win::user::select(KvEditConstraintsDlg::kModuleCombo, 3);
+    win::user::click(1089);
+    inEditor([](KvEditConstraintsDlg& dialog) {
+        auto* combo = static_cast<CComboBox*>(dialog.GetDlgItem(KvEditConstraintsDlg::kModuleCombo));
+        EXPECT_EQ(combo->GetCount(), 3);
+        EXPECT_EQ(combo->GetCurSel(), 2);
+        EXPECT_EQ(dialog.data.currentModule, Mdx_String("Stiffeners"));
+    });
+    for (int i = 0; i < 3; ++i) win::user::click(1089);
+    inEditor([](KvEditConstraintsDlg& dialog) {
+        auto* combo = static_cast<CComboBox*>(dialog.GetDlgItem(KvEditConstraintsDlg::kModuleCombo));
+        EXPECT_EQ(combo->GetCount(), 0);
+        EXPECT_TRUE(dialog.data.currentModule.isEmpty());
+        EXPECT_EQ(dialog.constraintPage()->grid.getMaxRows(), 0);
+        EXPECT_EQ(dialog.data.objects->rows.length(), 0);
+    });
+    win::user::click(IDOK);
+    EXPECT_TRUE(StartDlgEditConstrModal(data));
+    expectNoFailures();
+}
+
+TEST_F(EditorDialog, PicturesOfEveryPage) {
+    const char* files[] = {"dialog-macro-editor-constraints.png", "dialog-macro-editor-objects.png",
+                           "dialog-macro-editor-variables.png", "dialog-macro-editor-tools.png"};
+    for (int tab = 0; tab < 4; ++tab) {
+        std::string png;
+        inEditor([&png, tab](KvEditConstraintsDlg& dialog) {
+            dialog.selectTab(tab);
+            if (tab == 0)  // a distance rule: every editor and two option groups in use
+                grid::act::clickCell(dialog.constraintPage()->m_hWnd, ConstraintPage::kGrid, 1, 2);
+            ASSERT_TRUE(win::paintWindowToPngData(dialog.m_hWnd, png));
+        });
+        win::user::click(IDOK);
+        ASSERT_TRUE(StartDlgEditConstrModal(data));
+        EXPECT_GT(png.size(), 1000u) << files[tab];
+        if (std::getenv("MDX_UPDATE_DOCS")) {
+            EXPECT_TRUE(win::writeWholeFileAtomic(
+                std::filesystem::path(MDX_SOURCE_DIR) / "docs" / files[tab], png));
+        }
+    }
+    expectNoFailures();
+}
+
+}  // namespace

@@ -1,0 +1,122 @@
+#include "macroedit/ObjectPage.h"
+
+#include "core/Texts.h"
+#include "core/macro/MacroEditing.h"
+#include "grid/GridNotifications.h"
+#include "host/CommandLine.h"
+#include "macroedit/EscapeGuard.h"
+#include "macroedit/KvEditConstraintsDlg.h"
+#include "resources/macroedit_ids.h"
+#include "win/WinMessages.h"
+
+namespace {
+
+constexpr int kFlexColumn = 4;
+constexpr int kCheckColumn = 5;
+
+Mdx_StringArray flexibilityItems() {
+    return {dialString(893), dialString(894), dialString(895)};
+}
+
+}  // namespace
+
+ObjectPage::ObjectPage(KvEditConstraintsDlg& editor) : EditorPage(IDD_EDIT_OBJECTS_PAGE, editor) {}
+
+BOOL ObjectPage::OnInitDialog() {
+    EditorPage::OnInitDialog();
+    if (grid.attachToDlgItem(this, kGrid, true)) {
+        grid.setStandardLayout(1);
+        refresh();
+    }
+    return TRUE;
+}
+
+void ObjectPage::refresh() {
+    if (!grid.isAttached()) return;
+    building_ = true;
+    const ObjectTable& objects = *editor_.data.objects;
+    const int count = objects.rows.length();
+    grid.setMaxCols(5, false);
+    grid.setMaxRows(count, false);
+    grid.setColumnHeaders({dialString(889), dialString(890), dialString(87), dialString(891),
+                           dialString(892)});
+    for (int r = 0; r < count; ++r) {
+        const ObjectRow& row = objects.rows[r];
+        grid.setRowTexts(r + 1,
+                         {row.texts[0], row.texts[1],
+                          row.fourthText.isEmpty() ? row.texts[2] : row.fourthText},
+                         false);
+        grid.setComboCell(kFlexColumn, r + 1, flexibilityItems(), false);
+        const Mdx_StringArray items = flexibilityItems();
+        if (items.isValidIndex(row.flexibility - 1))
+            grid.setCellData(kFlexColumn, r + 1, items[row.flexibility - 1]);
+        grid.setCheckBoxCell(kCheckColumn, r + 1, false);
+        grid.setCheck(kCheckColumn, r + 1, row.constrained != 0);
+        grid.setCellLocked(1, r + 1, true);
+        grid.setCellLocked(2, r + 1, true);
+        grid.setEditCell(3, r + 1);
+    }
+    grid.fitColumnsEqually(false, 0);
+    building_ = false;
+}
+
+void ObjectPage::leave() {
+    const ObjectTable& objects = *editor_.data.objects;
+    if (objects.rows.isValidIndex(highlighted_)) UnHighlightObject(objects.rows[highlighted_].id);
+    highlighted_ = -1;
+}
+
+void ObjectPage::storeNames() {
+    if (!grid.isAttached()) return;
+    const ObjectTable& objects = *editor_.data.objects;
+    AcArray<AcDbObjectId> ids;
+    Mdx_StringArray names;
+    bool changed = false;
+    for (int r = 0; r < objects.rows.length(); ++r) {
+        Mdx_String name;
+        grid.getCellText(3, r + 1, name, kTextData);
+        ids.append(objects.rows[r].id);
+        names.append(name);
+        changed = changed || name != objects.rows[r].texts[2];
+    }
+    if (changed) SetNameTags(editor_.data, ids, names);
+}
+
+void ObjectPage::cellChanged(int column, int row) {
+    const ObjectTable& objects = *editor_.data.objects;
+    if (building_ || !objects.rows.isValidIndex(row - 1)) return;
+    const ObjectRow stored = objects.rows[row - 1];
+    if (column == kFlexColumn) {
+        Mdx_String chosen;
+        grid.getCellText(kFlexColumn, row, chosen, kTextData);
+        const int index = flexibilityItems().find(chosen, true);
+        if (index >= 0 && index + 1 != stored.flexibility)
+            UpdateGeomFlexibility(editor_.data, stored.id, stored.flexibilityTag, index + 1);
+        refresh();
+    } else if (column == kCheckColumn) {
+        bool on = false;
+        grid.getCheck(kCheckColumn, row, on);
+        if ((stored.constrained == 0 || stored.constrained == 1) && on != (stored.constrained != 0))
+            UpdateConstrGeom(editor_.data, stored.id, on);
+        refresh();
+    }
+}
+
+void ObjectPage::rowClicked(int row) {
+    const ObjectTable& objects = *editor_.data.objects;
+    if (!objects.rows.isValidIndex(row - 1)) return;
+    leave();
+    escape_guard::start();
+    HighlightObject(objects.rows[row - 1].id);
+    highlighted_ = row - 1;
+    acedUpdateDisplay();
+}
+
+LRESULT ObjectPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (lParam && static_cast<int>(wParam) == kGrid) {
+        const grid::GridNotice& notice = grid::gridNotice(lParam);
+        if (message == grid::kGridClick && notice.row > 0) rowClicked(notice.row);
+        if (message == grid::kGridValueChanged) cellChanged(notice.column, notice.row);
+    }
+    return EditorPage::WindowProc(message, wParam, lParam);
+}

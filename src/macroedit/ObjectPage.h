@@ -1,0 +1,32 @@
+#pragma once
+// The object page (resource 8135): one row per object of the module with its kind, section
+// and name (the name can be edited and is stored when the pages are committed), its
+// flexibility as a choice and whether it is constrained as a check. Clicking a row
+// highlights the object in the drawing.
+#include "macroedit/EditorPage.h"
+#include "spread/Mdx_Spread.h"
+
+class ObjectPage : public EditorPage {
+public:
+    static constexpr int kGrid = 1196;
+
+    explicit ObjectPage(KvEditConstraintsDlg& editor);
+
+    BOOL OnInitDialog() override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void refresh() override;
+    void leave() override;
+
+    // Writes the names of column 3 to the objects.
+    void storeNames();
+    int highlightedRow() const { return highlighted_; }
+
+    Mdx_Spread grid;
+
+private:
+    void cellChanged(int column, int row);
+    void rowClicked(int row);
+
+    int highlighted_ = -1;
+    bool building_ = false;
+};

@@ -1,0 +1,36 @@
+#pragma once
+// The variables page (resource 8099): the module's variables with their type as a choice,
+// the values of its measuring constraints, and its equations as lines of text. What the
+// user changed is written back when the page is left and before every rebuild.
+#include "core/CButtonST.h"
+#include "macroedit/EditorPage.h"
+#include "spread/Mdx_Spread.h"
+
+class VariablesPage : public EditorPage {
+public:
+    static constexpr int kVariables = 1127;
+    static constexpr int kDimensions = 1128;
+    static constexpr int kAddRow = 1131;
+    static constexpr int kDeleteRow = 1132;
+    static constexpr int kEquations = 1135;
+
+    explicit VariablesPage(KvEditConstraintsDlg& editor);
+
+    BOOL OnInitDialog() override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    void refresh() override;
+
+    // Reads the grid and the equations into the context and writes them to the module.
+    void readBack();
+
+    Mdx_Spread variables;
+    Mdx_Spread dimensions;
+
+private:
+    void build();
+    static Mdx_StringArray typeItems();
+
+    bool built_ = false;
+    CButtonST add_;
+    CButtonST delete_;
+};
