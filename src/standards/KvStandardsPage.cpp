@@ -238,6 +238,9 @@ void KvStandardsPage::addVariableBlock(const char* title, bool inputs) {
     mappingGrid.setMaxRows(separator + 1, false);
     rowHeaders_.append(" ");
     rowHeaders_.append(title);
+    // Separator and title rows tie nothing, and a variable's name is not the user's to edit.
+    for (int row = separator; row <= separator + 1; ++row)
+        for (int col = 1; col <= 2; ++col) mappingGrid.setCellLocked(col, row, true);
     for (int i = 0; i < variables_.length(); ++i) {
         const KvVarCell& cell = variables_[i];
         if (inputs ? cell.isInput() : cell.isOutput()) addVariableRow(i);
@@ -266,6 +269,7 @@ void KvStandardsPage::addVariableRow(int varIndex) {
     rowHeaders_.append(typeHeader(cell.valueType));
     mappingGrid.setCellData(1, row, cell.name);
     mappingGrid.SetColorRange(1, row, 1, row, kNameBackground, 0);
+    mappingGrid.setCellLocked(1, row, true);
 
     MappingRow record;
     record.col = 2;

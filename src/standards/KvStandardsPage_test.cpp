@@ -98,6 +98,9 @@ TEST_F(StandardsPage, ShowsTheListAndTheTiesOfTheFirstSpreadsheet) {
                     cell(p.mappingGrid, SS_HEADER, 7), cell(p.mappingGrid, 1, kRowWidth),
                     cell(p.mappingGrid, 2, kRowWidth)};
             EXPECT_EQ(p.mappingRows().size(), 5u) << "three inputs and two outputs";
+            EXPECT_TRUE(p.mappingGrid.isCellLocked(1, kRowL1)) << "names are not typed over";
+            EXPECT_TRUE(p.mappingGrid.isCellLocked(2, 2)) << "a title row ties nothing";
+            EXPECT_FALSE(p.mappingGrid.isCellLocked(2, kRowL1));
         });
     }, false);
     EXPECT_EQ(seen, (std::vector<std::string>{"EndPlate", "<Entire macro>", "FinPlate", "Plate",

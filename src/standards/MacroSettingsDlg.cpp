@@ -96,7 +96,15 @@ void MacroSettingsDlg::placePages() {
     if (!tabs_.GetSafeHwnd()) return;
     RECT client;
     GetClientRect(&client);
-    RECT area{7, 7, client.right - 7, client.bottom - kButtonRow};
+    // The tab control ends above the row of OK and Cancel.
+    LONG bottom = client.bottom - kButtonRow;
+    if (CWnd* ok = GetDlgItem(IDOK)) {
+        RECT button;
+        ok->GetWindowRect(&button);
+        ScreenToClient(&button);
+        bottom = button.top - 7;
+    }
+    RECT area{7, 7, client.right - 7, bottom};
     tabs_.MoveWindow(&area);
     RECT inside = area;
     tabs_.AdjustRect(FALSE, &inside);

@@ -4,11 +4,18 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+
+#include "MdxBuildPaths.h"
+
 #include "grid/GridUserSteps.h"
 #include "spread/SheetTestSupport.h"
 #include "standards/testing/LibraryFolder.h"
 #include "win/CTabCtrl.h"
+#include "win/FilePaths.h"
 #include "win/ScriptedUser.h"
+#include "win/WindowPainter.h"
 #include "win/WinMessages.h"
 
 namespace {
@@ -76,6 +83,36 @@ TEST_F(MacroSettingsDialog, WhatTheUserChangesComesBackOnOkOnly) {
         EXPECT_EQ(settings.description, Mdx_String("End plate")) << "untouched fields stay";
         EXPECT_EQ(settings.variableValues, Mdx_StringArray{confirm ? "12" : "10"});
         EXPECT_EQ(settings.variableNames, Mdx_StringArray{"gap"});
+    }
+}
+
+// The filter and variables pages with data, as pictures; written to docs/ on request.
+TEST_F(MacroSettingsDialog, PicturesOfThePagesWithData) {
+    MacroSettings settings;
+    settings.filterAngle90 = true;
+    settings.filterSectionAngle = true;
+    settings.angleTolerance = "2";
+    settings.variableNames = Mdx_StringArray{"gap", "edge"};
+    settings.variableValues = Mdx_StringArray{"10", "35"};
+    std::string angles, variables;
+    auto paint = [](std::string& png) {
+        win::user::act([&png] {
+            ASSERT_TRUE(win::paintWindowToPngData(win::findDialog(MacroSettingsDlg::kTemplateId),
+                                                  png));
+        });
+    };
+    paint(angles);
+    win::user::select(MacroSettingsDlg::kTabs, 3);
+    paint(variables);
+    win::user::click(IDCANCEL);
+    EXPECT_FALSE(RunMacroSettingsDialog(nullptr, settings));
+    EXPECT_FALSE(angles.empty());
+    EXPECT_NE(angles, variables) << "another page shows";
+    if (std::getenv("MDX_UPDATE_DOCS")) {
+        const auto docs = std::filesystem::path(MDX_SOURCE_DIR) / "docs";
+        EXPECT_TRUE(win::writeWholeFileAtomic(docs / "dialog-macro-settings-angles.png", angles));
+        EXPECT_TRUE(
+            win::writeWholeFileAtomic(docs / "dialog-macro-settings-variables.png", variables));
     }
 }
 
