@@ -4,6 +4,9 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "core/StringHelpers.h"
+#include "standards/KvMappingCheck.h"
+#include "standards/KvMappingFile.h"
 #include "standards/KvSSMapping.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -20,6 +23,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (back.kind != object.kind || !back.groupName.equal(object.groupName, true) ||
             !back.objectName.equal(object.objectName, true))
             std::abort();
+    }
+    // A line the check calls sound ties every one of its pairs: nothing is dropped silently.
+    Mdx_String key, pairs;
+    if (mappingfile::lineProblem(bytes).isEmpty() && bytes.splitAtFirst("=", key, pairs, true) &&
+        !pairs.isEmpty()) {
+        Mdx_StringArray items;
+        strToArr(pairs, items, Mdx_String(kMappingPairSeparator));
+        if (items.length() != mapping.mappedObjects().length()) std::abort();
     }
     KvObjectMap single;
     single.getMappingFromStrs("v", bytes);
