@@ -5,6 +5,7 @@
 #include "ScenarioCuttingStock.h"
 #include "ScenarioMacroDialog.h"
 #include "ScenarioError.h"
+#include "ScenarioMacroEditor.h"
 #include "ScenarioMacroSettings.h"
 #include "ScenarioValues.h"
 #include "core/macro/MacroData.h"
@@ -171,24 +172,6 @@ AcArray<bool> boolArray(const json& args, const char* key) {
         flags.append(item.get<bool>());
     }
     return flags;
-}
-
-EditConstrData constraintContext(const json& args) {
-    EditConstrData data;
-    data.currentModule = textField(args, "currentModule");
-    data.moduleNames = textArray(args, "moduleNames");
-    return data;
-}
-void checkConstraints(const json& args) {
-    constraintContext(args);
-}
-json callConstraintsModal(const json& args) {
-    EditConstrData data = constraintContext(args);
-    return resultOf(StartDlgEditConstrModal(data));
-}
-json callConstraintsModeless(const json& args) {
-    EditConstrData data = constraintContext(args);
-    return resultOf(StartDlgEditConstraints(data));
 }
 
 void checkSelectMacro(const json& args) {
@@ -447,8 +430,8 @@ const LaunchPoint kLaunchPoints[] = {
     {"EndDlgEditConstraints", noArgs, callEndConstraints},
     {"StartDlgStandardsSS", checkStandards, callStandards},
     {"StartDlgStandardsSStest", noArgs, callStandardsTest},
-    {"StartDlgEditConstrModal", checkConstraints, callConstraintsModal},
-    {"StartDlgEditConstraints", checkConstraints, callConstraintsModeless},
+    {"StartDlgEditConstrModal", checkMacroEditor, callMacroEditorModal},
+    {"StartDlgEditConstraints", checkMacroEditor, callMacroEditorModeless},
     {"StartDlgSelectMacro", checkSelectMacro, callSelectMacro},
     {"StartDlgMacroCuts", checkMacroCuts, callMacroCuts},
     {"StartDlgDesigner", checkFile, callDesigner},

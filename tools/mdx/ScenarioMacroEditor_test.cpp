@@ -1,0 +1,46 @@
+// The macro editor in mdx run: the example scenario drives the editor on the sample drawing
+// through clicks and typing, and the result shows what the drawing holds afterwards; the
+// drawing file itself is never written.
+#include "MdxBuildPaths.h"
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "testing/MdxProcess.h"
+
+namespace {
+
+TEST(ScenarioMacroEditor, TheExampleAddsAndEditsRulesThroughThePagesAndLeavesTheFile) {
+    const std::string drawing =
+        std::string(MDX_SOURCE_DIR) + "/examples/drawings/EndPlate_IPE300_HEA300.json";
+    const std::string before = mdx_testing::readFile(drawing);
+    const mdx_testing::MdxRun run = mdx_testing::runMdx(
+        "run " + std::string(MDX_SOURCE_DIR) + "/examples/scenarios/macro-editor.json");
+    ASSERT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(run.out.find("user step failed"), std::string::npos) << run.out;
+    for (const char* expected :
+         {"C1: Distance Plate1 - Prof1, value \\\"25\\\", variable \\\"EndGap\\\", exact, "
+          "driving, options 2 1",
+          "C2: Parallel Plate1 - Prof0, driving, options 1",
+          "Plate1 (Plate PL20*200): fixed, constrained", "L1 = 18 (type 0)", "EndGap = 25",
+          "  Module1\""})
+        EXPECT_NE(run.out.find(expected), std::string::npos) << expected << "\n" << run.out;
+    EXPECT_EQ(mdx_testing::readFile(drawing), before);
+}
+
+TEST(ScenarioMacroEditor, AnUnknownMacroIsAnsweredNotCrashedOn) {
+    const std::string drawing =
+        std::string(MDX_SOURCE_DIR) + "/examples/drawings/EndPlate_IPE300_HEA300.json";
+    mdx_testing::ScratchFolder scratch;
+    const std::string file = (scratch / "bad.json").string();
+    mdx_testing::writeFile(file,
+                           "{\"format\": \"mdx-scenario\", \"version\": 1, \"steps\": ["
+                           "{\"step\": \"load\"}, {\"step\": \"call\", \"launch\": "
+                           "\"StartDlgEditConstrModal\", \"args\": {\"drawing\": \"" +
+                               drawing + "\", \"macro\": \"Nothing\"}}, {\"step\": \"unload\"}]}");
+    const mdx_testing::MdxRun run = mdx_testing::runMdx("run " + file);
+    EXPECT_NE(run.out.find("\"result\":false"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("no macro \\\"Nothing\\\""), std::string::npos) << run.out;
+}
+
+}  // namespace
