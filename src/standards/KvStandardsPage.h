@@ -50,6 +50,9 @@ public:
         int shownChoice = -1;  // what the combo showed when the entry was shown
     };
     const std::vector<MappingRow>& mappingRows() const { return rows_; }
+    // The text the combos show for an object of the macro: "Plate.L1", "Bolts.BoltsDiameter",
+    // "gen_gap.GenVar".
+    Mdx_String objectLabel(int position) const;
 
     Mdx_Spread listGrid;
     KvStandardsSpread mappingGrid;
@@ -63,7 +66,6 @@ private:
     void clearMappingGrid();
     void addVariableBlock(const char* title, bool inputs);
     void addVariableRow(int varIndex);
-    Mdx_String objectLabel(int position) const;
     void buildEditedMapping();
     Acad::ErrorStatus storeMapping(int entry);
     bool storedLineHolds(const Mdx_String& name, const Mdx_String& key) const;

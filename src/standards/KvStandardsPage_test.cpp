@@ -9,6 +9,7 @@
 #include <stb/stb_image.h>
 
 #include <cstdlib>
+#include <algorithm>
 #include <filesystem>
 
 #include "MdxBuildPaths.h"
@@ -106,6 +107,25 @@ TEST_F(StandardsPage, ShowsTheListAndTheTiesOfTheFirstSpreadsheet) {
     EXPECT_EQ(seen, (std::vector<std::string>{"EndPlate", "<Entire macro>", "FinPlate", "Plate",
                                               "Decim", "L1", "Plate.L1", "Output", "Width",
                                               "Plate.Width"}));
+}
+
+TEST_F(StandardsPage, ObjectsAreLabelledAsTheUserKnowsThem) {
+    std::vector<std::string> labels;
+    run([&] {
+        win::user::act([&] {
+            KvStandardsPage& p = *page();
+            ASSERT_FALSE(p.mappingRows().empty());
+            for (int position : p.mappingRows().front().offered)
+                labels.push_back(p.objectLabel(position).str());
+        });
+    }, false);
+    auto has = [&labels](const char* label) {
+        return std::find(labels.begin(), labels.end(), label) != labels.end();
+    };
+    EXPECT_TRUE(has("Plate.L1"));
+    EXPECT_TRUE(has("Bolts.BoltsDiameter"));
+    EXPECT_TRUE(has("gen_gap.GenVar"));
+    EXPECT_FALSE(has("Plate.Distance.L1")) << "a distance shows no kind";
 }
 
 TEST_F(StandardsPage, AChangedTieGetsAFreshKeyThatMovesWithItsEntry) {
