@@ -16,7 +16,3 @@ bool StartDlgProfFeatures(DlgProfFeaturesData& data) {
 bool StartDlgCladdingSettings(KvCladdingDlgData& data) {
     return launchRecordDialog(IDD_CLADDING, data);
 }
-
-bool StartDlgBracing(KvBracingDlgData& data) {
-    return launchRecordDialog(IDD_BRACING, data);
-}

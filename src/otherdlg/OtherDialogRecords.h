@@ -36,10 +36,20 @@ public:
     Mdx_StringArray settings;
 };
 
+// The bracing of a bay as the bracing dialog edits it: its layout, the section of its
+// members, and how a member end is bolted to its gusset plate. Numbers are texts as the user
+// typed them; the dialog lets only sound ones through.
 class KvBracingDlgData {
 public:
+    enum Kind { kSingleDiagonal = 0, kCross = 1, kK = 2, kV = 3 };
+    static constexpr int kKindCount = 4;
     virtual ~KvBracingDlgData() = default;
-    Mdx_StringArray settings;
+    int kind = kCross;
+    Mdx_String section;            // of the bracing members, as the section tables name it
+    bool tensionOnly = false;      // slender members that take tension only
+    Mdx_String plateThickness = "10";  // gusset plates, mm
+    Mdx_String boltCount = "2";        // per member end
+    Mdx_String boltDiameter = "16";    // mm, one of the listed diameters
 };
 
 // What the profile-details dialog asks of its callback: fetch the profile record (read) or

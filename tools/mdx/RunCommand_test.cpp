@@ -260,4 +260,18 @@ TEST(MdxRun, TheArraySettingsTakeTypedEntriesAndRefuseAValueWithAUnit) {
         << run.out;
 }
 
+TEST(MdxRun, TheBracingDialogRefusesAMissingSectionThenTakesTheTypedRecord) {
+    const MdxRun run = mdx("run " + scenario("bracing.json"));
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(run.out.find("user step failed"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\"Name the section of the bracing members.\" answered 1"),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("StartDlgBracing returned {\"record\":{\"boltCount\":\"3\","
+                           "\"boltDiameter\":\"20\",\"kind\":0,\"plateThickness\":\"12\","
+                           "\"section\":\"L80x8\",\"tensionOnly\":true},\"result\":true}"),
+              std::string::npos)
+        << run.out;
+}
+
 }  // namespace

@@ -329,9 +329,33 @@ json callCladding(const json&) {
     KvCladdingDlgData data;
     return resultOf(StartDlgCladdingSettings(data));
 }
-json callBracing(const json&) {
+// The bracing record: "kind" (0 single diagonal, 1 cross, 2 K, 3 V), "section",
+// "tensionOnly", "plateThickness", "boltCount", "boltDiameter"; it comes back the same way.
+void checkBracing(const json& args) {
+    const int kind = intField(args, "kind", KvBracingDlgData::kCross);
+    if (kind < 0 || kind >= KvBracingDlgData::kKindCount)
+        throw ScenarioError("\"kind\" must be 0 to 3");
+    boolField(args, "tensionOnly", false);
+    for (const char* key : {"section", "plateThickness", "boltCount", "boltDiameter"})
+        textField(args, key);
+}
+json callBracing(const json& args) {
     KvBracingDlgData data;
-    return resultOf(StartDlgBracing(data));
+    data.kind = intField(args, "kind", data.kind);
+    data.section = textField(args, "section");
+    data.tensionOnly = boolField(args, "tensionOnly", false);
+    data.plateThickness = textField(args, "plateThickness", data.plateThickness.c_str());
+    data.boltCount = textField(args, "boltCount", data.boltCount.c_str());
+    data.boltDiameter = textField(args, "boltDiameter", data.boltDiameter.c_str());
+    const bool result = StartDlgBracing(data);
+    return {{"result", result},
+            {"record",
+             {{"kind", data.kind},
+              {"section", toJson(data.section)},
+              {"tensionOnly", data.tensionOnly},
+              {"plateThickness", toJson(data.plateThickness)},
+              {"boltCount", toJson(data.boltCount)},
+              {"boltDiameter", toJson(data.boltDiameter)}}}};
 }
 
 KvLookUpDlgData lookUpRecord(const json& args) {
@@ -446,7 +470,7 @@ const LaunchPoint kLaunchPoints[] = {
     {"StartDlgProfFeatures", noArgs, callProfFeatures},
     {"StartDlgLevels", noArgs, callLevels},
     {"StartDlgCladdingSettings", noArgs, callCladding},
-    {"StartDlgBracing", noArgs, callBracing},
+    {"StartDlgBracing", checkBracing, callBracing},
     {"StartDlgLookUp", checkLookUp, callLookUp},
     {"StartDlgSelectImage", checkSelectImage, callSelectImage},
     {"StartDlgGenVars", checkGenVars, callGenVars},
