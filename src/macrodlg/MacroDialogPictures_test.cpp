@@ -22,6 +22,9 @@ class MacroDialogPictures : public macrodlg_testing::MacroDialogTest {
 protected:
     void SetUp() override {
         MacroDialogTest::SetUp();
+        // The sample library: the plate tab shows its sample design.
+        gSettings.setLibraryFolder(std::string(MDX_SOURCE_DIR) + "/examples");
+        data = gather();
         installMacroDialog();
     }
     void TearDown() override {

@@ -2,6 +2,7 @@
 // For the macro dialogs' tests: the frame's fresh window system and host, the end-plate
 // drawing with its dialog fields, and the macro dialog's data gathered from it.
 #include "core/KvTempResourceOverride.h"
+#include "core/Mdx_Settings.h"
 #include "core/macro/MacroData.h"
 #include "core/macro/MacroPickers.h"
 #include "core/macro/testing/EndPlateDrawing.h"
@@ -14,12 +15,15 @@ class MacroDialogTest : public frame_testing::FrameTest {
 protected:
     void SetUp() override {
         FrameTest::SetUp();
+        // A library of the test's own: no designs unless a test writes them.
+        gSettings.setLibraryFolder(folder.string());
         drawing = endplate::build(db);
         endplate::addDialogFields(db, drawing);
         data = gather();
     }
     void TearDown() override {
         macro_pickers::clear();
+        gSettings.setLibraryFolder("");
         FrameTest::TearDown();
     }
     MacroData gather() {

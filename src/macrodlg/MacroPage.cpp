@@ -1,5 +1,7 @@
 #include "macrodlg/MacroPage.h"
 
+#include <algorithm>
+
 #include "core/DialogHelpers.h"
 #include "core/KvTempResourceOverride.h"
 #include "core/Texts.h"
@@ -7,7 +9,9 @@
 #include "core/macro/Mdx_DialogVariable.h"
 #include "grid/SpreadApi.h"
 #include "host/CommandLine.h"
+#include "designer/DesignerLaunch.h"
 #include "macrodlg/DlgBoltAdvanced.h"
+#include "win/CDC.h"
 #include "win/CComboBox.h"
 #include "win/MessageBox.h"
 #include "win/WinMessages.h"
@@ -60,14 +64,28 @@ BOOL MacroPage::OnInitDialog() {
     SetDlgItemText(1109, dialString(275).c_str());
     SetDlgItemText(1110, dialString(328).c_str());
     SetDlgItemText(1114, dialString(968).c_str());
+    if (MacroTabData* data = tab()) data->removeAllDlgReferences();
+    buildDesign();
     grid_.attachToDlgItem(this, gridPlaceholder(), false);
     grid_.setStandardLayout(1);
-    if (MacroTabData* data = tab()) data->removeAllDlgReferences();
     buildGrid();
     fillBoltRow();
     refresh();
     active_ = true;
     return TRUE;
+}
+
+// The design sits at the page's top left over its picture; the template's own controls (the
+// grid's place, the bolt row, a section panel) move below it.
+void MacroPage::buildDesign() {
+    MacroTabData* data = tab();
+    if (!data || !design_.build(*this, *data)) return;
+    const SIZE picture = design_.size();
+    if (picture.cy <= 0) return;
+    designShift_ = picture.cy + 4;
+    shiftTemplateControls(designShift_);
+    needed_.cx = std::max<LONG>(needed_.cx, picture.cx + 6);
+    needed_.cy += designShift_;
 }
 
 bool MacroPage::showsBoltRow() {
@@ -89,13 +107,17 @@ void MacroPage::buildGrid() {
     }
     if (data->kind == MacroTabData::kBoltTab) {
         for (int i = 0; i < data->patterns().length(); ++i) {
+            // Only the parts the design does not show get rows.
             MacroPatternData& pattern = data->patterns()[i];
-            if (pattern.countId > 0 && pattern.valueId > 0) continue;
-            rows_.push_back({GridRow::PatternCount1, i, {}});
-            pattern.countId = -static_cast<int>(rows_.size());
-            if (pattern.twoDirections) rows_.push_back({GridRow::PatternCount2, i, {}});
-            rows_.push_back({GridRow::PatternSpacing, i, {}});
-            pattern.valueId = -static_cast<int>(rows_.size());
+            if (pattern.countId <= 0) {
+                rows_.push_back({GridRow::PatternCount1, i, {}});
+                pattern.countId = -static_cast<int>(rows_.size());
+                if (pattern.twoDirections) rows_.push_back({GridRow::PatternCount2, i, {}});
+            }
+            if (pattern.valueId <= 0) {
+                rows_.push_back({GridRow::PatternSpacing, i, {}});
+                pattern.valueId = -static_cast<int>(rows_.size());
+            }
         }
     }
     const int count = static_cast<int>(rows_.size());
@@ -190,6 +212,7 @@ void MacroPage::readBoltRow() {
 }
 
 void MacroPage::readPage() {
+    if (MacroTabData* data = tab()) design_.read(*data);
     readGrid();
     readBoltRow();
 }
@@ -197,6 +220,7 @@ void MacroPage::readPage() {
 void MacroPage::refresh() {
     const bool wasActive = active_;
     active_ = false;
+    if (MacroTabData* data = tab()) design_.refresh(*data);
     fillGrid();
     fillBoltRow();
     active_ = wasActive;
@@ -257,6 +281,8 @@ BOOL MacroPage::OnCommand(WPARAM wParam, LPARAM lParam) {
         return TRUE;
     }
     if (!active_) return CDialog::OnCommand(wParam, lParam);
+    if (design_.present() && design_.document().isADynControl(id) && designedCommand(id, code))
+        return TRUE;
     if ((id == 1091 || id == 1092) && code == CBN_SELCHANGE) {
         apply();
         if (id == 1091) fillBoltRow();
@@ -269,10 +295,97 @@ BOOL MacroPage::OnCommand(WPARAM wParam, LPARAM lParam) {
     return CDialog::OnCommand(wParam, lParam);
 }
 
+// What a designed control's notification does: a changed combo, a left edit field or a
+// clicked check box applies; the bolt settings button opens them.
+bool MacroPage::designedCommand(int id, WORD code) {
+    Mdx_ControlType type = ctStaticText;
+    if (!design_.document().getDynControlType(id, type)) return false;
+    switch (type) {
+        case ctBoltAdvancedButton:
+            if (code != BN_CLICKED) return false;
+            openBoltSettings();
+            return true;
+        case ctVarCheck:
+            if (code != BN_CLICKED) return false;
+            apply();
+            return true;
+        default:
+            break;
+    }
+    if (code == CBN_SELCHANGE || code == EN_KILLFOCUS) {
+        apply();
+        return true;
+    }
+    return false;
+}
+
+bool MacroPage::openDesigner() {
+    MacroTabData* data = tab();
+    const Mdx_String file = data ? MacroPageDesign::designFile(*data) : Mdx_String();
+    if (file.isEmpty()) return false;
+    StartDlgDesigner(file);
+    rebuildDesign();
+    return true;
+}
+
+// The page again from the design as it now is, in place; its values come from the tab.
+void MacroPage::rebuildDesign() {
+    MacroTabData* data = tab();
+    if (!data) return;
+    active_ = false;
+    design_.document().removeAllDrawnCtrls();
+    shiftTemplateControls(-designShift_);
+    needed_.cy -= designShift_;
+    designShift_ = 0;
+    design_ = MacroPageDesign();
+    data->removeAllDlgReferences();
+    buildDesign();
+    buildGrid();
+    refresh();
+    Invalidate();
+    active_ = true;
+}
+
+void MacroPage::shiftTemplateControls(int dy) {
+    if (dy == 0) return;
+    for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        const int id = ::GetDlgCtrlID(child);
+        if (id >= MacroPageDesign::kFirstId && id <= MacroPageDesign::kLastId) continue;
+        RECT rect;
+        ::GetWindowRect(child, &rect);
+        POINT topLeft{rect.left, rect.top};
+        ::ScreenToClient(m_hWnd, &topLeft);
+        ::MoveWindow(child, topLeft.x, topLeft.y + dy, rect.right - rect.left,
+                     rect.bottom - rect.top, FALSE);
+    }
+}
+
+BOOL MacroPage::PreTranslateMessage(MSG* msg) {
+    // The designer opens once the key is handled: the page's controls are made again then.
+    if (msg->message == WM_KEYDOWN && msg->wParam == VK_F12 && active_) {
+        PostMessage(kOpenDesignerMessage);
+        return TRUE;
+    }
+    return CDialog::PreTranslateMessage(msg);
+}
+
+// The design's picture is the page's background; the face shows around it.
+BOOL MacroPage::OnEraseBkgnd(HDC dc) {
+    CDC context;
+    context.Attach(dc);
+    RECT client;
+    GetClientRect(&client);
+    context.FillSolidRect(&client, GetSysColor(COLOR_BTNFACE));
+    design_.document().OnEraseBkgnd(&context);
+    context.Detach();
+    return TRUE;
+}
+
 // Pages of a modeless window handle their messages outside any launcher: each message is
 // handled with the module's own resources active.
 LRESULT MacroPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     KvTempResourceOverride resources;
+    if (message == kOpenDesignerMessage) return openDesigner() ? 1 : 0;
     return CDialog::WindowProc(message, wParam, lParam);
 }
 

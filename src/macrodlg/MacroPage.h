@@ -10,6 +10,7 @@
 #include "core/macro/MacroData.h"
 #include "core/macro/MacroTabApply.h"
 #include "macrodlg/BoltSettingsTarget.h"
+#include "macrodlg/MacroPageDesign.h"
 #include "resources/macrodlg_ids.h"
 #include "spread/Mdx_Spread.h"
 #include "win/CDialog.h"
@@ -18,6 +19,8 @@ class MacroPage : public CDialog, public BoltSettingsTarget {
 public:
     static constexpr UINT kTemplateId = IDD_MACRO_PAGE;
     static constexpr int kGridColumns = 4;
+    // Posted by F12: the designer on the page's design.
+    static constexpr UINT kOpenDesignerMessage = WM_APP + 0x131;
 
     // owner holds the data; the page works on its tab tabIndex.
     MacroPage(MacroData& owner, int tabIndex, const void* clashOwner);
@@ -45,6 +48,13 @@ public:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    BOOL PreTranslateMessage(MSG* msg) override;
+    BOOL OnEraseBkgnd(HDC dc) override;
+    // The page's designed part (empty when the tab has no design).
+    MacroPageDesign& design() { return design_; }
+    // F12: the designer on the tab's design; afterwards the page is built again from the
+    // design as the designer left it. False when the tab has no design.
+    bool openDesigner();
 
 protected:
     explicit MacroPage(MacroData& owner, int tabIndex, const void* clashOwner, UINT templateId);
@@ -58,6 +68,10 @@ protected:
     // Applies what changed in the tab since before (the page already read).
     MacroApplyResult applySince(const MacroTabData& before);
     virtual void readPage();
+    void buildDesign();
+    void rebuildDesign();
+    void shiftTemplateControls(int dy);
+    bool designedCommand(int id, WORD code);
     void buildGrid();
     void fillGrid();
     void readGrid();
@@ -74,4 +88,6 @@ protected:
     std::vector<GridRow> rows_;
     MacroApplyResult lastApply_;
     SIZE needed_{};
+    MacroPageDesign design_;
+    int designShift_ = 0;  // how far the template's controls moved down for the design
 };

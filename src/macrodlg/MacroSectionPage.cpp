@@ -7,6 +7,7 @@
 #include "core/macro/MixedWord.h"
 #include "core/macro/SectionPlacement.h"
 #include "host/CommandLine.h"
+#include "macrodlg/RotationItems.h"
 #include "win/CComboBox.h"
 #include "win/WinMessages.h"
 
@@ -16,7 +17,6 @@ constexpr int kGroup = 1212, kMember = 1213, kSection = 1221, kChoose = 1222, kO
               kRotation = 1316, kPlane = 1215, kPickPlane = 1223;
 constexpr int kPanel[] = {1211, 1212, 1213, 1220, 1221, 1222, 1218, 1219, 1114,
                           1216, 1316, 1214, 1215, 1223, 1210};
-const char kDegree = '\xB0';
 
 CComboBox* combo(CWnd* page, int id) {
     return static_cast<CComboBox*>(page->GetDlgItem(id));
@@ -30,18 +30,6 @@ Mdx_String itemText(CWnd* page, int id, int index) {
 
 Mdx_String selected(CWnd* page, int id) {
     return itemText(page, id, combo(page, id)->GetCurSel());
-}
-
-Mdx_String withoutDegree(Mdx_String text) {
-    while (!text.isEmpty() && (text.view().back() == kDegree || text.view().back() == ' '))
-        text = text.left(text.length() - 1);
-    return text;
-}
-
-void rotationItems(Mdx_StringArray& items) {
-    items.setEmpty();
-    for (const char* angle : {"0", "90", "180", "270"}) items.append(Mdx_String(angle) + kDegree);
-    items.append(mixedWord());
 }
 
 }  // namespace
@@ -58,7 +46,7 @@ BOOL MacroSectionPage::OnInitDialog() {
     MacroPage::OnInitDialog();
     active_ = false;
     for (const auto& entry : texts) SetDlgItemText(entry.id, dialString(entry.text).c_str());
-    SetDlgItemText(1216, (dialString(1005) + " (" + kDegree + "):").c_str());
+    SetDlgItemText(1216, (dialString(1005) + " (" + kDegreeSign + "):").c_str());
     const bool panel = tab() && !tab()->advBtnForEveryGroup();
     for (int id : kPanel) ShowOrHideCtrl(this, id, panel ? SW_SHOW : SW_HIDE);
     ShowOrHideCtrl(this, 1210, SW_HIDE);  // segments are not offered
@@ -133,11 +121,7 @@ void MacroSectionPage::showProperties() {
     // A rotation the list offers is selected; any other text stands in the edit field.
     Mdx_StringArray rotations;
     rotationItems(rotations);
-    int rotation = -1;
-    for (int i = 0; i < rotations.length(); ++i)
-        if (rotations[i].equal(props.rotation, false) ||
-            withoutDegree(rotations[i]).equal(props.rotation, false))
-            rotation = i;
+    const int rotation = rotationItem(rotations, props.rotation);
     combo(this, kRotation)->SetCurSel(rotation);
     if (rotation < 0) SetDlgItemText(kRotation, props.rotation.c_str());
     const int plane = isMixedWord(props.basePlane)                          ? kMixedPlaneItem
@@ -156,28 +140,29 @@ void MacroSectionPage::refresh() {
     active_ = wasActive;
 }
 
-// Only what the panel changed is taken over.
-bool MacroSectionPage::readPanel(MacroProfData& props) {
+// Only what the panel changed is taken over: a field counts as changed when it differs from
+// what the panel showed, so a designed control that changed the same group is not undone.
+bool MacroSectionPage::readPanel(const MacroProfData& shown, MacroProfData& props) {
     bool changed = false;
     const Mdx_String section = selected(this, kSection);
-    if (!section.isEmpty() && !isMixedWord(section) && !section.equal(props.sectionName, false)) {
+    if (!section.isEmpty() && !isMixedWord(section) && !section.equal(shown.sectionName, false)) {
         props.sectionName = section;
         changed = true;
     }
     int offset = getProfOffsetType(combo(this, kOffset)->GetCurSel());
     if (offset < 0) offset = kDefaultOffsetType;
-    if (combo(this, kOffset)->GetCurSel() >= 0 && offset != props.offsetType) {
+    if (combo(this, kOffset)->GetCurSel() >= 0 && offset != shown.offsetType) {
         props.offsetType = offset;
         changed = true;
     }
     std::string typed;
     GetDlgItemText(kRotation, typed);
     const Mdx_String rotation = withoutDegree(Mdx_String(typed.c_str(), static_cast<int>(typed.size())));
-    if (!rotation.isEmpty() && !isMixedWord(rotation) && !rotation.equal(props.rotation, false)) {
+    if (!rotation.isEmpty() && !isMixedWord(rotation) && !rotation.equal(shown.rotation, false)) {
         props.rotation = rotation;
         changed = true;
     }
-    if (selected(this, kPlane) == dialString(697) && (!props.basePlane.isEmpty() || props.hasCoordSys)) {
+    if (selected(this, kPlane) == dialString(697) && (!shown.basePlane.isEmpty() || shown.hasCoordSys)) {
         props.basePlane.setEmpty();
         props.hasCoordSys = false;
         changed = true;
@@ -192,9 +177,11 @@ bool MacroSectionPage::storeProps(const MacroProfData& props) {
 }
 
 void MacroSectionPage::readPage() {
+    MacroProfData shown;
+    const bool showing = shownProps(shown);
     MacroPage::readPage();
     MacroProfData props;
-    if (shownProps(props) && readPanel(props)) storeProps(props);
+    if (showing && shownProps(props) && readPanel(shown, props)) storeProps(props);
 }
 
 void MacroSectionPage::chooseSection() {

@@ -29,7 +29,7 @@ private:
     void fillGroupAndMember();
     void showProperties();
     bool storeProps(const MacroProfData& props);
-    bool readPanel(MacroProfData& props);
+    bool readPanel(const MacroProfData& shown, MacroProfData& props);
     Mdx_String groupName();
     int memberIndex();
 };

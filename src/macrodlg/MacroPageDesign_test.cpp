@@ -1,0 +1,214 @@
+// Designed pages: every control type bound to the item it names or removed when the tab has
+// no such item (which then shows in the grid), values shown and read back through the
+// controls, a designed change applied to the drawing, and F12 to the designer and back.
+#include "macrodlg/MacroPageDesign.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+#include "core/macro/Mdx_ProfModule.h"
+#include "designer/DesignPicture.h"
+#include "host/MainWindow.h"
+#include "macrodlg/MacroDialogTestSupport.h"
+#include "macrodlg/MacroPage.h"
+#include "macrodlg/MacroSectionPage.h"
+#include "resources/designer_ids.h"
+#include "win/CButton.h"
+#include "win/CComboBox.h"
+#include "win/ScriptedUser.h"
+#include "win/WinMessages.h"
+#include "win/Window.h"
+
+namespace {
+
+struct Designed {
+    int type;
+    const char* contents;
+    const char* comboList = "";  // distance buttons: "base;offset;;factor;"
+};
+
+class DesignedPage : public macrodlg_testing::MacroDialogTest {
+protected:
+    // A design of one row of controls per entry over a 360 x 240 picture.
+    void writeDesign(const std::string& name, const std::vector<Designed>& controls) {
+        const auto root = folder / "Dialog Templates" / "Dialog Design";
+        std::filesystem::create_directories(root);
+        std::ostringstream text;
+        text << "MDX-PROPERTIES 1\nnrOfControls\ti\t" << controls.size() << "\n";
+        for (std::size_t i = 0; i < controls.size(); ++i) {
+            const double top = 0.02 + 0.06 * static_cast<double>(i % 16);
+            const double left = i < 16 ? 0.05 : 0.55;
+            text << "type" << i << "\ti\t" << controls[i].type << "\n"
+                 << "topLeftX" << i << "\td\t" << left << "\n"
+                 << "topLeftY" << i << "\td\t" << top << "\n"
+                 << "bottomRightX" << i << "\td\t" << left + 0.4 << "\n"
+                 << "bottomRightY" << i << "\td\t" << top + 0.05 << "\n"
+                 << "contents" << i << "\ts\t" << controls[i].contents << "\n"
+                 << "comboList" << i << "\ts\t" << controls[i].comboList << "\n";
+        }
+        std::ofstream(root / (name + ".txt"), std::ios::binary) << text.str();
+        std::vector<std::uint32_t> pixels(360 * 240, 0xFFFFFFu);
+        std::ofstream(root / (name + ".bmp"), std::ios::binary)
+            << designer::bitmapFileBytes(360, 240, pixels.data());
+    }
+    void setDesign(const char* module, const char* design) {
+        AcTransaction transaction(db);
+        Mdx_DbMacro* macro = nullptr;
+        ASSERT_EQ(transaction.getObject(macro, drawing.macro, host::OpenMode::ForWrite), Acad::eOk);
+        macro->macro()->findModuleWrite(module)->setDesignPath(design);
+        transaction.commit();
+    }
+    template <class Page = MacroPage>
+    std::unique_ptr<Page> open(const char* tabName) {
+        data = gather();
+        auto page = std::make_unique<Page>(data, tabIndex(data, tabName), nullptr);
+        EXPECT_TRUE(page->createPage(CWnd::FromHandle(adsw_acadMainWnd())));
+        return page;
+    }
+    static std::string windowText(CWnd& page, int id) {
+        std::string text;
+        page.GetDlgItemText(id, text);
+        return text;
+    }
+    static bool isDesigned(int id) {
+        return id >= MacroPageDesign::kFirstId && id <= MacroPageDesign::kLastId;
+    }
+};
+
+TEST_F(DesignedPage, EachPlateControlBindsItsItemOrGoesAndTheRestFillTheGrid) {
+    writeDesign("Plate", {{0, "L1", "L1"},
+                          {2, "L1"},
+                          {2, "NoSuchVariable"},
+                          {3, "Grade"},
+                          {29, "Welded?", "Welded"},
+                          {28, "Cut1"},
+                          {25, "Thickness", "Thickness;L1;;1;"},
+                          {25, "L2", "L2;L1;;1;"},
+                          {30, "L1"},
+                          {30, "Width"},
+                          {18, "Ribs"},
+                          {20, "Ribs"},
+                          {23, "Ribs", "1"},
+                          {24, "Ribs"},
+                          {27, ""},
+                          {0, "Gone", "Missing"},
+                          {7, "Bolts"}});
+    setDesign("EndPlate", "Plate");
+    auto page = open("Plate");
+    MacroPageDesign& design = page->design();
+    ASSERT_TRUE(design.present());
+    EXPECT_EQ(design.document().getNrControls(), 12)
+        << "a missing variable, a distance on an input, a flex without button, an entry of a "
+           "spaced array and bolt values on a tab without bolts go";
+    MacroTabData& tab = *page->tab();
+    for (const char* bound : {"L1", "Grade", "Welded", "Thickness"})
+        EXPECT_TRUE(isDesigned(tab.findCellWithName(bound)->ctrlId)) << bound;
+    for (const char* inGrid : {"L2", "Width", "Height"})
+        EXPECT_LT(tab.findCellWithName(inGrid)->ctrlId, 0) << inGrid;
+    EXPECT_EQ(page->gridRowCount(), tab.variables().length() - 4);
+    EXPECT_TRUE(isDesigned(tab.findCutWithName("Cut1")->ctrlId));
+    const MacroArrayData& ribs = *tab.findArrayWithName("Ribs");
+    EXPECT_TRUE(isDesigned(ribs.valueIds[0]) && isDesigned(ribs.valueIds[2]) &&
+                isDesigned(ribs.buttonId));
+    EXPECT_TRUE(isDesigned(tab.block().ctrlId));
+
+    EXPECT_EQ(windowText(*page, tab.findCellWithName("L1")->ctrlId), "15");
+    EXPECT_EQ(windowText(*page, tab.findCellWithName("Grade")->ctrlId), "S355");
+    auto* welded = static_cast<CButton*>(page->GetDlgItem(tab.findCellWithName("Welded")->ctrlId));
+    EXPECT_EQ(welded->GetCheck(), BST_CHECKED);
+    auto* cut = static_cast<CComboBox*>(page->GetDlgItem(tab.findCutWithName("Cut1")->ctrlId));
+    EXPECT_EQ(cut->GetCurSel(), tab.findCutWithName("Cut1")->typeIndex);
+    EXPECT_EQ(windowText(*page, ribs.valueIds[0]), "3");
+    EXPECT_EQ(windowText(*page, tab.block().ctrlId), "Nameplate");
+    Mdx_String caption;
+    design.document().getCtrlValue(design.document().getControl(0)->resId, caption);
+    EXPECT_EQ(caption, Mdx_String("L1"));
+    EXPECT_EQ(windowText(*page, design.document().getControl(11)->resId), "")
+        << "a text whose variable is missing is emptied";
+}
+
+TEST_F(DesignedPage, ADesignedEditAndCheckBoxApplyToTheDrawing) {
+    writeDesign("Plate", {{2, "L1"}, {2, "L2"}, {29, "Welded?", "Welded"}});
+    setDesign("EndPlate", "Plate");
+    auto page = open("Plate");
+    const int l1 = page->tab()->findCellWithName("L1")->ctrlId;
+    const int welded = page->tab()->findCellWithName("Welded")->ctrlId;
+    page->SetDlgItemText(l1, "22.5");
+    page->SendMessage(WM_COMMAND, MAKEWPARAM(l1, EN_KILLFOCUS), 0);
+    EXPECT_TRUE(page->lastApply().applied) << page->lastApply().reason;
+    EXPECT_EQ(page->lastApply().changed, (Mdx_StringArray{"L1"})) << "L2 untouched";
+    static_cast<CButton*>(page->GetDlgItem(welded))->SetCheck(BST_UNCHECKED);
+    page->SendMessage(WM_COMMAND, MAKEWPARAM(welded, BN_CLICKED), 0);
+    EXPECT_TRUE(page->lastApply().applied) << page->lastApply().reason;
+    inMacro([](Mdx_Macro& macro) {
+        Mdx_Module& plate = *macro.findModuleWrite("EndPlate");
+        EXPECT_DOUBLE_EQ(plate.findDialogVariable("L1")->value, 22.5);
+        EXPECT_DOUBLE_EQ(plate.findDialogVariable("Welded")->value, 0);
+    });
+    EXPECT_EQ(windowText(*page, l1), "22.5");
+}
+
+TEST_F(DesignedPage, BoltAndSectionControlsBindAndARotationChosenReachesTheGroup) {
+    writeDesign("Bolts", {{4, "BoltPattern"}, {5, "BoltPattern"}, {6, "BoltPattern"},
+                          {7, ""}, {8, ""}, {12, ""}, {4, "NoPattern"}});
+    writeDesign("Sections", {{13, "Stiffener1"}, {14, "Stiffener1"}, {15, "Stiffener1"},
+                             {16, "Stiffener1"}, {17, "Stiffener1"}, {16, "NoGroup"}});
+    setDesign("Bolts", "Bolts");
+    setDesign("Stiffeners", "Sections");
+    auto bolts = open("Bolts");
+    const MacroTabData& boltTab = *bolts->tab();
+    EXPECT_EQ(bolts->design().document().getNrControls(), 5)
+        << "a pattern of two directions has no single count to show; the missing pattern goes";
+    EXPECT_TRUE(bolts->design().ownBoltButton());
+    EXPECT_FALSE(bolts->GetDlgItem(1091)->IsWindowVisible()) << "the design has its own button";
+    EXPECT_EQ(bolts->gridRowCount(), boltTab.variables().length() + 2)
+        << "the two counts in the grid, the spacing on the design";
+    EXPECT_LT(boltTab.patterns()[0].countId, 0);
+    EXPECT_EQ(windowText(*bolts, boltTab.patterns()[0].valueId), "100");
+    EXPECT_EQ(windowText(*bolts, boltTab.getBoltData()->valueIds[1]), "20");
+
+    auto sections = open<MacroSectionPage>("Stiffeners");
+    MacroTabData& tab = *sections->tab();
+    const MacroProfData& group = *tab.findProfDataWithGroup("Stiffener1");
+    EXPECT_EQ(sections->design().document().getNrControls(), 5);
+    EXPECT_EQ(windowText(*sections, group.rotationId), "90\xB0");
+    EXPECT_EQ(windowText(*sections, group.nameId), "PL10*140");
+    auto* rotation = static_cast<CComboBox*>(sections->GetDlgItem(group.rotationId));
+    rotation->SetCurSel(2);
+    sections->SendMessage(WM_COMMAND, MAKEWPARAM(group.rotationId, CBN_SELCHANGE), 0);
+    EXPECT_TRUE(sections->lastApply().applied) << sections->lastApply().reason;
+    inMacro([](Mdx_Macro& macro) {
+        auto& module = static_cast<Mdx_ProfModule&>(*macro.findModuleWrite("Stiffeners"));
+        EXPECT_EQ(module.findPlacement("Stiffener1")->rotation, Mdx_String("180"));
+        EXPECT_EQ(module.findPlacement("Stiffener2")->rotation, Mdx_String("0"));
+    });
+}
+
+TEST_F(DesignedPage, F12OpensTheDesignerOnThePagesDesignAndThePageComesBackFromIt) {
+    writeDesign("Plate", {{2, "L1"}, {2, "L2"}});
+    setDesign("EndPlate", "Plate");
+    auto page = open("Plate");
+    std::string title;
+    win::user::act([&] {
+        CWnd* designer = CWnd::FromHandle(win::findDialog(IDD_DLGDESIGNER));
+        ASSERT_NE(designer, nullptr);
+        designer->GetWindowText(title);
+    });
+    win::user::closeDialog();
+    page->GetDlgItem(page->tab()->findCellWithName("L1")->ctrlId)->SetFocus();
+    ASSERT_TRUE(win::act::pressKey(page->m_hWnd, VK_F12));
+    PumpWaitingMessages();  // the designer opens once the key is handled
+    EXPECT_TRUE(win::user::failures().empty()) << win::user::failures().front();
+    EXPECT_NE(title.find("<Plate>"), std::string::npos) << title;
+    ASSERT_TRUE(page->design().present());
+    EXPECT_EQ(page->design().document().getNrControls(), 2);
+    const int l2 = page->tab()->findCellWithName("L2")->ctrlId;
+    EXPECT_TRUE(isDesigned(l2));
+    EXPECT_EQ(page->gridRowCount(), page->tab()->variables().length() - 2)
+        << "the grid is built again, not added to";
+    EXPECT_EQ(windowText(*page, l2), "15");
+}
+
+}  // namespace
