@@ -14,10 +14,17 @@ struct MacroTextField {
     Mdx_String MacroSettings::*field;
 };
 
+// A picture of the product's "icons" folder shown in a static control of the page.
+struct MacroPicture {
+    int id;
+    const char* file;
+};
+
 class MacroFieldsPage : public MacroSettingsPage {
 public:
     MacroFieldsPage(UINT templateId, MacroSettings& edited, std::vector<MacroCheckField> checks,
-                    std::vector<MacroTextField> texts);
+                    std::vector<MacroTextField> texts, std::vector<MacroPicture> pictures = {});
+    ~MacroFieldsPage() override;
 
     BOOL OnInitDialog() override;
     bool storeSettings() override;
@@ -25,4 +32,6 @@ public:
 private:
     std::vector<MacroCheckField> checks_;
     std::vector<MacroTextField> texts_;
+    std::vector<MacroPicture> pictures_;
+    std::vector<HBITMAP> loaded_;
 };

@@ -28,13 +28,18 @@ void MacroSettingsDlg::createPages() {
         8142, data,
         std::vector<MacroCheckField>{
             {1450, &S::filterAngle90}, {1451, &S::filterAngle180}, {1452, &S::filterSectionAngle}},
-        std::vector<MacroTextField>{{1454, &S::angleTolerance}});
+        std::vector<MacroTextField>{{1454, &S::angleTolerance}},
+        std::vector<MacroPicture>{{1455, "MacroFilterAngle90.bmp"},
+                                  {1456, "MacroFilterAngle180.bmp"},
+                                  {1457, "MacroFilterSectionAngle.bmp"}});
     pages_[1] = std::make_unique<MacroFieldsPage>(
         213, data,
         std::vector<MacroCheckField>{{1460, &S::filterSectionSize},
                                      {1465, &S::filterPathDistance}},
         std::vector<MacroTextField>{
-            {1462, &S::minSectionSize}, {1464, &S::maxSectionSize}, {1467, &S::maxPathDistance}});
+            {1462, &S::minSectionSize}, {1464, &S::maxSectionSize}, {1467, &S::maxPathDistance}},
+        std::vector<MacroPicture>{{1468, "MacroFilterSectionSize.bmp"},
+                                  {1469, "MacroFilterPathDistance.bmp"}});
     pages_[2] = std::make_unique<MacroFieldsPage>(
         8718, data, std::vector<MacroCheckField>{},
         std::vector<MacroTextField>{{1471, &S::description}, {1473, &S::author}});

@@ -95,6 +95,12 @@ TEST_F(MacroSettingsDialog, PicturesOfThePagesWithData) {
     settings.variableNames = Mdx_StringArray{"gap", "edge"};
     settings.variableValues = Mdx_StringArray{"10", "35"};
     std::string angles, variables;
+    int pictures = 0;
+    win::user::act([&pictures] {
+        HWND page = win::findDialog(8142);
+        for (int id : {1455, 1456, 1457})
+            if (::SendMessage(::GetDlgItem(page, id), STM_GETIMAGE, IMAGE_BITMAP, 0)) ++pictures;
+    });
     auto paint = [](std::string& png) {
         win::user::act([&png] {
             ASSERT_TRUE(win::paintWindowToPngData(win::findDialog(MacroSettingsDlg::kTemplateId),
@@ -106,6 +112,7 @@ TEST_F(MacroSettingsDialog, PicturesOfThePagesWithData) {
     paint(variables);
     win::user::click(IDCANCEL);
     EXPECT_FALSE(RunMacroSettingsDialog(nullptr, settings));
+    EXPECT_EQ(pictures, 3) << "the three angle pictures of the product's icons";
     EXPECT_FALSE(angles.empty());
     EXPECT_NE(angles, variables) << "another page shows";
     if (std::getenv("MDX_UPDATE_DOCS")) {
