@@ -13,6 +13,7 @@ class MacroCuts : public frame_testing::FrameTest {};
 TEST_F(MacroCuts, EscapeIsToldApartFromTheCancelButton) {
     DlgMacroCutsData data;
     data.name = "Cut1";
+    data.moduleName = "EndPlate";
     bool escaped = false;
     win::user::pressKey(VK_ESCAPE);
     EXPECT_FALSE(StartDlgMacroCuts(data, escaped));

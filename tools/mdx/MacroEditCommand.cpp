@@ -222,8 +222,9 @@ void cuts(MacroEditDrawing& drawing, const EditOptions& options) {
     if (!options.values.empty()) {
         for (const std::string& value : options.values) cut.values.append(mdx(value));
         if (!cut.AreVarNamesValid())
-            throw Refusal{kRefused, "a cut value must be a number or a general variable "
-                                    "(\"gen_\" and letters, digits, underscores)"};
+            throw Refusal{kRefused, "a cut value must be a number or a variable name "
+                                    "(letters, digits, underscores; it starts with a letter "
+                                    "and not with \"gen_\")"};
         std::cout << "Cut values are valid\n";
     }
 }
@@ -302,7 +303,7 @@ void addMacroEditCommands(CLI::App& macro, int& exitCode) {
         macro, "cuts",
         "List the cuts of a module; check a cut name and cut values as the cut dialog does.\n"
         "Example:\n  mdx macro cuts examples/drawings/EndPlate_IPE300_HEA300.json "
-        "EndPlate_IPE_HEA EndPlate --in-use Chamfer --values 10,gen_gap\n",
+        "EndPlate_IPE_HEA EndPlate --in-use Chamfer --values 10,CutGap\n",
         *options, true);
     command->add_option("--in-use", options->inUse, "a cut name to look for in the module")->allow_extra_args(false);
     command->add_option("--values", options->values, "cut values to check")->delimiter(',');

@@ -72,7 +72,7 @@ TEST_F(MacroEditCommand, RefusalsSayWhyAndLeaveTheFileAsItWas) {
         {"constraints EndPlate C9.value=1 --write", 2, "no constraint \"C9\""},
         {"variables EndPlate L1=20 l1x=3 2x=1 --write", 8, "refused the variables"},
         {"variables EndPlate L1=abc --write", 2, "numbers"},
-        {"cuts EndPlate --values 10,gap", 8, "general variable"},
+        {"cuts EndPlate --values 10,gen_gap", 8, "not with \"gen_\""},
     };
     for (const Case& c : cases) {
         const std::string words = c.command;
@@ -97,7 +97,7 @@ TEST_F(MacroEditCommand, VariablesAndCutsAsTheEditorShowsThem) {
         << run.out;
     EXPECT_TRUE(has(run, "Equations:\n  Depth = L1 * 2\n")) << run.out;
 
-    run = macro("cuts", "EndPlate --in-use chamfer --in-use Snipe --values 10,gen_gap");
+    run = macro("cuts", "EndPlate --in-use chamfer --in-use Snipe --values 10,CutGap");
     ASSERT_EQ(run.status, 0) << run.out;
     EXPECT_TRUE(has(run, "  Cut1: polygon 5 12.5\n  Chamfer: chamfer 10 10\n")) << run.out;
     EXPECT_TRUE(has(run, "Cut name \"chamfer\": in use")) << run.out;

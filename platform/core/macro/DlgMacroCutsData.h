@@ -61,7 +61,7 @@ public:
     // when the macro or the module is unknown.
     bool CutNameInUse(AcDbObjectId macroId, const Mdx_String& name, const Mdx_String& module,
                       bool& inUse) const;
-    // Every value is a number or the name of a general variable: "gen_" followed by
-    // letters, digits and underscores.
+    // Every value is a number or a variable name of letters, digits and underscores that
+    // starts with a letter and not with "gen_" (the general variables' own).
     bool AreVarNamesValid() const;
 };

@@ -1,4 +1,6 @@
 // The core's answers to the macro cuts dialog.
+#include <cctype>
+
 #include "core/StringHelpers.h"
 #include "core/macro/DlgMacroCutsData.h"
 #include "core/macro/MacroEditAccess.h"
@@ -75,11 +77,14 @@ bool DlgMacroCutsData::CutNameInUse(AcDbObjectId id, const Mdx_String& cutName,
     return known;
 }
 
+// A value that is not a number names a variable the cut makes for the macro: a name that
+// starts with a letter, and not with "gen_", which the general variables own.
 bool DlgMacroCutsData::AreVarNamesValid() const {
     for (Mdx_String value : values) {
         value.trim();
         if (value.isEmpty() || value.isNumber()) continue;
-        if (value.length() <= 4 || !value.startsWith("gen_", true) || !hasOnlyLettersNumbers(value))
+        if (!hasOnlyLettersNumbers(value) || !isalpha(static_cast<unsigned char>(value.at(0))) ||
+            value.startsWith("gen_", false))
             return false;
     }
     return true;

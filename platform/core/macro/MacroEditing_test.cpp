@@ -292,9 +292,9 @@ TEST_F(MacroEditingTest, TheCutDialogsQuestionsAreAnsweredFromTheDrawing) {
     EXPECT_FALSE(inUse);
     EXPECT_FALSE(cut.CutNameInUse(drawing.macro, "Chamfer", "Nothing", inUse));
 
-    cut.values = {"10", " 2.5 ", "gen_gap", ""};
+    cut.values = {"10", " 2.5 ", "gap", "Offset_2", ""};
     EXPECT_TRUE(cut.AreVarNamesValid());
-    for (const char* bad : {"gap", "gen_", "gen_a b", "GEN_gap"}) {
+    for (const char* bad : {"gen_gap", "GEN_gap", "2gap", "_gap", "a b"}) {
         cut.values = {"10", bad};
         EXPECT_FALSE(cut.AreVarNamesValid()) << bad;
     }
