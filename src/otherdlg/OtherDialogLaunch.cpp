@@ -12,7 +12,3 @@ void StartDSTVPointsDlg() {
 bool StartDlgProfFeatures(DlgProfFeaturesData& data) {
     return launchRecordDialog(IDD_PROF_FEATURES, data);
 }
-
-bool StartDlgCladdingSettings(KvCladdingDlgData& data) {
-    return launchRecordDialog(IDD_CLADDING, data);
-}

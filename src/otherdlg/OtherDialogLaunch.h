@@ -1,7 +1,7 @@
 #pragma once
 // Launch points of the small dialogs: modal, on a copy of the record, copied back and true
-// only on OK. The array settings dialog is KvArrayDlg and the bracing dialog KvBracingDlg;
-// the others are still their template with OK and Cancel.
+// only on OK. The array settings, bracing and cladding dialogs are KvArrayDlg, KvBracingDlg
+// and KvCladdingDlg; the others are still their template with OK and Cancel.
 #include "host/AcArray.h"
 #include "host/AcDbObjectId.h"
 #include "otherdlg/OtherDialogRecords.h"

@@ -87,12 +87,12 @@ TEST_F(OtherDialogs, WithoutAUserEveryLaunchPointCancelsAndKeepsItsRecord) {
 }
 
 TEST_F(OtherDialogs, OkOfAMinimalDialogHandsTheRecordBack) {
-    KvCladdingDlgData data;
-    data.settings.append("0.75");
+    DlgProfFeaturesData data;
+    data.features.append("hole 22");
     win::user::click(IDOK);
-    EXPECT_TRUE(StartDlgCladdingSettings(data));
-    ASSERT_EQ(data.settings.length(), 1);
-    EXPECT_EQ(data.settings[0], Mdx_String("0.75"));
+    EXPECT_TRUE(StartDlgProfFeatures(data));
+    ASSERT_EQ(data.features.length(), 1);
+    EXPECT_EQ(data.features[0], Mdx_String("hole 22"));
 }
 
 TEST_F(OtherDialogs, TheCallersResourcesComeBackWhenADialogCannotBeMade) {

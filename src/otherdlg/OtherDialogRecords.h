@@ -30,10 +30,20 @@ public:
     Mdx_ModuleArray array;
 };
 
+// The cladding of a wall or roof as the cladding dialog edits it: the sheets, which way they
+// run, how far they overlap at their ends and how far apart they are fixed. Numbers are texts
+// as the user typed them; the dialog lets only sound ones through.
 class KvCladdingDlgData {
 public:
+    enum Face { kWall = 0, kRoof = 1 };
+    enum Direction { kSheetsVertical = 0, kSheetsHorizontal = 1 };
     virtual ~KvCladdingDlgData() = default;
-    Mdx_StringArray settings;
+    int face = kWall;
+    int direction = kSheetsVertical;
+    Mdx_String sheetProfile;           // the profiled sheet's name
+    Mdx_String sheetThickness = "0.75";  // mm
+    Mdx_String endOverlap = "150";       // mm
+    Mdx_String fixingSpacing = "333";    // mm along a purlin or rail
 };
 
 // The bracing of a bay as the bracing dialog edits it: its layout, the section of its

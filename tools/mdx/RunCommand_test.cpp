@@ -274,4 +274,20 @@ TEST(MdxRun, TheBracingDialogRefusesAMissingSectionThenTakesTheTypedRecord) {
         << run.out;
 }
 
+TEST(MdxRun, TheCladdingDialogRefusesAThickSheetThenTakesTheRoof) {
+    const MdxRun run = mdx("run " + scenario("cladding.json"));
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(run.out.find("user step failed"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\"The sheet thickness must be a number above 0 and at most 5 mm.\" "
+                           "answered 1"),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("StartDlgCladdingSettings returned {\"record\":{\"direction\":0,"
+                           "\"endOverlap\":\"150\",\"face\":1,\"fixingSpacing\":\"414\","
+                           "\"sheetProfile\":\"Trapezoid 35/207\",\"sheetThickness\":\"0.88\"},"
+                           "\"result\":true}"),
+              std::string::npos)
+        << run.out;
+}
+
 }  // namespace

@@ -325,9 +325,33 @@ json callLevels(const json&) {
     KvLevelsDlgData data;
     return resultOf(StartDlgLevels(data));
 }
-json callCladding(const json&) {
+// The cladding record: "face" (0 wall, 1 roof), "direction" (0 sheets vertical, 1
+// horizontal), "sheetProfile", "sheetThickness", "endOverlap", "fixingSpacing".
+void checkCladding(const json& args) {
+    for (const char* key : {"face", "direction"}) {
+        const int value = intField(args, key, 0);
+        if (value != 0 && value != 1) throw ScenarioError(std::string("\"") + key + "\" must be 0 or 1");
+    }
+    for (const char* key : {"sheetProfile", "sheetThickness", "endOverlap", "fixingSpacing"})
+        textField(args, key);
+}
+json callCladding(const json& args) {
     KvCladdingDlgData data;
-    return resultOf(StartDlgCladdingSettings(data));
+    data.face = intField(args, "face", data.face);
+    data.direction = intField(args, "direction", data.direction);
+    data.sheetProfile = textField(args, "sheetProfile");
+    data.sheetThickness = textField(args, "sheetThickness", data.sheetThickness.c_str());
+    data.endOverlap = textField(args, "endOverlap", data.endOverlap.c_str());
+    data.fixingSpacing = textField(args, "fixingSpacing", data.fixingSpacing.c_str());
+    const bool result = StartDlgCladdingSettings(data);
+    return {{"result", result},
+            {"record",
+             {{"face", data.face},
+              {"direction", data.direction},
+              {"sheetProfile", toJson(data.sheetProfile)},
+              {"sheetThickness", toJson(data.sheetThickness)},
+              {"endOverlap", toJson(data.endOverlap)},
+              {"fixingSpacing", toJson(data.fixingSpacing)}}}};
 }
 // The bracing record: "kind" (0 single diagonal, 1 cross, 2 K, 3 V), "section",
 // "tensionOnly", "plateThickness", "boltCount", "boltDiameter"; it comes back the same way.
@@ -469,7 +493,7 @@ const LaunchPoint kLaunchPoints[] = {
     {"StartArrayDlg", checkArray, callArray},
     {"StartDlgProfFeatures", noArgs, callProfFeatures},
     {"StartDlgLevels", noArgs, callLevels},
-    {"StartDlgCladdingSettings", noArgs, callCladding},
+    {"StartDlgCladdingSettings", checkCladding, callCladding},
     {"StartDlgBracing", checkBracing, callBracing},
     {"StartDlgLookUp", checkLookUp, callLookUp},
     {"StartDlgSelectImage", checkSelectImage, callSelectImage},
