@@ -5,6 +5,7 @@
 #include "ScenarioCuttingStock.h"
 #include "ScenarioMacroDialog.h"
 #include "ScenarioError.h"
+#include "ScenarioMacroCuts.h"
 #include "ScenarioMacroEditor.h"
 #include "ScenarioMacroSettings.h"
 #include "ScenarioValues.h"
@@ -192,17 +193,6 @@ json callSelectMacro(const json& args) {
                                   none, chosen, flag, false)
             : StartDlgSelectMacro(textField(args, "title"), names, none, none, chosen, flag, false);
     return {{"result", result}, {"chosen", toJson(chosen)}};
-}
-
-void checkMacroCuts(const json& args) {
-    textField(args, "name");
-}
-json callMacroCuts(const json& args) {
-    DlgMacroCutsData data;
-    data.name = textField(args, "name");
-    bool escaped = false;
-    const bool result = StartDlgMacroCuts(data, escaped);
-    return {{"result", result}, {"escaped", escaped}, {"name", toJson(data.name)}};
 }
 
 void checkFile(const json& args) {
@@ -481,7 +471,7 @@ const LaunchPoint kLaunchPoints[] = {
     {"StartDlgEditConstrModal", checkMacroEditor, callMacroEditorModal},
     {"StartDlgEditConstraints", checkMacroEditor, callMacroEditorModeless},
     {"StartDlgSelectMacro", checkSelectMacro, callSelectMacro},
-    {"StartDlgMacroCuts", checkMacroCuts, callMacroCuts},
+    {"StartDlgMacroCuts", checkMacroCutsDialog, callMacroCutsDialog},
     {"StartDlgDesigner", checkFile, callDesigner},
     {"GetImageDlgCtrlNames", checkFile, callControlNames},
     {"StartDlgCSP2", checkCuttingStock, callCuttingStock},

@@ -43,4 +43,20 @@ TEST(ScenarioMacroEditor, AnUnknownMacroIsAnsweredNotCrashedOn) {
     EXPECT_NE(run.out.find("no macro \\\"Nothing\\\""), std::string::npos) << run.out;
 }
 
+TEST(ScenarioMacroCuts, TheExampleIsRefusedUntilModuleAndValuesAreRightAndEscapeIsTold) {
+    const mdx_testing::MdxRun run = mdx_testing::runMdx(
+        "run " + std::string(MDX_SOURCE_DIR) + "/examples/scenarios/macro-cuts.json");
+    ASSERT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(run.out.find("user step failed"), std::string::npos) << run.out;
+    for (const char* expected :
+         {"\"flags\":[true,false,false,false],\"module\":\"EndPlate\",\"name\":\"Notch1\"",
+          "\"values\":[\"20\",\"0\",\"NotchGap\",\"0\"]},\"result\":true",
+          "message box \"No module\"", "message box \"Invalid input\"",
+          "\"name\":\"Chamfer\",\"prefix\":\"\",\"source\":1,\"type\":5,"
+          "\"valueNames\":[\"Offset1\",\"Offset2\"],\"values\":[\"15\",\"20\"]},"
+          "\"result\":true",
+          "{\"escaped\":true"})
+        EXPECT_NE(run.out.find(expected), std::string::npos) << expected << "\n" << run.out;
+}
+
 }  // namespace
