@@ -309,6 +309,15 @@ bool MacroPage::designedCommand(int id, WORD code) {
             if (code != BN_CLICKED) return false;
             apply();
             return true;
+        case ctDistanceButton:
+        case ctDistanceButton2:
+            if (code != BN_CLICKED) return false;
+            if (distanceClicked(id)) apply();
+            return true;
+        case ctFlexButton:
+            if (code != BN_CLICKED) return false;
+            flexClicked(id);
+            return true;
         default:
             break;
     }

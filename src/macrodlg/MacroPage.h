@@ -68,6 +68,13 @@ protected:
     // Applies what changed in the tab since before (the page already read).
     MacroApplyResult applySince(const MacroTabData& before);
     virtual void readPage();
+    bool variableText(const Mdx_String& name, Mdx_String& text);
+    bool setVariableText(const Mdx_String& name, const Mdx_String& text);
+    // A designed distance button: the total asked for and turned into the offset; true when
+    // a value was written (the caller applies).
+    bool distanceClicked(int id);
+    // A designed flex/fix button; applies a change.
+    bool flexClicked(int id);
     void buildDesign();
     void rebuildDesign();
     void shiftTemplateControls(int dy);

@@ -300,6 +300,13 @@ void MacroPageDesign::refresh(const MacroTabData& tab) {
         }
     }
     if (tab.block().present) setText(tab.block().ctrlId, tab.block().block.name);
+    for (int i = 0; i < document_.getNrControls(); ++i) {
+        const Mdx_DesignerControl& control = *document_.getControl(i);
+        if (control.type != ctFlexButton) continue;
+        for (const MacroFlexFixData& flex : tab.flexFix())
+            if (flex.name.equal(control.contents, false))
+                document_.setFlexBtnStatus(control.flexGroup, control.contents, flex.flexible ? 1 : 0);
+    }
 }
 
 void MacroPageDesign::read(MacroTabData& tab) {

@@ -15,6 +15,8 @@
 #include "macrodlg/MacroPage.h"
 #include "macrodlg/MacroSectionPage.h"
 #include "resources/designer_ids.h"
+#include "resources/spread_ids.h"
+#include "spread/ValueInputDialog.h"
 #include "win/CButton.h"
 #include "win/CComboBox.h"
 #include "win/ScriptedUser.h"
@@ -209,6 +211,53 @@ TEST_F(DesignedPage, F12OpensTheDesignerOnThePagesDesignAndThePageComesBackFromI
     EXPECT_EQ(page->gridRowCount(), page->tab()->variables().length() - 2)
         << "the grid is built again, not added to";
     EXPECT_EQ(windowText(*page, l2), "15");
+}
+
+TEST_F(DesignedPage, ADistanceButtonTurnsTheTotalIntoTheOffsetAndAZeroFactorDoesNothing) {
+    // Total = Thickness (20, read-only) + L1 (15) / 1 = 35; 40 typed makes L1 = 20.
+    writeDesign("Plate", {{2, "L1"}, {25, "Gap", "Thickness;L1;;1;"}, {25, "Zero", "Thickness;L1;;0;"}});
+    setDesign("EndPlate", "Plate");
+    auto page = open("Plate");
+    const int distance = page->design().document().getControl(1)->resId;
+    const int zero = page->design().document().getControl(2)->resId;
+    std::string offered;
+    win::user::act([&] {
+        CWnd* input = CWnd::FromHandle(win::findDialog(ValueInputDialog::IDD));
+        ASSERT_NE(input, nullptr);
+        input->GetDlgItemText(IDC_VALUE_EDIT, offered);
+    });
+    win::user::typeText(IDC_VALUE_EDIT, "40");
+    win::user::click(IDOK);
+    page->SendMessage(WM_COMMAND, MAKEWPARAM(distance, BN_CLICKED), 0);
+    EXPECT_TRUE(win::user::failures().empty()) << win::user::failures().front();
+    EXPECT_EQ(offered, "35.00000");
+    EXPECT_TRUE(page->lastApply().applied) << page->lastApply().reason;
+    inMacro([](Mdx_Macro& macro) {
+        EXPECT_DOUBLE_EQ(macro.findModuleWrite("EndPlate")->findDialogVariable("L1")->value, 20);
+    });
+    page->SendMessage(WM_COMMAND, MAKEWPARAM(zero, BN_CLICKED), 0);
+    EXPECT_EQ(win::findDialog(ValueInputDialog::IDD), nullptr);
+    EXPECT_NE(transcript().find("no factor to divide by"), std::string::npos);
+    inMacro([](Mdx_Macro& macro) {
+        EXPECT_DOUBLE_EQ(macro.findModuleWrite("EndPlate")->findDialogVariable("L1")->value, 20);
+    });
+}
+
+TEST_F(DesignedPage, AFlexButtonShowsAndChangesItsVariablesState) {
+    writeDesign("Plate", {{2, "L1"}, {30, "L1", "Ends;L1;;"}});
+    setDesign("EndPlate", "Plate");
+    auto page = open("Plate");
+    const int flex = page->design().document().getControl(1)->resId;
+    auto* button = static_cast<CButton*>(page->GetDlgItem(flex));
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->GetCheck(), BST_CHECKED) << "L1 is flexible in the drawing";
+    button->SetCheck(BST_UNCHECKED);
+    page->SendMessage(WM_COMMAND, MAKEWPARAM(flex, BN_CLICKED), 0);
+    EXPECT_TRUE(page->lastApply().applied) << page->lastApply().reason;
+    inMacro([](Mdx_Macro& macro) {
+        EXPECT_FALSE(macro.findModuleWrite("EndPlate")->findDialogVariable("L1")->flexible);
+    });
+    EXPECT_EQ(button->GetCheck(), BST_UNCHECKED);
 }
 
 }  // namespace
