@@ -55,6 +55,8 @@ KvEditConstraintsDlg::~KvEditConstraintsDlg() = default;
 
 BOOL KvEditConstraintsDlg::OnInitDialog() {
     CAcUiTabMainDialog::OnInitDialog();
+    SIZE stored{};
+    if (getDlgSize(Mdx_String(kSizeKey), stored)) minTrack_ = stored;
     labelControls();
     registerLayout();
     OpenEditContext(data);
@@ -265,6 +267,13 @@ void KvEditConstraintsDlg::OnSize(UINT type, int cx, int cy) {
     CAcUiTabMainDialog::OnSize(type, cx, cy);
     layout_.applyLayout();
     placePages();
+}
+
+void KvEditConstraintsDlg::OnGetMinMaxInfo(MINMAXINFO* info) {
+    CAcUiTabMainDialog::OnGetMinMaxInfo(info);
+    if (!info) return;
+    info->ptMinTrackSize.x = minTrack_.cx;
+    info->ptMinTrackSize.y = minTrack_.cy;
 }
 
 void KvEditConstraintsDlg::OnDestroy() {

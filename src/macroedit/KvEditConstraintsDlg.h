@@ -37,6 +37,8 @@ public:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override;
     void OnSize(UINT type, int cx, int cy) override;
+    // The size stored when the editor last closed is also the smallest it can be made.
+    void OnGetMinMaxInfo(MINMAXINFO* info) override;
     void OnDestroy() override;
     void OnOK() override;
     void OnCancel() override;
@@ -78,6 +80,7 @@ private:
     void generalSettings();
     void zoom();
 
+    SIZE minTrack_{50, 50};
     bool modeless_ = false;
     bool zooming_ = false;
     int tab_ = -1;

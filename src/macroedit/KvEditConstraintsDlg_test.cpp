@@ -206,6 +206,61 @@ TEST_F(EditorDialog, ARadioSizeMismatchKeepsTheRowsOtherEdits) {
     EXPECT_EQ(stored("C2").options, AcArray<int>({1, 1}));
 }
 
+// The menu entries carry the sheet's command ids; the chosen one acts on the row clicked.
+TEST_F(EditorDialog, TheContextMenuActsOnTheRowRightClicked) {
+    grid::user::rightClickCell(ConstraintPage::kGrid, 2, 3, kPage);
+    win::user::chooseMenuItem(ConstraintPage::kMenuIds[2]);  // swap the objects
+    grid::user::rightClickCell(ConstraintPage::kGrid, 1, 1, kPage);
+    win::user::chooseMenuItem(ConstraintPage::kMenuIds[0]);  // no longer driving
+    win::user::click(IDOK);
+    EXPECT_TRUE(StartDlgEditConstrModal(data));
+    expectNoFailures();
+    ASSERT_EQ(win::user::menus().size(), 2u);
+    EXPECT_EQ(win::user::menus()[0].entries.size(), 4u) << "three entries and a separator";
+    EXPECT_EQ(stored("C3").object1, Mdx_String("Prof1"));
+    EXPECT_EQ(stored("C3").object2, Mdx_String("Plate1"));
+    EXPECT_FALSE(stored("C1").driving);
+    EXPECT_TRUE(stored("C2").driving);
+}
+
+// Flexibility and the constrained check are written at once; a renamed object when the
+// pages are committed, and the rules follow the new name.
+TEST_F(EditorDialog, TheObjectPageWritesSettingsAndNames) {
+    const win::DialogRef objects{IDD_EDIT_OBJECTS_PAGE, ""};
+    win::user::select(KvEditConstraintsDlg::kTabs, 1);
+    grid::user::tickCell(ObjectPage::kGrid, 5, 1, 1, objects);
+    grid::user::typeInCell(ObjectPage::kGrid, 3, 1, "EndPl", objects);
+    inEditor([](KvEditConstraintsDlg& dialog) {
+        EXPECT_EQ(dialog.data.objects->rows[0].constrained, 1);
+        EXPECT_EQ(highlightedObjects().length(), 1) << "the clicked object is highlighted";
+    });
+    win::user::select(KvEditConstraintsDlg::kTabs, 0);
+    inEditor([](KvEditConstraintsDlg&) {
+        EXPECT_EQ(highlightedObjects().length(), 0) << "leaving the page ends the highlight";
+    });
+    win::user::click(IDOK);
+    EXPECT_TRUE(StartDlgEditConstrModal(data));
+    expectNoFailures();
+    EXPECT_EQ(stored("C1").object1, Mdx_String("EndPl"));
+}
+
+TEST_F(EditorDialog, TheSizeIsStoredAndBecomesTheSmallestTheEditorCanBeMade) {
+    ASSERT_TRUE(StartDlgEditConstraints(data));
+    RECT window{};
+    editor()->GetWindowRect(&window);
+    editor()->MoveWindow(window.left, window.top, window.right - window.left + 60,
+                         window.bottom - window.top + 40);
+    EndDlgEditConstraints();
+    ASSERT_TRUE(StartDlgEditConstraints(data));
+    RECT reopened{};
+    editor()->GetWindowRect(&reopened);
+    EXPECT_EQ(reopened.right - reopened.left, window.right - window.left + 60);
+    MINMAXINFO info{};
+    editor()->SendMessage(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    EXPECT_EQ(info.ptMinTrackSize.x, window.right - window.left + 60);
+    EXPECT_EQ(info.ptMinTrackSize.y, window.bottom - window.top + 40);
+}
+
 TEST_F(EditorDialog, EscapeWaitsForTheGuardBeforeItEndsTheEditor) {
     ASSERT_TRUE(StartDlgEditConstraints(data));
     HWND page = win::findDialog(IDD_EDIT_CONSTRAINTS_PAGE);
