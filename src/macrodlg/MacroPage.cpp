@@ -375,6 +375,8 @@ BOOL MacroPage::PreTranslateMessage(MSG* msg) {
         PostMessage(kOpenDesignerMessage);
         return TRUE;
     }
+    if (msg->message == WM_KEYDOWN && active_ && handleKey(static_cast<UINT>(msg->wParam)))
+        return TRUE;
     return CDialog::PreTranslateMessage(msg);
 }
 

@@ -6,6 +6,8 @@
 // change is applied at once: the page is read into the tab, the differences go to the
 // core's update, and the page shows what the drawing then holds. A refused update puts the
 // tab's values back and says why.
+#include <vector>
+
 #include "core/Mdx_StringArray.h"
 #include "core/macro/MacroData.h"
 #include "core/macro/MacroTabApply.h"
@@ -68,6 +70,15 @@ protected:
     // Applies what changed in the tab since before (the page already read).
     MacroApplyResult applySince(const MacroTabData& before);
     virtual void readPage();
+    // The fixed controls in keyboard order (the third zone).
+    virtual std::vector<int> fixedControls() const;
+    int focusZone();
+    std::vector<HWND> usableFixedControls();
+    bool enterZone(int zone, bool first);
+    void focusFixed(HWND control);
+    bool enterNextZone(int from, bool back);
+    bool handleTab(bool back);
+    bool handleKey(UINT key);
     bool variableText(const Mdx_String& name, Mdx_String& text);
     bool setVariableText(const Mdx_String& name, const Mdx_String& text);
     // A designed distance button: the total asked for and turned into the offset; true when

@@ -12,7 +12,10 @@
 #include "designer/DesignPicture.h"
 #include "host/MainWindow.h"
 #include "macrodlg/MacroDialogTestSupport.h"
+#include "frame/MacroDialogSlots.h"
+#include "macrodlg/DlgMacroModeless.h"
 #include "macrodlg/MacroPage.h"
+#include "win/Timers.h"
 #include "macrodlg/MacroSectionPage.h"
 #include "resources/designer_ids.h"
 #include "resources/spread_ids.h"
@@ -258,6 +261,59 @@ TEST_F(DesignedPage, AFlexButtonShowsAndChangesItsVariablesState) {
         EXPECT_FALSE(macro.findModuleWrite("EndPlate")->findDialogVariable("L1")->flexible);
     });
     EXPECT_EQ(button->GetCheck(), BST_UNCHECKED);
+}
+
+TEST_F(DesignedPage, TabWalksTheDesignTheGridAndTheFixedRowAndEnterApplies) {
+    writeDesign("Bolts", {{8, ""}, {4, "BoltPattern"}});
+    setDesign("Bolts", "Bolts");
+    auto page = open("Bolts");
+    MacroPageDesign& design = page->design();
+    ASSERT_EQ(design.document().getNrControls(), 2);
+    const int first = design.document().getControl(0)->resId;
+    const int second = design.document().getControl(1)->resId;
+    page->ShowWindow(SW_SHOW);
+    auto focusedId = [] { return ::GetDlgCtrlID(::GetFocus()); };
+    auto tab = [&](bool shift = false) {
+        ASSERT_TRUE(win::act::pressKey(page->m_hWnd, VK_TAB, {shift, false}));
+    };
+    page->GetDlgItem(first)->SetFocus();
+    tab();
+    EXPECT_EQ(focusedId(), second);
+    tab();
+    HWND grid = page->grid().GetSafeHwnd();
+    EXPECT_TRUE(::GetFocus() == grid || ::GetParent(::GetFocus()) == grid) << "past the design: grid";
+    tab();
+    EXPECT_EQ(focusedId(), 1091) << "past the grid: the fixed bolt row";
+    tab();
+    tab();
+    EXPECT_EQ(focusedId(), 1114);
+    tab();
+    EXPECT_EQ(focusedId(), first) << "past the last zone: the design again";
+    tab(true);
+    EXPECT_EQ(focusedId(), 1114) << "Shift+Tab goes back into the last control of the zone before";
+
+    page->GetDlgItem(second)->SetFocus();
+    page->SetDlgItemText(second, "90");
+    ASSERT_TRUE(win::act::pressKey(page->m_hWnd, VK_RETURN));
+    EXPECT_TRUE(page->lastApply().applied) << page->lastApply().reason;
+    EXPECT_EQ(page->tab()->patterns()[0].value, Mdx_String("90"));
+}
+
+TEST_F(DesignedPage, EscapeOnAPageClosesTheDialog) {
+    writeDesign("Plate", {{2, "L1"}});
+    setDesign("EndPlate", "Plate");
+    data = gather();
+    installMacroDialog();
+    int slot = -1;
+    ASSERT_TRUE(StartDlgMacroModeless(true, data, slot));
+    auto* dialog = static_cast<DlgMacroModeless*>(macro_slots::dialogInSlot(slot));
+    MacroPage& plate = *dialog->page(0);
+    plate.GetDlgItem(plate.tab()->findCellWithName("L1")->ctrlId)->SetFocus();
+    ASSERT_TRUE(win::act::pressKey(plate.m_hWnd, VK_ESCAPE));
+    EXPECT_TRUE(dialog->macroData().dialogState().closed);
+    win::advanceClock(macro_slots::kDelayedCloseMs);
+    EXPECT_EQ(macro_slots::dialogInSlot(slot), nullptr);
+    setMacroSlotDialogFactory(nullptr);
 }
 
 }  // namespace

@@ -62,6 +62,10 @@ BOOL MacroSectionPage::OnInitDialog() {
     return TRUE;
 }
 
+std::vector<int> MacroSectionPage::fixedControls() const {
+    return {kGroup, kMember, kSection, kChoose, kOffset, 1114, kRotation, kPlane, kPickPlane, 1210};
+}
+
 Mdx_String MacroSectionPage::groupName() {
     return selected(this, kGroup);
 }

@@ -23,6 +23,7 @@ public:
 
 protected:
     int gridPlaceholder() const override { return 1196; }
+    std::vector<int> fixedControls() const override;
     void readPage() override;
 
 private:
