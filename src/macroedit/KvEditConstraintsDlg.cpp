@@ -6,7 +6,9 @@
 #include "core/Texts.h"
 #include "core/macro/MacroEditing.h"
 #include "core/macro/MacroSettings.h"
+#include "core/macro/Mdx_DbMacro.h"
 #include "frame/ConstraintEditorLaunch.h"
+#include "host/AcTransaction.h"
 #include "macroedit/ConstraintPage.h"
 #include "macroedit/EscapeGuard.h"
 #include "macroedit/ObjectPage.h"
@@ -217,10 +219,23 @@ void KvEditConstraintsDlg::selectOtherMacro() {
     refreshPages();
 }
 
+// The settings are kept with the macro object, so they are saved with the drawing; the
+// standards page offers the macro's objects while the macro is open.
 void KvEditConstraintsDlg::generalSettings() {
+    if (!data.database) return;
+    AcTransaction transaction(*data.database);
+    Mdx_DbMacro* macro = nullptr;
+    if (transaction.getObject(macro, data.macroId, host::OpenMode::ForWrite) != Acad::eOk) return;
     MacroSettings settings;
-    if (!GetMacroSettings(data.macroId, settings)) return;
-    if (RunMacroSettingsDialog(m_hWnd, settings)) SetMacroSettings(data.macroId, settings);
+    GetMacroSettings(*macro, settings);
+    settings.dbMacro = macro;
+    settings.transaction = &transaction;
+    if (!RunMacroSettingsDialog(m_hWnd, settings)) {
+        transaction.abort();
+        return;
+    }
+    SetMacroSettings(*macro, settings);
+    transaction.commit();
 }
 
 // Zooming hands the drawing to the user; a second click meanwhile must not start another.

@@ -4,10 +4,10 @@
 // groups and standards. The macro editor opens it from its "General settings" button:
 //
 //     MacroSettings settings;
-//     GetMacroSettings(macroId, settings);
+//     GetMacroSettings(*macro, settings);
 //     settings.dbMacro = macro;              // offers the macro's objects on the standards page
 //     settings.transaction = transaction;
-//     if (RunMacroSettingsDialog(parent, settings)) SetMacroSettings(macroId, settings);
+//     if (RunMacroSettingsDialog(parent, settings)) SetMacroSettings(*macro, settings);
 #include <memory>
 
 #include "core/macro/MacroSettings.h"

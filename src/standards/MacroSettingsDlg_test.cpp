@@ -123,21 +123,4 @@ TEST_F(MacroSettingsDialog, PicturesOfThePagesWithData) {
     }
 }
 
-TEST_F(MacroSettingsDialog, SettingsAreKeptPerMacro) {
-    MacroSettings settings;
-    EXPECT_FALSE(GetMacroSettings(AcDbObjectId(), settings));
-    settings.author = "someone";
-    settings.standards.spreadsheetNames = Mdx_StringArray{"EndPlate"};
-    settings.standards.mapsToKeys = Mdx_StringArray{"K"};
-    ASSERT_TRUE(SetMacroSettings(AcDbObjectId::fromHandle(7), settings));
-    MacroSettings other;
-    ASSERT_TRUE(GetMacroSettings(AcDbObjectId::fromHandle(8), other));
-    EXPECT_TRUE(other.author.isEmpty()) << "another macro has its own settings";
-    ASSERT_TRUE(GetMacroSettings(AcDbObjectId::fromHandle(7), other));
-    EXPECT_EQ(other.author, Mdx_String("someone"));
-    EXPECT_EQ(other.standards.getMapping("EndPlate", 0), Mdx_String("K"))
-        << "the keys read are the ones the page starts from";
-    ClearMacroSettings();
-}
-
 }  // namespace

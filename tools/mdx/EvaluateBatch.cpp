@@ -11,6 +11,7 @@
 #include "EvaluateDrawing.h"
 #include "EvaluateError.h"
 #include "EvaluateInputs.h"
+#include "EvaluateMapping.h"
 #include "EvaluateMacro.h"
 #include "EvaluateOptions.h"
 #include "EvaluateReport.h"
@@ -62,6 +63,19 @@ std::string tieName(const std::string& name) {
     return Mdx_String::fromUtf8(name).makeLower().toUtf8();
 }
 
+// The library standard a macro's settings name ('\\' or '/' between folders); null when it is
+// not among those chosen.
+const LibraryStandard* chosenStandard(const std::vector<LibraryStandard>& standards,
+                                      std::string name) {
+    for (char& c : name)
+        if (c == '\\') c = '/';
+    for (const LibraryStandard& standard : standards)
+        if (sameName(standard.name, name)) return &standard;
+    return nullptr;
+}
+
+// A macro whose settings name standards is tied to those; any other macro to every mapping
+// line keyed by its name.
 std::vector<Tie> findTies(EvaluateDrawing& drawing, const std::vector<LibraryStandard>& standards,
                           const std::string& drawingFile) {
     std::multimap<std::string, std::pair<const LibraryStandard*, const LibraryMappingKey*>> keys;
@@ -70,6 +84,10 @@ std::vector<Tie> findTies(EvaluateDrawing& drawing, const std::vector<LibrarySta
             keys.emplace(tieName(key.key), std::make_pair(&standard, &key));
     std::vector<Tie> ties;
     for (const DrawingMacro& macro : drawing.macros()) {
+        for (const MacroStandard& own : macro.standards)
+            if (const LibraryStandard* standard = chosenStandard(standards, own.name))
+                ties.push_back({macro, standard->name, own.key});
+        if (!macro.standards.empty()) continue;
         // Equal keys stay in the order they were put in: library order.
         auto [first, last] = keys.equal_range(tieName(macro.name));
         for (auto it = first; it != last; ++it)
@@ -78,9 +96,43 @@ std::vector<Tie> findTies(EvaluateDrawing& drawing, const std::vector<LibrarySta
     if (ties.empty())
         throw EvaluateError(EvaluateExit::BadMapping,
                             "no macro of " + drawingFile +
-                                " is tied to a standard: a tie is a line of a standard's "
-                                "mapping file keyed by the macro's name");
+                                " is tied to a standard: the macro's settings name none, and no "
+                                "line of a standard's mapping file is keyed by its name");
     return ties;
+}
+
+// Why the tie's mapping cannot be used (a key the mapping file lacks, a line of it that does
+// not read as the format, a module group the macro lacks); empty when it can. Mapping-file
+// problems are the same for every macro with the same key, so each key is checked once.
+std::string mappingProblem(std::map<std::pair<std::string, std::string>, std::string>& known,
+                           const Tie& tie, const StandardRef& standard,
+                           const EvaluateDrawing& drawing) {
+    const bool byModule = Mdx_String::fromUtf8(tie.key).startsWith("Module.", false);
+    const auto id = std::make_pair(tie.standard, tie.key);
+    if (!byModule)
+        if (auto found = known.find(id); found != known.end()) return found->second;
+    std::string problem;
+    try {
+        checkMapping(tie.key, standard, drawing);
+    } catch (const EvaluateError& error) {
+        problem = error.what();
+    }
+    if (!byModule) known.emplace(id, problem);
+    return problem;
+}
+
+EvaluateReport refusedReport(const Tie& tie, const StandardRef& standard,
+                             const std::string& problem, const std::string& drawingFile) {
+    EvaluateReport report;
+    report.standard = standard.fileName.toUtf8();
+    report.standardFile = standard.file.string();
+    report.drawing = drawingFile;
+    report.macroName = tie.macro.name;
+    report.macroHandle = tie.macro.handle;
+    report.mapsTo = tie.key;
+    report.evaluated = false;
+    report.warnings.push_back(problem);
+    return report;
 }
 
 // A progress line on a terminal, so a long run shows it is alive; nothing in a pipe.
@@ -131,7 +183,9 @@ void note(BatchResult& result, EvaluateExit outcome) {
 }
 
 std::string outcomeText(const EvaluateReport& report, EvaluateExit outcome) {
-    if (outcome == EvaluateExit::EvaluationFailed) return "evaluation failed";
+    if (outcome == EvaluateExit::EvaluationFailed)
+        return report.warnings.empty() ? "evaluation failed"
+                                        : "evaluation failed: " + report.warnings.front();
     std::string text = std::to_string(report.changed.size()) + " value(s) changed";
     if (!report.failures.empty())
         text += ", " + std::to_string(report.failures.size()) + " equation(s) failed";
@@ -202,11 +256,17 @@ int evaluateAll(const EvaluateOptions& options, std::ostream& out, std::ostream&
     EvaluateSession session;
     BatchResult result;
     Progress progress(err, ties.size());
+    std::map<std::pair<std::string, std::string>, std::string> mappingProblems;
     for (const Tie& tie : ties) {
         drawing.open(tie.macro.handle);
-        result.reports.push_back(evaluateOpenMacro(session, drawing, standards.at(tie.standard),
-                                                   Mdx_String::fromUtf8(tie.key), general,
-                                                   options.drawing));
+        const StandardRef& standard = standards.at(tie.standard);
+        const std::string problem =
+            mappingProblem(mappingProblems, tie, standard, drawing);
+        result.reports.push_back(
+            problem.empty() ? evaluateOpenMacro(session, drawing, standard,
+                                                Mdx_String::fromUtf8(tie.key), general,
+                                                options.drawing)
+                            : refusedReport(tie, standard, problem, options.drawing));
         const EvaluateExit outcome = outcomeOf(result.reports.back(), options.allowFailures);
         note(result, outcome);
         // A macro whose equations failed keeps its changes only when they may be written.

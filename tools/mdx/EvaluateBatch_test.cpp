@@ -86,6 +86,57 @@ TEST_F(EvaluateBatch, WriteHappensOnceAndOnlyWhenEveryConnectionSucceeded) {
         EXPECT_TRUE(evaluation["changed"].empty()) << evaluation["macro"].dump();
 }
 
+// The fields of macro settings that name one standard with its key, as a drawing keeps them.
+json settingsFields(const std::string& standard, const std::string& key) {
+    json fields = json::array();
+    auto add = [&](const char* name, const char* kind, json value) {
+        fields.push_back({name, kind, std::move(value)});
+    };
+    for (const char* flag : {"settings.angle90", "settings.angle180", "settings.sectionAngle"})
+        add(flag, "bool", false);
+    add("settings.angleTolerance", "text", "1");
+    add("settings.sectionSize", "bool", false);
+    add("settings.minSectionSize", "text", "");
+    add("settings.maxSectionSize", "text", "");
+    add("settings.pathDistance", "bool", false);
+    add("settings.maxPathDistance", "text", "");
+    add("settings.description", "text", "");
+    add("settings.author", "text", "");
+    for (const char* list : {"settings.variables", "settings.values", "settings.sectionGroups"})
+        add(list, "int", 0);
+    add("settings.standards", "int", 1);
+    add("settings.standard", "text", standard);
+    add("settings.mapsTo", "int", 1);
+    add("settings.mapTo", "text", key);
+    return fields;
+}
+
+TEST_F(EvaluateBatch, AMacroWhoseSettingsNameStandardsIsTiedByThem) {
+    json document = json::parse(original);
+    for (json& object : document["objects"]) {
+        if (object["class"] != "Mdx_DbMacro") continue;
+        const std::string name = object["fields"][1][2];  // after hasMacro: the name
+        json extra;
+        if (name == "FP-02") extra = settingsFields("FinPlate", "FP-01");
+        if (name == "FP-03") extra = settingsFields("FinPlate", "NoSuchKey");
+        for (const json& field : extra) object["fields"].push_back(field);
+    }
+    writeFile(drawing, document.dump());
+    const MdxRun run = all("--gen gen_Grade=S355 --standard FinPlate --json", false);
+    EXPECT_EQ(run.status, 8) << run.out;
+    const json report = json::parse(run.out);
+    std::map<std::string, json> byMacro;
+    for (const json& evaluation : report["evaluations"])
+        byMacro[evaluation["macro"]["name"].get<std::string>()] = evaluation;
+    ASSERT_EQ(byMacro.size(), 10u) << run.out;
+    EXPECT_EQ(byMacro["FP-02"]["mapsTo"], "FP-01") << byMacro["FP-02"].dump(1);
+    EXPECT_EQ(byMacro["FP-02"]["outcome"], 0);
+    EXPECT_EQ(byMacro["FP-03"]["outcome"], 8);
+    EXPECT_NE(byMacro["FP-03"].dump().find("no mapping \\\"NoSuchKey\\\""), std::string::npos)
+        << byMacro["FP-03"].dump(1);
+    EXPECT_EQ(byMacro["FP-04"]["mapsTo"], "FP-04") << "a macro without settings: by its name";
+}
+
 TEST_F(EvaluateBatch, BadBatchInputIsRefusedBeforeAnythingRuns) {
     MdxRun run = all("--standard NoSuch");
     EXPECT_EQ(run.status, 6) << run.out;

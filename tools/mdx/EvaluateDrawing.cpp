@@ -3,6 +3,7 @@
 #include "BrokenReference.h"
 #include "EvaluateError.h"
 #include "core/macro/MacroClasses.h"
+#include "core/macro/MacroSettings.h"
 #include "core/macro/Mdx_DbMacro.h"
 #include "host/DrawingFile.h"
 #include "sectionlib/SectionLibraryRegistry.h"
@@ -54,13 +55,30 @@ EvaluateDrawing::EvaluateDrawing(const std::filesystem::path& file,
 
 EvaluateDrawing::~EvaluateDrawing() = default;
 
+namespace {
+
+std::vector<MacroStandard> standardsOf(const Mdx_DbMacro& macro) {
+    std::vector<MacroStandard> standards;
+    const MacroSettings* settings = macro.settings();
+    if (!settings) return standards;
+    const TabMappingData& entries = settings->standards;
+    for (int i = 0; i < entries.entryCount(); ++i) {
+        const Mdx_String& key = entries.mapsToKeys[i];
+        if (key.isEmpty() || key.left(7).equal("Module.", false)) continue;
+        standards.push_back({utf8(entries.spreadsheetNames[i]), utf8(key)});
+    }
+    return standards;
+}
+
+}  // namespace
+
 std::vector<DrawingMacro> EvaluateDrawing::macros() {
     std::vector<DrawingMacro> found;
     AcTransaction looking(database_);
     for (AcDbObjectId id : database_.objectIds()) {
         Mdx_DbMacro* candidate = nullptr;
         if (looking.getObject(candidate, id) != Acad::eOk || !candidate->macro()) continue;
-        found.push_back({utf8(candidate->macro()->name()), id.toText()});
+        found.push_back({utf8(candidate->macro()->name()), id.toText(), standardsOf(*candidate)});
     }
     return found;
 }

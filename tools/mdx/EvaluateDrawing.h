@@ -23,9 +23,18 @@ struct MacroValue {
 };
 
 // A macro of the drawing, by name and handle (UTF-8).
+// A standards spreadsheet the macro's own settings name, with the key of its mapping file.
+struct MacroStandard {
+    std::string name;
+    std::string key;
+};
+
 struct DrawingMacro {
     std::string name;
     std::string handle;
+    // From the macro's general settings: the standards tied to the whole macro by a key of
+    // their mapping file (entries tied to a module group are left out).
+    std::vector<MacroStandard> standards;
 };
 
 class EvaluateDrawing {

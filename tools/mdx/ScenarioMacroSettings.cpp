@@ -59,14 +59,16 @@ void checkMacroSettings(const json& args) {
     textField(args, "macro");
     textField(args, "description");
     standardsEntries(args);
+    if (args.contains("save") && !args["save"].is_boolean())
+        throw ScenarioError("\"save\" must be true or false");
 }
 
+// Without a drawing the settings start from the arguments alone. With one they start from
+// what the macro keeps, the arguments given replacing their part; "save": true keeps the
+// settings of an OK with the macro and writes the drawing.
 json callMacroSettings(const json& args) {
     const Entries entries = standardsEntries(args);
     MacroSettings settings;
-    settings.description = textField(args, "description");
-    settings.standards.spreadsheetNames = entries.names;
-    settings.standards.mapsToKeys = entries.keys;
     std::unique_ptr<EvaluateDrawing> drawing;
     const Mdx_String drawingPath = textField(args, "drawing");
     if (!drawingPath.isEmpty()) {
@@ -81,10 +83,25 @@ json callMacroSettings(const json& args) {
         } catch (const std::exception& error) {
             throw ScenarioError("the drawing of the settings: " + std::string(error.what()));
         }
+        GetMacroSettings(*drawing->macro(), settings);
         settings.dbMacro = drawing->macro();
         settings.transaction = &drawing->transaction();
     }
+    if (args.contains("description")) settings.description = textField(args, "description");
+    if (args.contains("standards")) {
+        settings.standards.spreadsheetNames = entries.names;
+        settings.standards.mapsToKeys = entries.keys;
+    }
     const bool result = RunMacroSettingsDialog(nullptr, settings);
+    if (result && drawing && args.value("save", false)) {
+        SetMacroSettings(*drawing->macro(), settings);
+        try {
+            drawing->save();
+        } catch (const std::exception& error) {
+            throw ScenarioError("the drawing of the settings was not written: " +
+                                std::string(error.what()));
+        }
+    }
     json standards = json::array();
     for (int i = 0; i < settings.standards.entryCount(); ++i)
         standards.push_back({{"name", toJson(settings.standards.spreadsheetNames[i])},

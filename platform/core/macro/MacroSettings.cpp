@@ -1,33 +1,31 @@
 #include "core/macro/MacroSettings.h"
 
-#include <map>
+#include "core/macro/Mdx_DbMacro.h"
+#include "host/AcTransaction.h"
 
-namespace {
-
-std::map<AcDbObjectId, MacroSettings>& store() {
-    static std::map<AcDbObjectId, MacroSettings> settings;
-    return settings;
+void GetMacroSettings(const Mdx_DbMacro& macro, MacroSettings& settings) {
+    settings = macro.settings() ? *macro.settings() : MacroSettings{};
+    settings.standards.rememberOriginal();
 }
 
-}  // namespace
+void SetMacroSettings(Mdx_DbMacro& macro, const MacroSettings& settings) {
+    macro.setSettings(settings);
+}
 
-bool GetMacroSettings(AcDbObjectId macroId, MacroSettings& settings) {
-    if (macroId.isNull()) return false;
-    const auto found = store().find(macroId);
-    settings = found == store().end() ? MacroSettings{} : found->second;
-    settings.standards.macroMapping = nullptr;
+bool GetMacroSettings(AcDbDatabase* database, AcDbObjectId macroId, MacroSettings& settings) {
+    if (!database || macroId.isNull()) return false;
+    AcTransaction transaction(*database);
+    Mdx_DbMacro* macro = nullptr;
+    if (transaction.getObject(macro, macroId) != Acad::eOk) return false;
+    GetMacroSettings(*macro, settings);
     return true;
 }
 
-bool SetMacroSettings(AcDbObjectId macroId, const MacroSettings& settings) {
-    if (macroId.isNull()) return false;
-    MacroSettings kept = settings;
-    kept.dbMacro = nullptr;
-    kept.transaction = nullptr;
-    kept.standards.macroMapping = nullptr;
-    kept.standards.rememberOriginal();
-    store()[macroId] = kept;
-    return true;
+bool SetMacroSettings(AcDbDatabase* database, AcDbObjectId macroId, const MacroSettings& settings) {
+    if (!database || macroId.isNull()) return false;
+    AcTransaction transaction(*database);
+    Mdx_DbMacro* macro = nullptr;
+    if (transaction.getObject(macro, macroId, host::OpenMode::ForWrite) != Acad::eOk) return false;
+    SetMacroSettings(*macro, settings);
+    return transaction.commit() == Acad::eOk;
 }
-
-void ClearMacroSettings() { store().clear(); }

@@ -2,11 +2,13 @@
 // The general settings of a macro, as its settings dialog edits them: which connections the
 // macro is offered for (filters by angle, by section size and by distance along the path),
 // its description, its variables, the section groups it accepts and its standards.
-// GetMacroSettings and SetMacroSettings read and write the settings a macro keeps.
+// GetMacroSettings and SetMacroSettings read and write the settings a macro object keeps in
+// its drawing.
 #include "core/Mdx_StringArray.h"
 #include "core/macro/TabMappingData.h"
 #include "host/AcDbObjectId.h"
 
+class AcDbDatabase;
 class AcTransaction;
 class Mdx_DbMacro;
 
@@ -38,9 +40,13 @@ struct MacroSettings {
     AcTransaction* transaction = nullptr;
 };
 
-// The settings kept for the macro (defaults for a macro that has none); false for a null id.
-bool GetMacroSettings(AcDbObjectId macroId, MacroSettings& settings);
-// Keeps settings for the macro (without the borrowed pointers); false for a null id.
-bool SetMacroSettings(AcDbObjectId macroId, const MacroSettings& settings);
-// Forgets every macro's settings (a new session).
-void ClearMacroSettings();
+// The settings kept with the macro object in its drawing (defaults for a macro that has
+// none yet). They are saved with the drawing.
+void GetMacroSettings(const Mdx_DbMacro& macro, MacroSettings& settings);
+// Keeps settings with the macro object (opened for write), without the borrowed pointers.
+void SetMacroSettings(Mdx_DbMacro& macro, const MacroSettings& settings);
+
+// The same through the database: false for a null database or an id that names no macro
+// of it (settings are then left as they were). Set commits in a transaction of its own.
+bool GetMacroSettings(AcDbDatabase* database, AcDbObjectId macroId, MacroSettings& settings);
+bool SetMacroSettings(AcDbDatabase* database, AcDbObjectId macroId, const MacroSettings& settings);

@@ -6,12 +6,15 @@
 #include "core/macro/Mdx_Macro.h"
 #include "host/AcDbObject.h"
 
+struct MacroSettings;
+
 class Mdx_DbMacro : public AcDbObject {
 public:
     static constexpr const char* kClassName = "Mdx_DbMacro";
 
-    Mdx_DbMacro() = default;
-    explicit Mdx_DbMacro(std::unique_ptr<Mdx_Macro> macro) : macro_(std::move(macro)) {}
+    Mdx_DbMacro();
+    explicit Mdx_DbMacro(std::unique_ptr<Mdx_Macro> macro);
+    ~Mdx_DbMacro() override;
 
     const char* className() const override { return kClassName; }
     void writeFields(host::FieldWriter& out) const override;
@@ -25,7 +28,14 @@ public:
     AcArray<AcDbObjectId>& mapBaseProfIds() { return baseProfIds_; }
     const AcArray<AcDbObjectId>& mapBaseProfIds() const { return baseProfIds_; }
 
+    // The general settings kept with the macro (its filters, description, standards); null
+    // while none were ever set.
+    const MacroSettings* settings() const { return settings_.get(); }
+    // Keeps a copy of settings, without the pointers a dialog borrows.
+    void setSettings(const MacroSettings& settings);
+
 private:
     std::unique_ptr<Mdx_Macro> macro_;
     AcArray<AcDbObjectId> baseProfIds_;
+    std::unique_ptr<MacroSettings> settings_;
 };

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "core/macro/MacroClasses.h"
+#include "core/macro/MacroSettings.h"
 #include "core/macro/testing/EndPlateDrawing.h"
 #include "host/AcTransaction.h"
 #include "host/DrawingFile.h"
@@ -102,6 +103,44 @@ TEST_F(MacroDrawingTest, MalformedMacroFieldsAreRefusedWithTheirName) {
         EXPECT_NE(error.find(c.message), std::string::npos) << c.with << ": " << error;
         EXPECT_EQ(loaded.objectCount(), 0);
     }
+}
+
+TEST_F(MacroDrawingTest, SettingsAreSavedWithTheMacroAndMalformedOnesRefused) {
+    AcDbDatabase db;
+    endplate::Drawing drawing = endplate::build(db);
+    const std::string without = DrawingFile::saveText(db);
+    MacroSettings settings;
+    ASSERT_TRUE(GetMacroSettings(&db, drawing.macro, settings));
+    EXPECT_TRUE(settings.standards.spreadsheetNames.isEmpty()) << "a macro never set has none";
+    settings.filterAngle90 = true;
+    settings.description = "End plate, two bolt rows";
+    settings.variableNames = Mdx_StringArray{"L1"};
+    settings.variableValues = Mdx_StringArray{"40"};
+    settings.standards.spreadsheetNames = Mdx_StringArray{"EndPlate", "FinPlate"};
+    settings.standards.mapsToKeys = Mdx_StringArray{"EndPlateStd", "Module.Plate"};
+    ASSERT_TRUE(SetMacroSettings(&db, drawing.macro, settings));
+    EXPECT_FALSE(SetMacroSettings(&db, drawing.pattern, settings)) << "a pattern is no macro";
+
+    const std::string saved = DrawingFile::saveText(db);
+    AcDbDatabase loaded;
+    std::string error;
+    ASSERT_EQ(DrawingFile::loadText(loaded, saved, error), Acad::eOk) << error;
+    MacroSettings read;
+    ASSERT_TRUE(GetMacroSettings(&loaded, drawing.macro, read));
+    EXPECT_TRUE(read.filterAngle90);
+    EXPECT_EQ(read.description, Mdx_String("End plate, two bolt rows"));
+    EXPECT_EQ(read.variableValues[0], Mdx_String("40"));
+    EXPECT_EQ(read.standards.mapsToKeys[1], Mdx_String("Module.Plate"));
+    EXPECT_EQ(read.standards.getMapping("EndPlate", 0), Mdx_String("EndPlateStd"))
+        << "the keys read are the ones the standards page starts from";
+    EXPECT_EQ(DrawingFile::saveText(loaded), saved);
+
+    const std::string oneKeyShort =
+        edited(saved, "[\"settings.mapsTo\", \"int\", 2]", "[\"settings.mapsTo\", \"int\", 1]");
+    AcDbDatabase refused;
+    EXPECT_NE(DrawingFile::loadText(refused, oneKeyShort, error), Acad::eOk);
+    EXPECT_EQ(refused.objectCount(), 0);
+    EXPECT_EQ(without.find("settings."), std::string::npos) << "no fields for unset settings";
 }
 
 TEST_F(MacroDrawingTest, AbortedChangeOfAMacroIsUndone) {
