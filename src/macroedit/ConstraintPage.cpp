@@ -340,7 +340,7 @@ void ConstraintPage::editCut() {
     if (!table().rows.isValidIndex(current_)) return;
     const ConstraintRow& row = table().rows[current_];
     bool swallow = false;
-    StartEditMacroCutDlg(table().source.macroId, row.cutName, row.valueText, swallow);
+    StartEditMacroCutDlg(table().source, row.cutName, row.valueText, swallow);
     editor_.swallowNextEscape = swallow;
 }
 

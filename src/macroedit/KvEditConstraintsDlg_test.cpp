@@ -261,6 +261,29 @@ TEST_F(EditorDialog, TheSizeIsStoredAndBecomesTheSmallestTheEditorCanBeMade) {
     EXPECT_EQ(info.ptMinTrackSize.y, window.bottom - window.top + 40);
 }
 
+TEST_F(EditorDialog, EditCutOpensTheCutOfTheRowAndWritesItsValues) {
+    data.constraints->rows[1].cutName = "Cut1";
+    ASSERT_TRUE(UpdateConstraint(*data.constraints, 1));  // C2 makes Cut1
+    const win::DialogRef cuts{IDD_MACRO_CUTS, ""};
+    grid::user::clickCell(ConstraintPage::kGrid, 1, 2, kPage);
+    win::user::click(ConstraintPage::kEditCut, kPage);
+    grid::user::typeInCell(1196, 3, 1, "7", cuts);
+    win::user::pressKey(VK_ESCAPE, {}, cuts);  // left with Escape: cancelled, nothing written
+    win::user::click(ConstraintPage::kEditCut, kPage);
+    grid::user::typeInCell(1196, 3, 1, "7", cuts);
+    win::user::click(IDOK, cuts);
+    inEditor([](KvEditConstraintsDlg& dialog) { EXPECT_FALSE(dialog.swallowNextEscape); });
+    win::user::click(IDOK);
+    EXPECT_TRUE(StartDlgEditConstrModal(data));
+    expectNoFailures();
+    AcTransaction transaction(db);
+    Mdx_DbMacro* macro = nullptr;
+    transaction.getObject(macro, drawing.macro);
+    const Mdx_CutConstraint& cut = *macro->macro()->findModuleWrite("EndPlate")->findCut("Cut1");
+    EXPECT_EQ(cut.offsets[0], 7);
+    EXPECT_EQ(cut.offsets[1], 12.5);
+}
+
 TEST_F(EditorDialog, EscapeWaitsForTheGuardBeforeItEndsTheEditor) {
     ASSERT_TRUE(StartDlgEditConstraints(data));
     HWND page = win::findDialog(IDD_EDIT_CONSTRAINTS_PAGE);

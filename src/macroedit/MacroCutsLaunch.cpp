@@ -1,7 +1,10 @@
 #include "macroedit/MacroCutsLaunch.h"
 
 #include "core/KvTempResourceOverride.h"
+#include "core/Texts.h"
+#include "core/macro/MacroCutRecord.h"
 #include "macroedit/MacroCutsDlg.h"
+#include "win/MessageBox.h"
 
 bool StartDlgMacroCuts(DlgMacroCutsData& data, bool& closedWithEscape) {
     KvTempResourceOverride resources;
@@ -13,11 +16,15 @@ bool StartDlgMacroCuts(DlgMacroCutsData& data, bool& closedWithEscape) {
     return ok;
 }
 
-bool StartEditMacroCutDlg(AcDbObjectId macroId, const Mdx_String& name, const Mdx_String&,
+bool StartEditMacroCutDlg(const EditSource& source, const Mdx_String& name, const Mdx_String&,
                           bool& swallowEscape) {
-    DlgMacroCutsData data;
-    data.editing = true;
-    data.name = name;
-    data.macroChoice.macroId = macroId;
-    return StartDlgMacroCuts(data, swallowEscape);
+    swallowEscape = false;
+    DlgMacroCutsData record;
+    if (!ReadCutRecord(source, name, record) || !StartDlgMacroCuts(record, swallowEscape))
+        return false;
+    if (WriteCutRecord(source, name, record)) return true;
+    KvTempResourceOverride resources;
+    ::MessageBox(nullptr, dialString(9300).c_str(), dialString(1098).c_str(),
+                 MB_OK | MB_ICONEXCLAMATION);
+    return false;
 }

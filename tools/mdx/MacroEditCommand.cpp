@@ -126,6 +126,7 @@ bool setField(ConstraintRow& row, const std::string& field, const std::string& v
     const Mdx_String text = mdx(value);
     if (field == "value") row.valueText = text;
     else if (field == "variable") row.variableName = text;
+    else if (field == "cut") row.cutName = text;
     else if (field == "bound") {
         const char* bounds[] = {"exact", "atleast", "atmost"};
         row.choice = -1;
@@ -151,11 +152,12 @@ void editConstraint(EditConstrData& ctx, const std::string& assignment) {
     if (!setField(ctx.constraints->rows[row], field, value))
         throw Refusal{kBadArgument, "\"" + assignment + "\": fields are value, variable, bound "
                                     "(exact, atleast, atmost), driving, shown (0 or 1), option1, "
-                                    "option2"};
+                                    "option2, cut"};
     if (!UpdateConstraint(*ctx.constraints, row))
         throw Refusal{kRefused, "the macro refused \"" + assignment +
                                     "\" (a value must be a number, a variable a name no other "
-                                    "constraint uses, an option within its group)"};
+                                    "constraint uses, an option within its group, a cut one of "
+                                    "the module's)"};
 }
 
 void constraints(MacroEditDrawing& drawing, const EditOptions& options) {
@@ -278,7 +280,8 @@ void addMacroEditCommands(CLI::App& macro, int& exitCode) {
         "EndPlate_IPE_HEA EndPlate --add distance:Plate1,Prof1 C1.value=20 C1.bound=atleast\n",
         *options, true);
     command->add_option("CHANGES", options->assignments,
-                        "NAME.FIELD=VALUE: value, variable, bound, driving, shown, option1, option2");
+                        "NAME.FIELD=VALUE: value, variable, bound, driving, shown, option1, option2, "
+                        "cut");
     command->add_option("--add", options->add, "KIND:OBJECT[,OBJECT]")->allow_extra_args(false);
     command->add_option("--delete", options->remove, "a constraint to delete")->allow_extra_args(false);
     command->add_option("--sort", options->sort, "COLUMN[,COLUMN]: 1 name, 2 kind, 3 and 4 objects");

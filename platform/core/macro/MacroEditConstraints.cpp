@@ -50,6 +50,13 @@ bool applyRow(const Mdx_Module& module, const ConstraintRow& row, Mdx_Constraint
         constraint.bound = row.choice;
     }
     if (!optionsFit(constraint.kind, row.radioSelections)) return false;
+    Mdx_String cut = row.cutName;
+    cut.trim();
+    bool cutKnown = cut.isEmpty();
+    for (const Mdx_CutConstraint& existing : module.cuts())
+        if (existing.name.equal(cut, false)) cutKnown = true;
+    if (!cutKnown) return false;
+    constraint.cut = cut;
     constraint.options = row.radioSelections;
     constraint.driving = row.check1 != 0;
     constraint.shown = constraint.driving && row.check2 != 0;

@@ -29,7 +29,8 @@ int zoomCount();
 
 // Constraints. row indexes table.rows; the stored constraint is found by the row's name.
 // Writes the row's edited values. Refused: a value that is not a number, a variable name
-// that is not a name or is used by another constraint, a choice or options out of range.
+// that is not a name or is used by another constraint, a choice or options out of range, a
+// cut the module does not have.
 bool UpdateConstraint(ConstraintTable& table, int row);
 bool DeleteConstraint(ConstraintTable& table, int row);
 // Orders the rows by column, then secondColumn (1 to 4, texts ignoring case).

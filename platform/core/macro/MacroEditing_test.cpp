@@ -6,6 +6,7 @@
 
 #include "core/macro/DlgMacroCutsData.h"
 #include "core/macro/MacroClasses.h"
+#include "core/macro/MacroCutRecord.h"
 #include "core/macro/MacroEditPickers.h"
 #include "core/macro/testing/EndPlateDrawing.h"
 #include "host/DrawingFile.h"
@@ -305,6 +306,32 @@ TEST_F(MacroEditingTest, TheCutDialogsQuestionsAreAnsweredFromTheDrawing) {
     EXPECT_EQ(cut.macroChoice.macroId, drawing.macro);
     ASSERT_TRUE(cut.macroChoice.GetAllMods(drawing.macro, names));
     EXPECT_EQ(names.length(), 4);
+}
+
+TEST_F(MacroEditingTest, AConstraintsCutIsEditedAsTheCutDialogsRecord) {
+    addConstraint(kConstrDistance);
+    row(0).cutName = "NoSuchCut";
+    EXPECT_FALSE(UpdateConstraint(*ctx.constraints, 0));
+    row(0).cutName = "cut1";
+    ASSERT_TRUE(UpdateConstraint(*ctx.constraints, 0));
+    EXPECT_EQ(row(0).cutEditable, 1);
+
+    DlgMacroCutsData record;
+    EXPECT_FALSE(ReadCutRecord(ctx.constraints->source, "Snipe", record)) << "another module's";
+    ASSERT_TRUE(ReadCutRecord(ctx.constraints->source, row(0).cutName, record));
+    EXPECT_TRUE(record.editing);
+    EXPECT_EQ(record.cutType, Mdx_ConstraintCutType::ProfileVsPlate);
+    EXPECT_EQ(record.valueNames, Mdx_StringArray({"Offset", "PolyOffset"}));
+    EXPECT_EQ(record.values, Mdx_StringArray({"5", "12.5"}));
+
+    const std::string before = DrawingFile::saveText(db);
+    record.values = {"6", "gap"};
+    EXPECT_FALSE(WriteCutRecord(ctx.constraints->source, "Cut1", record)) << "the cut keeps numbers";
+    EXPECT_TRUE(DrawingFile::saveText(db) == before);
+    record.values = {"6", " 12.75 "};
+    ASSERT_TRUE(WriteCutRecord(ctx.constraints->source, "Cut1", record));
+    ASSERT_TRUE(ReadCutRecord(ctx.constraints->source, "Cut1", record));
+    EXPECT_EQ(record.values, Mdx_StringArray({"6", "12.75"}));
 }
 
 TEST_F(MacroEditingTest, BadEditorFieldsInAFileAreRefused) {

@@ -1,0 +1,84 @@
+#include "core/macro/MacroCutRecord.h"
+
+#include "core/macro/MacroEditAccess.h"
+#include "core/macro/MacroValueText.h"
+
+using macro_edit::changeMacro;
+using macro_edit::readMacro;
+
+namespace {
+
+using T = KvCutOffsetType;
+
+// Per cut type of the model: the dialog's type and its offsets, as the dialog names them.
+struct CutShape {
+    Mdx_ConstraintCutType dialogType;
+    std::vector<std::pair<const char*, T>> offsets;
+};
+
+const CutShape* shapeOf(int modelType) {
+    static const CutShape shapes[mdxCutTypeCount] = {
+        {Mdx_ConstraintCutType::ProfileVsProfile, {{"Offset", T::Offset}}},
+        {Mdx_ConstraintCutType::ProfileVsPlate, {{"Offset", T::Offset}, {"PolyOffset", T::PolyOffset}}},
+        {Mdx_ConstraintCutType::ProfileInProfile,
+         {{"LengthOffset", T::LengthOffset}, {"CenterOffset", T::CenterOffset},
+          {"InsideOffset", T::InsideOffset}, {"OutsideOffset", T::OutsideOffset}}},
+        {Mdx_ConstraintCutType::Chamfer,
+         {{"Offset1", T::ChamferOffset1}, {"Offset2", T::ChamferOffset2}}},
+        {Mdx_ConstraintCutType::Fillet, {{"Offset", T::Offset}, {"Radius", T::Radius}}},
+        {Mdx_ConstraintCutType::ProfileVsProfile3Segments,
+         {{"Offset1", T::ChamferOffset1}, {"Offset2", T::ChamferOffset2}, {"Offset", T::Offset}}},
+    };
+    return modelType >= 0 && modelType < mdxCutTypeCount ? &shapes[modelType] : nullptr;
+}
+
+}  // namespace
+
+bool ReadCutRecord(const EditSource& source, const Mdx_String& cutName, DlgMacroCutsData& record) {
+    bool found = false;
+    readMacro(source.database, source.macroId, [&](const Mdx_Macro& macro, AcTransaction&) {
+        const Mdx_Module* module = macro.findModule(source.module);
+        if (!module) return;
+        for (const Mdx_CutConstraint& cut : module->cuts()) {
+            const CutShape* shape = cut.name.equal(cutName, false) ? shapeOf(cut.cutType) : nullptr;
+            if (!shape) continue;
+            record = DlgMacroCutsData();
+            record.editing = true;
+            record.name = cut.name;
+            record.cutType = shape->dialogType;
+            for (const auto& [name, type] : shape->offsets) {
+                record.valueNames.append(name);
+                record.values.append(exactNumberText(cut.offsets[static_cast<std::size_t>(type)]));
+                record.valueFlags.append(false);
+            }
+            record.moduleName = source.module;
+            record.macroChoice.database = source.database;
+            record.macroChoice.macroId = source.macroId;
+            found = true;
+            return;
+        }
+    });
+    return found;
+}
+
+bool WriteCutRecord(const EditSource& source, const Mdx_String& cutName,
+                    const DlgMacroCutsData& record) {
+    return changeMacro(source.database, source.macroId, [&](Mdx_Macro& macro, AcTransaction&) {
+        Mdx_Module* module = macro.findModuleWrite(source.module);
+        Mdx_CutConstraint* cut = module ? module->findCut(cutName) : nullptr;
+        const CutShape* shape = cut ? shapeOf(cut->cutType) : nullptr;
+        if (!shape || record.values.length() != record.valueNames.length()) return false;
+        for (int i = 0; i < record.valueNames.length(); ++i) {
+            Mdx_String value = record.values[i];
+            if (!value.trim().isNumber()) return false;
+            bool known = false;
+            for (const auto& [name, type] : shape->offsets) {
+                if (record.valueNames[i] != name) continue;
+                cut->offsets[static_cast<std::size_t>(type)] = value.toDouble();
+                known = true;
+            }
+            if (!known) return false;
+        }
+        return true;
+    });
+}
