@@ -318,6 +318,10 @@ bool MacroPage::designedCommand(int id, WORD code) {
             if (code != BN_CLICKED) return false;
             flexClicked(id);
             return true;
+        case ctArrayAdvancedButton:
+            if (code != BN_CLICKED) return false;
+            arrayClicked(id);
+            return true;
         default:
             break;
     }

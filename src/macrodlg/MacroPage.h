@@ -89,7 +89,9 @@ protected:
     void buildDesign();
     void rebuildDesign();
     void shiftTemplateControls(int dy);
-    bool designedCommand(int id, WORD code);
+    virtual bool designedCommand(int id, WORD code);
+    // A designed array settings button: the array dialog on the bound array; OK applies.
+    bool arrayClicked(int id);
     void buildGrid();
     void fillGrid();
     void readGrid();

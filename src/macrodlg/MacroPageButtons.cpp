@@ -6,6 +6,8 @@
 #include "core/macro/MixedWord.h"
 #include "host/CommandLine.h"
 #include "macrodlg/MacroPage.h"
+#include "otherdlg/OtherDialogLaunch.h"
+#include "otherdlg/OtherDialogRecords.h"
 #include "spread/ValueInputDialog.h"
 
 namespace {
@@ -104,4 +106,21 @@ bool MacroPage::flexClicked(int id) {
     if (!tab()->flexFixBtnClicked(name, status == 1)) return false;
     applySince(before);
     return true;
+}
+
+bool MacroPage::arrayClicked(int id) {
+    if (!tab()) return false;
+    for (MacroArrayData& array : tab()->arrays()) {
+        if (array.buttonId != id) continue;
+        readPage();
+        const MacroTabData before = *tab();
+        DynArrayData edited;
+        edited.array = array.array;
+        acedPostCommand("CANCELCMD");
+        if (!StartArrayDlg(edited, AcArray<AcDbObjectId>(), array.array.name)) return false;
+        array.array = edited.array;
+        applySince(before);
+        return true;
+    }
+    return false;
 }

@@ -8,6 +8,7 @@
 #include "core/macro/SectionPlacement.h"
 #include "designer/CControlRect.h"
 #include "macrodlg/RotationItems.h"
+#include "win/CComboBox.h"
 #include "win/CDialog.h"
 
 namespace {
@@ -263,6 +264,16 @@ Mdx_String MacroPageDesign::text(int id) const {
     return value;
 }
 
+// A section chosen elsewhere (the chooser) joins the list it is shown in.
+void MacroPageDesign::showSection(int id, const Mdx_String& section) {
+    CControlRect* drawn = id > 0 ? document_.getDrawnCtrl(id) : nullptr;
+    if (!drawn) return;
+    auto* combo = static_cast<CComboBox*>(drawn->window());
+    int index = combo->FindStringExact(-1, section.c_str());
+    if (index < 0) index = combo->AddString(section.c_str());
+    combo->SetCurSel(index);
+}
+
 void MacroPageDesign::refresh(const MacroTabData& tab) {
     if (!present_) return;
     for (const MacroVarData& variable : tab.variables()) {
@@ -289,7 +300,7 @@ void MacroPageDesign::refresh(const MacroTabData& tab) {
         }
     }
     for (const MacroProfData& group : tab.profGroups()) {
-        setText(group.nameId, group.sectionName);
+        showSection(group.nameId, group.sectionName);
         if (group.offsetId > 0)
             document_.setComboValue(group.offsetId, Mdx_String::fromInt(getDlgOffsetType(group.offsetType)));
         if (group.rotationId > 0) {

@@ -42,6 +42,7 @@ private:
     bool bindArray(Mdx_DesignerControl& control, MacroTabData& tab);
     void shorten(Mdx_DesignerControl& control) const;
     void setText(int id, const Mdx_String& value);
+    void showSection(int id, const Mdx_String& section);
     Mdx_String text(int id) const;
     void readGroup(MacroTabData& tab, MacroProfData& group);
 

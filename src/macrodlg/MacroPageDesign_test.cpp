@@ -18,6 +18,7 @@
 #include "win/Timers.h"
 #include "macrodlg/MacroSectionPage.h"
 #include "resources/designer_ids.h"
+#include "resources/otherdlg_ids.h"
 #include "resources/spread_ids.h"
 #include "spread/ValueInputDialog.h"
 #include "win/CButton.h"
@@ -314,6 +315,33 @@ TEST_F(DesignedPage, EscapeOnAPageClosesTheDialog) {
     win::advanceClock(macro_slots::kDelayedCloseMs);
     EXPECT_EQ(macro_slots::dialogInSlot(slot), nullptr);
     setMacroSlotDialogFactory(nullptr);
+}
+
+TEST_F(DesignedPage, DesignedSettingsButtonsOpenTheirDialogsAndApply) {
+    writeDesign("Plate", {{18, "Ribs"}, {24, "Ribs"}});
+    writeDesign("Sections", {{13, "Stiffener2"}, {14, "Stiffener2"}});
+    setDesign("EndPlate", "Plate");
+    setDesign("Stiffeners", "Sections");
+    auto plate = open("Plate");
+    const MacroArrayData& ribs = *plate->tab()->findArrayWithName("Ribs");
+    win::user::typeText(IDC_ARRAY_VALUE0, "5", {IDD_ARRAY, {}});
+    win::user::click(IDOK, {IDD_ARRAY, {}});
+    plate->SendMessage(WM_COMMAND, MAKEWPARAM(ribs.buttonId, BN_CLICKED), 0);
+    EXPECT_TRUE(win::user::failures().empty()) << win::user::failures().front();
+    EXPECT_TRUE(plate->lastApply().applied) << plate->lastApply().reason;
+    EXPECT_EQ(windowText(*plate, ribs.valueIds[0]), "5");
+    inMacro([](Mdx_Macro& macro) {
+        EXPECT_EQ(macro.findModuleWrite("EndPlate")->arrays()[0].values[0], Mdx_String("5"));
+    });
+
+    auto sections = open<MacroSectionPage>("Stiffeners");
+    const int chooser = sections->tab()->findProfDataWithGroup("Stiffener2")->buttonId;
+    macro_pickers::queueAnswer(macro_pickers::Picker::Section, "PL12*150");
+    sections->SendMessage(WM_COMMAND, MAKEWPARAM(chooser, BN_CLICKED), 0);
+    EXPECT_TRUE(sections->lastApply().applied) << sections->lastApply().reason;
+    EXPECT_EQ(windowText(*sections, sections->tab()->findProfDataWithGroup("Stiffener2")->nameId),
+              "PL12*150");
+    EXPECT_EQ(windowText(*sections, 1212), "Stiffener2") << "the panel shows the button's group";
 }
 
 }  // namespace

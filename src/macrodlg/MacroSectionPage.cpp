@@ -62,6 +62,19 @@ BOOL MacroSectionPage::OnInitDialog() {
     return TRUE;
 }
 
+bool MacroSectionPage::designedCommand(int id, WORD code) {
+    MacroProfData* group = tab() ? tab()->findProfDataWithButtonId(id) : nullptr;
+    if (!group || code != BN_CLICKED) return MacroPage::designedCommand(id, code);
+    // The panel shows the button's group as a whole, and the chooser works on it.
+    Mdx_StringArray groups;
+    tab()->getProfGroups(groups);
+    combo(this, kGroup)->SetCurSel(groups.find(group->groupName, false));
+    combo(this, kMember)->SetCurSel(0);
+    refresh();
+    chooseSection();
+    return true;
+}
+
 std::vector<int> MacroSectionPage::fixedControls() const {
     return {kGroup, kMember, kSection, kChoose, kOffset, 1114, kRotation, kPlane, kPickPlane, 1210};
 }

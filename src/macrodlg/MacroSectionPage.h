@@ -24,6 +24,8 @@ public:
 protected:
     int gridPlaceholder() const override { return 1196; }
     std::vector<int> fixedControls() const override;
+    // A designed chooser button (type 14) chooses a section for its own group.
+    bool designedCommand(int id, WORD code) override;
     void readPage() override;
 
 private:
