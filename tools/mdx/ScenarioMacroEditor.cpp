@@ -10,6 +10,7 @@
 #include "ScenarioValues.h"
 #include "core/macro/MacroEditPickers.h"
 #include "core/macro/MacroEditing.h"
+#include "macroedit/KvEditConstraintsDlg.h"
 #include "macroedit/MacroEditorLaunch.h"
 #include "win/ScriptedUser.h"
 
@@ -110,7 +111,10 @@ json callMacroEditorModeless(const json& args) {
         EditConstrData data = load(args);
         const bool result = StartDlgEditConstraints(data);
         win::user::runPendingActions();
-        json answer = drawingAfter(data.currentModule);
+        // The open editor works on its own copy of the context: its module is the one shown.
+        const auto* editor = static_cast<const KvEditConstraintsDlg*>(
+            CWnd::FromHandlePermanent(win::findDialog(KvEditConstraintsDlg::kTemplateId)));
+        json answer = drawingAfter(editor ? editor->data.currentModule : data.currentModule);
         answer["result"] = result;
         return answer;
     } catch (const EvaluateError& error) {

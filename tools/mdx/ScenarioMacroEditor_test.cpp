@@ -23,7 +23,7 @@ TEST(ScenarioMacroEditor, TheExampleAddsAndEditsRulesThroughThePagesAndLeavesThe
           "driving, options 2 1",
           "C2: Parallel Plate1 - Prof0, driving, options 1",
           "Plate1 (Plate PL20*200): fixed, constrained", "L1 = 18 (type 0)", "EndGap = 25",
-          "  Module1\""})
+          "  Module1\"]", "\"constraints\":[\"Module BeamEnd: 0 constraints\""})
         EXPECT_NE(run.out.find(expected), std::string::npos) << expected << "\n" << run.out;
     EXPECT_EQ(mdx_testing::readFile(drawing), before);
 }
