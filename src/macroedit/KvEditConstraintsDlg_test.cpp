@@ -10,6 +10,7 @@
 #include "core/macro/MacroClasses.h"
 #include "core/macro/MacroEditPickers.h"
 #include "core/macro/MacroEditing.h"
+#include "core/macro/MacroSettings.h"
 #include "core/macro/testing/EndPlateDrawing.h"
 #include "frame/FrameTestSupport.h"
 #include "grid/GridUserSteps.h"
@@ -282,6 +283,29 @@ TEST_F(EditorDialog, EditCutOpensTheCutOfTheRowAndWritesItsValues) {
     const Mdx_CutConstraint& cut = *macro->macro()->findModuleWrite("EndPlate")->findCut("Cut1");
     EXPECT_EQ(cut.offsets[0], 7);
     EXPECT_EQ(cut.offsets[1], 12.5);
+}
+
+// General settings opens the settings dialog on the macro; only OK keeps what it changed.
+TEST_F(EditorDialog, GeneralSettingsAreKeptWithTheMacroOnlyOnOk) {
+    const win::DialogRef settings{8141, ""};
+    const win::DialogRef angles{8142, ""};
+    win::user::click(1137);
+    win::user::check(1450, BST_CHECKED, angles);
+    win::user::click(IDCANCEL, settings);
+    win::user::act([this] {
+        MacroSettings kept;
+        ASSERT_TRUE(GetMacroSettings(&db, drawing.macro, kept));
+        EXPECT_FALSE(kept.filterAngle90);
+    });
+    win::user::click(1137);
+    win::user::check(1450, BST_CHECKED, angles);
+    win::user::click(IDOK, settings);
+    win::user::click(IDOK);
+    EXPECT_TRUE(StartDlgEditConstrModal(data));
+    expectNoFailures();
+    MacroSettings kept;
+    ASSERT_TRUE(GetMacroSettings(&db, drawing.macro, kept));
+    EXPECT_TRUE(kept.filterAngle90);
 }
 
 TEST_F(EditorDialog, EscapeWaitsForTheGuardBeforeItEndsTheEditor) {
