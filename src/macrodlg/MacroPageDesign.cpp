@@ -2,6 +2,8 @@
 
 #include "core/FileHelpers.h"
 #include "core/MacroLangs.h"
+#include "core/Mdx_Settings.h"
+#include "core/PathHelpers.h"
 #include "core/Texts.h"
 #include "core/macro/BoltCatalogue.h"
 #include "core/macro/MixedWord.h"
@@ -116,7 +118,7 @@ bool MacroPageDesign::bind(Mdx_DesignerControl& control, MacroTabData& tab) {
         }
         case ctBlockCombo:
             if (!tab.block().present) return false;
-            control.comboItems = {tab.block().block.name, mixedWord()};
+            blockItems(control, tab.block());
             control.contents = tab.block().block.name;
             tab.block().ctrlId = id;
             return true;
@@ -131,6 +133,23 @@ bool MacroPageDesign::bind(Mdx_DesignerControl& control, MacroTabData& tab) {
             return tab.hasBtnFlexFix(control.contents);
     }
     return false;
+}
+
+// The drawings of the block folder (comboList, else the module's own folder under the
+// library), the current block first when it is not among them, then the mixed word.
+void MacroPageDesign::blockItems(Mdx_DesignerControl& control, const MacroBlockData& block) {
+    const Mdx_String folder = control.comboList.isEmpty() ? block.block.folder : control.comboList;
+    Mdx_StringArray paths;
+    ObjectExportFindFiles(gSettings.libDir() + folder, "*.dwg", paths);
+    control.comboItems.setEmpty();
+    for (const Mdx_String& path : paths) {
+        Mdx_String name = getFileName(path);
+        removeExtension(name);
+        control.comboItems.append(name);
+    }
+    if (isSet(block.block.name) && !control.comboItems.contains(block.block.name, false))
+        control.comboItems.insertAt(0, block.block.name);
+    control.comboItems.append(mixedWord());
 }
 
 bool MacroPageDesign::bindVariable(Mdx_DesignerControl& control, MacroTabData& tab) {
@@ -354,6 +373,10 @@ void MacroPageDesign::read(MacroTabData& tab) {
             array.array.entries[entry].value = text(array.entryId);
     }
     for (MacroProfData& group : tab.profGroups()) readGroup(tab, group);
+    const Mdx_String block = text(tab.block().ctrlId);
+    if (tab.block().present && tab.block().ctrlId > 0 && isSet(block) &&
+        !block.equal(tab.block().block.name, true))
+        tab.block().block.name = block;
 }
 
 // Only what a group's controls changed is written back, to the whole group.

@@ -35,6 +35,7 @@ public:
 
 private:
     bool bind(Mdx_DesignerControl& control, MacroTabData& tab);
+    void blockItems(Mdx_DesignerControl& control, const MacroBlockData& block);
     bool bindVariable(Mdx_DesignerControl& control, MacroTabData& tab);
     bool bindPattern(Mdx_DesignerControl& control, MacroTabData& tab);
     bool bindBolt(Mdx_DesignerControl& control, MacroTabData& tab);

@@ -344,4 +344,27 @@ TEST_F(DesignedPage, DesignedSettingsButtonsOpenTheirDialogsAndApply) {
     EXPECT_EQ(windowText(*sections, 1212), "Stiffener2") << "the panel shows the button's group";
 }
 
+TEST_F(DesignedPage, ABlockChosenFromTheFolderReplacesTheModulesBlock) {
+    std::filesystem::create_directories(folder / "Blocks");
+    for (const char* name : {"Logo.dwg", "Nameplate.dwg", "notes.txt"})
+        std::ofstream(folder / "Blocks" / name) << "x";
+    writeDesign("Plate", {{27, ""}});
+    setDesign("EndPlate", "Plate");
+    auto page = open("Plate");
+    const int id = page->tab()->block().ctrlId;
+    auto* blocks = static_cast<CComboBox*>(page->GetDlgItem(id));
+    ASSERT_NE(blocks, nullptr);
+    ASSERT_EQ(blocks->GetCount(), 3) << "the two drawings and the mixed word";
+    std::string item;
+    blocks->GetLBText(0, item);
+    EXPECT_EQ(item, "Logo");
+    EXPECT_EQ(windowText(*page, id), "Nameplate");
+    blocks->SetCurSel(0);
+    page->SendMessage(WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), 0);
+    EXPECT_TRUE(page->lastApply().applied) << page->lastApply().reason;
+    inMacro([](Mdx_Macro& macro) {
+        EXPECT_EQ(macro.findModuleWrite("EndPlate")->block().name, Mdx_String("Logo"));
+    });
+}
+
 }  // namespace
