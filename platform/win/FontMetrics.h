@@ -23,5 +23,8 @@ int textWidth(const LOGFONT& font, std::string_view text);
 SIZE textExtent(const LOGFONT& font, std::string_view text);
 // The average width of the letters a-z and A-Z, rounded, as the dialog manager measures it.
 int averageCharWidth(const LOGFONT& font);
+// The height of a closed drop-down combo box: one text line and its frame. The height a
+// combo box is made with beyond that belongs to the list it drops down.
+inline int closedComboHeight(const LOGFONT& font) { return lineHeight(font) + 8; }
 
 }  // namespace win

@@ -11,11 +11,23 @@
 #include "win/CComboBox.h"
 #include "win/CDC.h"
 #include "win/CDialog.h"
+#include "win/FontMetrics.h"
 
 namespace {
 
 constexpr int kRunComboHeight = 200;  // the height includes the dropped-down list
 constexpr double kLineHeight = 18.0;
+
+// A run-mode combo is made as high as its dropped-down list; the window itself shows only
+// the closed box, as a combo box on the real system does.
+void showClosedCombo(CWnd& combo) {
+    LOGFONT font{};
+    if (CFont* set = combo.GetFont()) set->GetLogFont(&font);
+    RECT rect{};
+    combo.GetWindowRect(&rect);
+    combo.SetWindowPos(nullptr, 0, 0, rect.right - rect.left, win::closedComboHeight(font),
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
 
 void fitMultiLineHeight(RECT& rect) {
     const double extra = kLineHeight * ctrlHeightScale - kLineHeight;
@@ -73,6 +85,7 @@ bool Mdx_DlgDesignerData::drawControl(int index) {
         return false;
     CWnd* window = drawn->window();
     window->SetFont(dialog->GetFont(), FALSE);
+    if (!m_designMode && designer::isComboType(control->type)) showClosedCombo(*window);
     // In the designer only texts stay enabled, so that clicks reach the design surface.
     const bool staticText = designer::controlClassOf(control->type) == designer::ControlClass::Static;
     if (control->readOnly || (m_designMode && !staticText)) window->EnableWindow(FALSE);
