@@ -1,5 +1,9 @@
 #include "ScenarioMacroCuts.h"
 
+#include <memory>
+
+#include "EvaluateError.h"
+#include "MacroEditDrawing.h"
 #include "ScenarioError.h"
 #include "ScenarioValues.h"
 #include "macroedit/MacroCutsLaunch.h"
@@ -37,10 +41,29 @@ json flagsOf(const AcArray<bool>& flags) {
 
 void checkMacroCutsDialog(const json& args) {
     record(args);
+    if (args.contains("drawing") != args.contains("macro"))
+        throw ScenarioError("\"drawing\" and \"macro\" go together");
+    if (args.contains("drawing")) {
+        requiredText(args, "drawing");
+        requiredText(args, "macro");
+    }
 }
 
+// With a drawing, the other part's macro is that macro of the drawing (loaded, never
+// written): its modules fill the module list and a cut name is looked up in it.
 json callMacroCutsDialog(const json& args) {
     DlgMacroCutsData data = record(args);
+    std::unique_ptr<MacroEditDrawing> drawing;
+    if (args.contains("drawing")) {
+        try {
+            drawing = std::make_unique<MacroEditDrawing>(textField(args, "drawing").toUtf8(),
+                                                         textField(args, "macro").toUtf8());
+        } catch (const EvaluateError& error) {
+            return {{"result", false}, {"error", error.what()}};
+        }
+        data.macroChoice.database = &drawing->database();
+        data.macroChoice.macroId = drawing->macroId();
+    }
     bool escaped = false;
     const bool result = StartDlgMacroCuts(data, escaped);
     return {{"result", result},
