@@ -7,6 +7,7 @@
 #include "core/KvTempResourceOverride.h"
 #include "core/Texts.h"
 #include "core/macro/MacroClash.h"
+#include "core/macro/MacroPickers.h"
 #include "core/macro/MacroUpdate.h"
 #include "frame/MacroDialogSlots.h"
 #include "host/CommandLine.h"
@@ -20,6 +21,7 @@ namespace {
 constexpr int kTabControl = 8097;
 constexpr int kClashBox = 1292;
 constexpr int kReapply = 1293;
+constexpr int kPickMacros = 1176;
 // View buttons and the directions they ask for.
 constexpr struct {
     int id;
@@ -191,6 +193,20 @@ void DlgMacroModeless::showTab(int index) {
     macroData().dialogState().currentTab = macroData().getTab(index)->name;
 }
 
+// Further macros picked in the drawing join the data; the pages are made again for them.
+void DlgMacroModeless::pickMacros() {
+    acedPostCommand("CANCELCMD");
+    ShowWindow(SW_HIDE);
+    const bool added = SelectOtherMacros(macroData());
+    ShowWindow(SW_SHOW);
+    if (!added) return;
+    const int shown = std::max(current_, 0);
+    buildPages();
+    showTab(std::min(shown, pageCount() - 1));
+    clashResetInfo(this);
+    fitSize();
+}
+
 // Every view change first ends whatever host command runs, so the drawing may change.
 void DlgMacroModeless::changeView(int direction) {
     acedPostCommand("CANCELCMD");
@@ -219,6 +235,7 @@ BOOL DlgMacroModeless::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (HIWORD(wParam) == BN_CLICKED) {
         for (const auto& view : kViews)
             if (id == view.id) return changeView(view.direction), TRUE;
+        if (id == kPickMacros) return pickMacros(), TRUE;
         if (id == kClashBox) {
             clashSetStatus(IsDlgButtonChecked(kClashBox) == BST_CHECKED);
             clashcheck(macroData(), this);

@@ -43,6 +43,7 @@ private:
     void labelControls();
     void buildPages();
     void changeView(int direction);
+    void pickMacros();
     void destroyPages();
     void layoutPages();
     void fitSize();

@@ -142,4 +142,28 @@ TEST_F(MacroDialog, TheModalFormEndsWithOkAndHandsTheDataBack) {
     EXPECT_GT(host::CommandLine::promptCount(), prompts);
 }
 
+TEST_F(MacroDialog, PickedMacrosJoinThePagesAndTheSizeKey) {
+    AcDbObjectId second;
+    {
+        AcTransaction transaction(db);
+        Mdx_DbMacro* first = nullptr;
+        ASSERT_EQ(transaction.getObject(first, drawing.macro), Acad::eOk);
+        auto copy = std::make_unique<Mdx_Macro>(*first->macro());
+        ASSERT_EQ(transaction.addNewObject(std::make_unique<Mdx_DbMacro>(std::move(copy)), second),
+                  Acad::eOk);
+        transaction.commit();
+    }
+    DlgMacroModeless* dialog = openModeless();
+    ASSERT_NE(dialog, nullptr);
+    macro_pickers::queueAnswer(macro_pickers::Picker::OtherMacros,
+                               Mdx_String::fromInt(static_cast<long long>(second.handle())));
+    dialog->SendMessage(WM_COMMAND, MAKEWPARAM(1176, BN_CLICKED), 0);
+    EXPECT_EQ(dialog->macroData().macroNames().length(), 2);
+    EXPECT_EQ(dialog->sizeKey(), Mdx_String("DLG_MACRO_EDITVARS_2_MACROS"));
+    ASSERT_EQ(dialog->pageCount(), 3);
+    EXPECT_EQ(dialog->page(0)->tab()->findCellWithName("L1")->value, Mdx_String("15"));
+    EXPECT_TRUE(dialog->IsWindowVisible());
+    EXPECT_EQ(host::CommandLine::postedCommands().back(), "CANCELCMD");
+}
+
 }  // namespace
