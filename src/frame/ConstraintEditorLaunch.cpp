@@ -17,7 +17,15 @@ void EndDlgEditConstraints() {
     KvTempResourceOverride resources;
     std::unique_ptr<CDialog>& editor = openEditor();
     if (!editor) return;
-    if (!editor->DestroyWindow()) acutPrintf("Erase window failed\n");
+    // A window that survived a failed destroy still calls into its object: the object is
+    // kept with it. One that is gone already needs its object no more.
+    if (!editor->DestroyWindow()) {
+        acutPrintf("Erase window failed\n");
+        if (::IsWindow(editor->GetSafeHwnd())) {
+            acedPostCommandPrompt();
+            return;
+        }
+    }
     editor.reset();
     acedPostCommandPrompt();
 }
