@@ -55,6 +55,15 @@ constexpr CResizer::CBorderInfo kAnchors[] = {
 constexpr int kExtraWidth = 47;
 constexpr int kExtraHeight = 160;
 
+// The icon buttons: control, icon, tooltip (dialog string; 0 for the text of its own).
+constexpr struct {
+    int id;
+    int icon;
+    int tooltip;
+} kIconButtons[] = {{1176, 217, 973}, {1181, 218, 974}, {1182, 220, 975},
+                    {1183, 222, 976}, {1184, 221, 977}, {1185, 259, 0},
+                    {1292, 237, 980}, {1299, 232, 978}, {1302, 233, 979}};
+
 constexpr ControlText kTexts[] = {{1179, 755}, {1180, 981}, {kReapply, 982}, {IDOK, 285}};
 
 std::unique_ptr<MacroSlotDialog> makeDialog(CWnd* parent) {
@@ -110,6 +119,16 @@ BOOL DlgMacroModeless::OnInitDialog() {
 
 void DlgMacroModeless::labelControls() {
     for (const ControlText& entry : kTexts) SetDlgItemText(entry.id, dialString(entry.text).c_str());
+    for (std::size_t i = 0; i < std::size(kIconButtons); ++i) {
+        CButtonST& button = iconButtons_[i];
+        if (!button.SubclassDlgItem(static_cast<UINT>(kIconButtons[i].id), this)) continue;
+        button.SetWindowText("");  // the icon alone, as the tooltip names it
+        button.SetIcon(kIconButtons[i].icon);
+        if (kIconButtons[i].tooltip > 0)
+            button.SetTooltipText(kIconButtons[i].tooltip);
+        else
+            button.SetTooltipText(Mdx_String("Load from standards"));
+    }
     // Loading and saving property files are not offered yet.
     EnDisCtrl(this, 1299, false);
     EnDisCtrl(this, 1302, false);

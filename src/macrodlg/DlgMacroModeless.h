@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "core/CButtonST.h"
 #include "core/CResizer.h"
 #include "frame/MacroSlotDialog.h"
 #include "macrodlg/MacroPage.h"
@@ -52,6 +53,7 @@ private:
     int current_ = -1;
     bool closing_ = false;
     CResizer resizer_;
+    CButtonST iconButtons_[9];
     SIZE minimum_{50, 50};
 };
 
