@@ -1,14 +1,12 @@
 #include "EvaluateDrawing.h"
 
 #include "BrokenReference.h"
+#include "DrawingFileAccess.h"
 #include "EvaluateError.h"
-#include "core/macro/MacroClasses.h"
 #include "core/macro/MacroSettings.h"
 #include "core/macro/Mdx_DbMacro.h"
-#include "host/DrawingFile.h"
 #include "sectionlib/SectionLibraryRegistry.h"
 #include "standards/KvObjectKind.h"
-#include "win/FilePaths.h"
 
 namespace {
 
@@ -33,18 +31,10 @@ std::string labelOf(const KvObjectMap& object) {
 }  // namespace
 
 EvaluateDrawing::EvaluateDrawing(const std::filesystem::path& file) : file_(file) {
-    registerMacroClasses();
     // The library's sections first; the drawing's own tables then replace those of the
     // same name, so a drawing evaluates with the sizes it carries.
     registerLibrarySectionTables(gSectionTables);
-    if (!win::readWholeFile(file, readBytes_))
-        throw EvaluateError(EvaluateExit::DrawingUnreadable,
-                            "cannot read the drawing " + file.string() + ": " +
-                                win::lastFileError());
-    std::string error;
-    if (host::DrawingFile::loadText(database_, readBytes_, error) != Acad::eOk)
-        throw EvaluateError(EvaluateExit::DrawingMalformed,
-                            "the drawing " + file.string() + " is malformed: " + error);
+    readBytes_ = loadDrawingFile(file, database_);
 }
 
 EvaluateDrawing::EvaluateDrawing(const std::filesystem::path& file,
@@ -190,11 +180,5 @@ void EvaluateDrawing::save() {
     if (database_.transactionDepth() > 0)
         throw EvaluateError(EvaluateExit::WriteFailed,
                             "a transaction still runs; " + file_.string() + " was not written");
-    const std::string text = host::DrawingFile::saveText(database_);
-    if (!win::replaceWholeFileIfUnchanged(file_, readBytes_, text))
-        throw EvaluateError(EvaluateExit::WriteFailed, "cannot write the drawing " +
-                                                           file_.string() + ": " +
-                                                           win::lastFileError() +
-                                                           " (the file is as it was)");
-    readBytes_ = text;
+    writeDrawingFile(file_, database_, readBytes_);
 }

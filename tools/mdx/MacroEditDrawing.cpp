@@ -1,12 +1,10 @@
 #include "MacroEditDrawing.h"
 
+#include "DrawingFileAccess.h"
 #include "EvaluateError.h"
-#include "core/macro/MacroClasses.h"
 #include "core/macro/MacroEditing.h"
 #include "core/macro/Mdx_DbMacro.h"
 #include "host/AcTransaction.h"
-#include "host/DrawingFile.h"
-#include "win/FilePaths.h"
 
 namespace {
 
@@ -37,16 +35,7 @@ AcDbObjectId findMacro(AcDbDatabase& database, const std::string& nameOrHandle) 
 
 MacroEditDrawing::MacroEditDrawing(const std::filesystem::path& file,
                                    const std::string& macroNameOrHandle)
-    : file_(file) {
-    registerMacroClasses();
-    if (!win::readWholeFile(file, readBytes_))
-        throw EvaluateError(EvaluateExit::DrawingUnreadable,
-                            "cannot read the drawing " + file.string() + ": " +
-                                win::lastFileError());
-    std::string error;
-    if (host::DrawingFile::loadText(database_, readBytes_, error) != Acad::eOk)
-        throw EvaluateError(EvaluateExit::DrawingMalformed,
-                            "the drawing " + file.string() + " is malformed: " + error);
+    : file_(file), readBytes_(loadDrawingFile(file, database_)) {
     macroId_ = findMacro(database_, macroNameOrHandle);
 }
 
@@ -63,11 +52,5 @@ EditConstrData MacroEditDrawing::context(const std::string& module) {
 }
 
 void MacroEditDrawing::save() {
-    const std::string text = host::DrawingFile::saveText(database_);
-    if (!win::replaceWholeFileIfUnchanged(file_, readBytes_, text))
-        throw EvaluateError(EvaluateExit::WriteFailed, "cannot write the drawing " +
-                                                           file_.string() + ": " +
-                                                           win::lastFileError() +
-                                                           " (the file is as it was)");
-    readBytes_ = text;
+    writeDrawingFile(file_, database_, readBytes_);
 }

@@ -24,7 +24,7 @@ public:
 
 private:
     std::filesystem::path file_;
+    AcDbDatabase database_;  // before readBytes_: loading the file fills it
     std::string readBytes_;
-    AcDbDatabase database_;
     AcDbObjectId macroId_;
 };
