@@ -381,6 +381,10 @@ BOOL MacroPage::PreTranslateMessage(MSG* msg) {
     }
     if (msg->message == WM_KEYDOWN && active_ && handleKey(static_cast<UINT>(msg->wParam)))
         return TRUE;
+    // A bolt count typed in a designed count field applies when the space bar is let go.
+    if (msg->message == WM_KEYUP && msg->wParam == VK_SPACE && active_ && design_.present() &&
+        design_.document().isTypeBoltCount(::GetDlgCtrlID(msg->hwnd)))
+        apply();
     return CDialog::PreTranslateMessage(msg);
 }
 

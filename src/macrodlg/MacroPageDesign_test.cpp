@@ -298,6 +298,9 @@ TEST_F(DesignedPage, TabWalksTheDesignTheGridAndTheFixedRowAndEnterApplies) {
     ASSERT_TRUE(win::act::pressKey(page->m_hWnd, VK_RETURN));
     EXPECT_TRUE(page->lastApply().applied) << page->lastApply().reason;
     EXPECT_EQ(page->tab()->patterns()[0].value, Mdx_String("90"));
+    page->SetDlgItemText(second, "95");
+    ASSERT_TRUE(win::act::pressKey(page->m_hWnd, VK_SPACE));
+    EXPECT_EQ(page->tab()->patterns()[0].value, Mdx_String("95")) << "applied as the space bar is let go";
 }
 
 TEST_F(DesignedPage, EscapeOnAPageClosesTheDialog) {
