@@ -82,7 +82,7 @@ protected:
     AcDbDatabase db;
     endplate::Drawing drawing;
     EditConstrData data;
-    static constexpr win::DialogRef kPage{IDD_EDIT_CONSTRAINTS_PAGE, ""};
+    inline static const win::DialogRef kPage{IDD_EDIT_CONSTRAINTS_PAGE, ""};
 };
 
 TEST_F(EditorDialog, OpensOnTheCurrentModuleWithItsRowsAndFourPages) {
