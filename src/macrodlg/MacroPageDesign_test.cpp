@@ -326,7 +326,8 @@ TEST_F(DesignedPage, DesignedSettingsButtonsOpenTheirDialogsAndApply) {
     setDesign("EndPlate", "Plate");
     setDesign("Stiffeners", "Sections");
     auto plate = open("Plate");
-    const MacroArrayData& ribs = *plate->tab()->findArrayWithName("Ribs");
+    // A copy: applying replaces the macro data the tab lives in.
+    const MacroArrayData ribs = *plate->tab()->findArrayWithName("Ribs");
     win::user::typeText(IDC_ARRAY_VALUE0, "5", {IDD_ARRAY, {}});
     win::user::click(IDOK, {IDD_ARRAY, {}});
     plate->SendMessage(WM_COMMAND, MAKEWPARAM(ribs.buttonId, BN_CLICKED), 0);
