@@ -1,5 +1,7 @@
 #include "spread/PropStore.h"
 
+#include <cmath>
+
 namespace {
 
 bool sameKey(const Mdx_String& a, const Mdx_String& b) {
@@ -177,7 +179,11 @@ bool PropStore::fromText(const Mdx_String& text) {
         if (!readKind(fields[1], kind, escaped)) return false;
         Mdx_String value = fields[2];
         if (escaped && !unescapeValue(fields[2], value)) return false;
-        read.set(fields[0], PropValue::fromText(kind, value));
+        const PropValue parsed = PropValue::fromText(kind, value);
+        // A number too large for a double would be written back as "inf", which reads as
+        // another value: such a text is damaged like a bad escape.
+        if (parsed.kind() == PropValue::Double && !std::isfinite(parsed.doubleValue())) return false;
+        read.set(fields[0], parsed);
     }
     m_entries = std::move(read.m_entries);
     return true;

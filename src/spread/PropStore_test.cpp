@@ -45,6 +45,20 @@ TEST(PropStore, ReadingDropsAnIncompleteTailAndUnknownKinds) {
     EXPECT_EQ(store.find("b"), nullptr) << "key and kind without value";
 }
 
+TEST(PropStore, ANumberBeyondADoubleIsRefusedAndTheStoreKept) {
+    PropStore store;
+    store.setInt("kept", 3);
+    // It would be written back as "inf", which reads as another value.
+    EXPECT_FALSE(store.fromText(join({"w", "1", "2e999", ""})));
+    int kept = 0;
+    EXPECT_TRUE(store.getInt("kept", kept));
+    EXPECT_EQ(kept, 3);
+    ASSERT_TRUE(store.fromText(join({"w", "1", "2e300", ""})));
+    PropStore again;
+    ASSERT_TRUE(again.fromText(store.toText()));
+    EXPECT_EQ(again.toText(), store.toText());
+}
+
 TEST(PropStore, ListsStopAtTheFirstGapAndShrinkWhenSetShorter) {
     PropStore store;
     store.setText("varNames0", "first");
