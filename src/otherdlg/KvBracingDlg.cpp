@@ -6,7 +6,6 @@
 #include "core/KvTempResourceOverride.h"
 #include "core/Texts.h"
 #include "otherdlg/OtherDialogLaunch.h"
-#include "win/MessageBox.h"
 #include "win/WinMessages.h"
 
 namespace {
@@ -51,7 +50,8 @@ bool boltCountOk(const Mdx_String& text) {
 
 }  // namespace
 
-KvBracingDlg::KvBracingDlg() : RecordDialog<KvBracingDlgData>(kTemplateId) {}
+KvBracingDlg::KvBracingDlg()
+    : CheckedRecordDialog<KvBracingDlgData>(kTemplateId, kCaptionText) {}
 
 void KvBracingDlg::labelControls() {
     SetWindowText(dialString(kCaptionText).c_str());
@@ -103,18 +103,6 @@ bool KvBracingDlg::readRecord(KvBracingDlgData& record, int& problem) const {
               : !boltCountOk(record.boltCount)          ? kBadBolts
                                                          : 0;
     return problem == 0;
-}
-
-void KvBracingDlg::OnOK() {
-    KvBracingDlgData record;
-    int problem = 0;
-    if (!readRecord(record, problem)) {
-        ::MessageBox(m_hWnd, dialString(problem).c_str(), dialString(kCaptionText).c_str(),
-                     MB_OK | MB_ICONEXCLAMATION);
-        return;
-    }
-    data = record;
-    RecordDialog<KvBracingDlgData>::OnOK();
 }
 
 bool StartDlgBracing(KvBracingDlgData& data) {

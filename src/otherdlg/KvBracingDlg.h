@@ -3,11 +3,11 @@
 // members, whether they take tension only, and the bolting of a member end to its gusset
 // plate. OK refuses a missing section and numbers that cannot be right with a message and
 // stays open; the record is copied back only on OK.
-#include "frame/TemplateDialog.h"
+#include "otherdlg/CheckedRecordDialog.h"
 #include "otherdlg/OtherDialogRecords.h"
 #include "resources/otherdlg_ids.h"
 
-class KvBracingDlg : public RecordDialog<KvBracingDlgData> {
+class KvBracingDlg : public CheckedRecordDialog<KvBracingDlgData> {
 public:
     static constexpr UINT kTemplateId = IDD_BRACING;
     static constexpr int kMaxBolts = 50;
@@ -16,12 +16,10 @@ public:
     KvBracingDlg();
 
     BOOL OnInitDialog() override;
-    void OnOK() override;
 
 private:
     void labelControls();
     void showRecord();
-    // Reads the controls into a copy; false with the text number of what is wrong.
-    bool readRecord(KvBracingDlgData& record, int& problem) const;
+    bool readRecord(KvBracingDlgData& record, int& problem) const override;
     Mdx_String controlText(int id) const;
 };

@@ -6,7 +6,6 @@
 #include "core/KvTempResourceOverride.h"
 #include "core/Texts.h"
 #include "otherdlg/OtherDialogLaunch.h"
-#include "win/MessageBox.h"
 #include "win/WinMessages.h"
 
 namespace {
@@ -56,7 +55,8 @@ Mdx_StringArray texts(int first, int count) {
 
 }  // namespace
 
-KvCladdingDlg::KvCladdingDlg() : RecordDialog<KvCladdingDlgData>(kTemplateId) {}
+KvCladdingDlg::KvCladdingDlg()
+    : CheckedRecordDialog<KvCladdingDlgData>(kTemplateId, kCaptionText) {}
 
 void KvCladdingDlg::labelControls() {
     SetWindowText(dialString(kCaptionText).c_str());
@@ -104,18 +104,6 @@ bool KvCladdingDlg::readRecord(KvCladdingDlgData& record, int& problem) const {
     for (const SizeRule& rule : kSizes)
         if (problem == 0 && !withinRule(controlText(rule.id), rule)) problem = rule.problem;
     return problem == 0;
-}
-
-void KvCladdingDlg::OnOK() {
-    KvCladdingDlgData record;
-    int problem = 0;
-    if (!readRecord(record, problem)) {
-        ::MessageBox(m_hWnd, dialString(problem).c_str(), dialString(kCaptionText).c_str(),
-                     MB_OK | MB_ICONEXCLAMATION);
-        return;
-    }
-    data = record;
-    RecordDialog<KvCladdingDlgData>::OnOK();
 }
 
 bool StartDlgCladdingSettings(KvCladdingDlgData& data) {

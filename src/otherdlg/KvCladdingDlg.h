@@ -3,23 +3,21 @@
 // the sheets run, their thickness, end overlap and fixing spacing. OK refuses a missing
 // profile and sizes that cannot be right with a message and stays open; the record is copied
 // back only on OK.
-#include "frame/TemplateDialog.h"
+#include "otherdlg/CheckedRecordDialog.h"
 #include "otherdlg/OtherDialogRecords.h"
 #include "resources/otherdlg_ids.h"
 
-class KvCladdingDlg : public RecordDialog<KvCladdingDlgData> {
+class KvCladdingDlg : public CheckedRecordDialog<KvCladdingDlgData> {
 public:
     static constexpr UINT kTemplateId = IDD_CLADDING;
 
     KvCladdingDlg();
 
     BOOL OnInitDialog() override;
-    void OnOK() override;
 
 private:
     void labelControls();
     void showRecord();
-    // Reads the controls into a copy; false with the text number of what is wrong.
-    bool readRecord(KvCladdingDlgData& record, int& problem) const;
+    bool readRecord(KvCladdingDlgData& record, int& problem) const override;
     Mdx_String controlText(int id) const;
 };
