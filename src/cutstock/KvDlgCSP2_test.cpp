@@ -54,12 +54,6 @@ protected:
                             fs::file_time_type::clock::now() - std::chrono::seconds(secondsAgo));
     }
     // The message boxes shown, by their text number.
-    bool told(int textNumber) const {
-        KvTempResourceOverride resources;
-        for (const auto& box : win::user::messageBoxes())
-            if (box.text == dialString(textNumber).str()) return true;
-        return false;
-    }
     DlgCSP2Data data;
 };
 

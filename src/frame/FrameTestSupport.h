@@ -9,12 +9,14 @@
 #include <string>
 
 #include "core/KvTempResourceOverride.h"
+#include "core/Texts.h"
 #include "frame/KvSSDlgsMgr.h"
 #include "frame/MacroDialogSlots.h"
 #include "host/CommandLine.h"
 #include "host/HostState.h"
 #include "resources/ModuleResources.h"
 #include "win/Profile.h"
+#include "win/ScriptedUser.h"
 #include "win/WinTestSupport.h"
 
 namespace frame_testing {
@@ -47,6 +49,13 @@ protected:
         return path.string();
     }
     static const std::string& transcript() { return host::CommandLine::transcript(); }
+    // Whether a message box showed the module's text of that number.
+    static bool told(int textNumber) {
+        KvTempResourceOverride resources;
+        for (const auto& box : win::user::messageBoxes())
+            if (box.text == dialString(textNumber).str()) return true;
+        return false;
+    }
     static int count(const std::string& text, const std::string& what) {
         int n = 0;
         for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;

@@ -28,12 +28,6 @@ protected:
         data.array.entries.append({"S1", "100"});
         data.array.entries.append({"S2", "250"});
     }
-    bool told(int textNumber) const {
-        KvTempResourceOverride resources;
-        for (const auto& box : win::user::messageBoxes())
-            if (box.text == dialString(textNumber).str()) return true;
-        return false;
-    }
     bool start() { return StartArrayDlg(data, AcArray<AcDbObjectId>(), ""); }
     DynArrayData data;
 };

@@ -20,12 +20,6 @@ const win::DialogRef kBracing{IDD_BRACING, ""};
 
 class BracingDialog : public frame_testing::FrameTest {
 protected:
-    bool told(int textNumber) const {
-        KvTempResourceOverride resources;
-        for (const auto& box : win::user::messageBoxes())
-            if (box.text == dialString(textNumber).str()) return true;
-        return false;
-    }
     KvBracingDlgData data;
 };
 

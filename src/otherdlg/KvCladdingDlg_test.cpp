@@ -20,12 +20,6 @@ const win::DialogRef kCladding{IDD_CLADDING, ""};
 
 class CladdingDialog : public frame_testing::FrameTest {
 protected:
-    bool told(int textNumber) const {
-        KvTempResourceOverride resources;
-        for (const auto& box : win::user::messageBoxes())
-            if (box.text == dialString(textNumber).str()) return true;
-        return false;
-    }
     KvCladdingDlgData data;
 };
 

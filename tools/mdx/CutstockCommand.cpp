@@ -94,16 +94,25 @@ int runList(const CutstockOptions& options) {
     return 0;
 }
 
-int runShow(const CutstockOptions& options) {
+// The path of the list the options name, in its group's folder; false (with a message)
+// for a group or file name that cannot be used.
+bool listPathOf(const CutstockOptions& options, Mdx_String& path) {
     useLibrary(options);
     Mdx_String folder;
-    if (!folderOf(options.group, folder)) return kExitBadInput;
+    if (!folderOf(options.group, folder)) return false;
     if (!isListName(options.file)) {
         std::cerr << "mdx cutstock: \"" << options.file << "\" is not a .shp or .buy file name\n";
-        return kExitBadInput;
+        return false;
     }
+    path = folder + Mdx_String::fromUtf8(options.file);
+    return true;
+}
+
+int runShow(const CutstockOptions& options) {
+    Mdx_String path;
+    if (!listPathOf(options, path)) return kExitBadInput;
     Mdx_Array<Mdx_StringArray> records;
-    if (!readListFile(folder + Mdx_String::fromUtf8(options.file), records)) {
+    if (!readListFile(path, records)) {
         std::cerr << "mdx cutstock: the list " << options.file << " of group \"" << options.group
                   << "\" cannot be read\n";
         return kExitBadInput;
@@ -116,14 +125,8 @@ int runShow(const CutstockOptions& options) {
 }
 
 int runAdd(const CutstockOptions& options) {
-    useLibrary(options);
-    Mdx_String folder;
-    if (!folderOf(options.group, folder)) return kExitBadInput;
-    if (!isListName(options.file)) {
-        std::cerr << "mdx cutstock: \"" << options.file << "\" is not a .shp or .buy file name\n";
-        return kExitBadInput;
-    }
-    const Mdx_String path = folder + Mdx_String::fromUtf8(options.file);
+    Mdx_String path;
+    if (!listPathOf(options, path)) return kExitBadInput;
     Mdx_Array<Mdx_StringArray> records;
     if (fileExists(path) && !readListFile(path, records)) {
         std::cerr << "mdx cutstock: the list " << options.file << " cannot be read\n";
@@ -132,7 +135,7 @@ int runAdd(const CutstockOptions& options) {
     Mdx_StringArray record;
     for (const std::string& field : options.fields) record.append(Mdx_String::fromUtf8(field));
     records.append(record);
-    if (!ensureFolder(folder)) {
+    if (!ensureFolder(getPath(path))) {
         std::cerr << "mdx cutstock: the folder of group \"" << options.group
                   << "\" cannot be made\n";
         return kExitWriteFailed;
