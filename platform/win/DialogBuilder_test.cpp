@@ -88,6 +88,15 @@ TEST_F(DialogBuilderTest, ChildDialogsSitInTheirParentsClientArea) {
     EXPECT_EQ(r.top, 39);
     CDialog orphan(22);
     EXPECT_FALSE(orphan.Create(22)) << "a child dialog needs a parent";
+
+    // Pages of one template behind each other: a person reaches the one shown, not the newest.
+    CDialog hiddenPage(22);
+    ASSERT_TRUE(hiddenPage.Create(22, CWnd::FromHandle(owner)));
+    hiddenPage.ShowWindow(SW_HIDE);
+    page.ShowWindow(SW_SHOW);
+    EXPECT_EQ(win::findDialog(22), page.m_hWnd);
+    page.ShowWindow(SW_HIDE);
+    EXPECT_EQ(win::findDialog(22), hiddenPage.m_hWnd) << "with none shown, the newest";
 }
 
 TEST_F(DialogBuilderTest, NoFailCreateSkipsUnknownClassesAndIconsLoadByNumber) {

@@ -121,13 +121,18 @@ HWND activeDialog() {
 }
 
 HWND findDialog(UINT templateId) {
-    // The newest open dialog with this template; children too (tab pages are dialogs).
+    // The newest open dialog with this template; children too (tab pages are dialogs). Pages
+    // of one template stand behind each other in a tab control, and a person reaches only the
+    // one shown, so a shown dialog wins over a newer hidden one.
     auto all = detail::allWindows();
+    HWND newestHidden = nullptr;
     for (auto it = all.rbegin(); it != all.rend(); ++it) {
         WindowRecord* r = findWindow(*it);
-        if (isDialogWindow(r) && r->templateId == templateId && !r->destroying) return *it;
+        if (!isDialogWindow(r) || r->templateId != templateId || r->destroying) continue;
+        if (IsWindowVisible(*it)) return *it;
+        if (!newestHidden) newestHidden = *it;
     }
-    return nullptr;
+    return newestHidden;
 }
 
 HWND findDialogByTitle(const std::string& title) {

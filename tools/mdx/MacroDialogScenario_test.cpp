@@ -53,6 +53,9 @@ TEST(MdxRunMacroDialog, ChangesOnThePagesReachTheDrawingAndTheFileIsNotWritten) 
     EXPECT_NE(modeless.find(R"(Bolts.EdgeDist = \"40\")"), std::string::npos) << modeless;
     EXPECT_NE(modeless.find(R"(Stiffeners.Gap = \"7.5\")"), std::string::npos) << modeless;
     EXPECT_NE(modeless.find(R"(rotation \"180\")"), std::string::npos) << modeless;
+    EXPECT_NE(modeless.find(R"(Plate.L1 = \"18\")"), std::string::npos)
+        << "the first tab's page is reached after the later pages of its template\n"
+        << modeless;
     EXPECT_NE(stepOutput(run.out, 5).find("EndDlgMacroModeless returned {\"result\":true}"),
               std::string::npos);
     EXPECT_EQ(fileText(drawing), before);
