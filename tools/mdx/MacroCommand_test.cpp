@@ -35,7 +35,7 @@ protected:
 TEST_F(MacroCommand, ShowListsTheTabsAsTheDialogBindsThem) {
     const MdxRun run = macro("show");
     ASSERT_EQ(run.status, 0) << run.out;
-    for (const char* expected : {"Tab Plate (general)", "Plate.L1 = \"15\" (distance)",
+    for (const char* expected : {"Tab Plate (general)", "Plate.L1 = \"15\" (distance, flexible)",
                                  "Plate.Width = \"200\" (distance, read-only)",
                                  "Bolts.bolt: assembly", "Bolts.BoltPattern: count1 \"2\"",
                                  "Tab Stiffeners (sections)", "Stiffeners.Stiffener1: section"})

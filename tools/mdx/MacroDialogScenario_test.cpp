@@ -61,6 +61,20 @@ TEST(MdxRunMacroDialog, ChangesOnThePagesReachTheDrawingAndTheFileIsNotWritten) 
     EXPECT_EQ(fileText(drawing), before);
 }
 
+TEST(MdxRunMacroDialog, ADesignedPageTakesTypingAndTheFlexButtonThroughItsOwnControls) {
+    const std::string drawing = kExamples + "drawings/EndPlate_designed.json";
+    const std::string before = fileText(drawing);
+    const mdx_testing::MdxRun run =
+        mdx_testing::runMdx("run " + kExamples + "scenarios/macro-dialog-designed.json");
+    ASSERT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(run.out.find("user step failed"), std::string::npos) << run.out;
+    const std::string modeless = stepOutput(run.out, 2);
+    EXPECT_NE(modeless.find(R"(Plate.L1 = \"16\" (distance, fixed))"), std::string::npos)
+        << "typed into the designed edit, then fixed by its flex button\n" << modeless;
+    EXPECT_NE(modeless.find(R"(Plate.Clearance = \"3\")"), std::string::npos) << modeless;
+    EXPECT_EQ(fileText(drawing), before);
+}
+
 TEST(MdxRunMacroDialog, AMissingDrawingIsAFailedCallNotAnOpenDialog) {
     const std::string path = ::testing::TempDir() + "missing-drawing-scenario.json";
     std::ofstream(path) << R"({"format": "mdx-scenario", "version": 1, "steps": [

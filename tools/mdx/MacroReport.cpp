@@ -85,10 +85,14 @@ std::string macroReport(const std::string& macroName, const std::string& handle,
         out << "Tab " << name << " (" << kindName(tab.kind) << ")";
         if (!tab.designPath.isEmpty()) out << ", design " << text(tab.designPath);
         out << "\n";
-        for (const MacroVarData& variable : tab.variables())
+        for (const MacroVarData& variable : tab.variables()) {
+            bool hasButton = false, flexible = false;
+            if (tab.getFlexFixBtnStatus(variable.name, hasButton, flexible) != Acad::eOk)
+                hasButton = false;
             out << "  " << name << "." << variable.name.toUtf8() << " = " << text(variable.value)
                 << " (" << variableKind(variable.kind) << (variable.readOnly ? ", read-only" : "")
-                << ")\n";
+                << (hasButton ? (flexible ? ", flexible" : ", fixed") : "") << ")\n";
+        }
         for (const MacroCutData& cut : tab.cuts())
             out << "  " << name << "." << cut.name.toUtf8() << ": type " << cut.typeIndex << "\n";
         for (const MacroArrayData& array : tab.arrays()) {
