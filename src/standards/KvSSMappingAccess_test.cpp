@@ -13,10 +13,8 @@ namespace {
 class MacroValueTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        drawing = endplate::build(db);
-        transaction = std::make_unique<AcTransaction>(db);
-        ASSERT_EQ(transaction->getObject(dbMacro, drawing.macro, host::OpenMode::ForWrite),
-                  Acad::eOk);
+        dbMacro = endplate::buildAndOpen(db, drawing, transaction);
+        ASSERT_NE(dbMacro, nullptr);
         macro = dbMacro->macro();
         ASSERT_EQ(macroData.addMacro(drawing.macro, *transaction), Acad::eOk);
         ASSERT_EQ(request.initialize(dbMacro, "EndPlate", "Module.Plate", &macroData), Acad::eOk);

@@ -454,10 +454,8 @@ class MainEvaluationTest : public StandardsSpreadTest {
 protected:
     void SetUp() override {
         StandardsSpreadTest::SetUp();
-        drawing = endplate::build(db);
-        transaction = std::make_unique<AcTransaction>(db);
-        ASSERT_EQ(transaction->getObject(dbMacro, drawing.macro, host::OpenMode::ForWrite),
-                  Acad::eOk);
+        dbMacro = endplate::buildAndOpen(db, drawing, transaction);
+        ASSERT_NE(dbMacro, nullptr);
         ASSERT_EQ(macroData.addMacro(drawing.macro, *transaction), Acad::eOk);
         ASSERT_EQ(data.initialize(dbMacro, "plate", "Module.Plate", &macroData), Acad::eOk);
         data.transaction = transaction.get();

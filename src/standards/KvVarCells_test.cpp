@@ -133,10 +133,8 @@ class VarCellsMacroTest : public VarCellsTest {
 protected:
     void SetUp() override {
         VarCellsTest::SetUp();
-        drawing = endplate::build(db);
-        transaction = std::make_unique<AcTransaction>(db);
-        ASSERT_EQ(transaction->getObject(dbMacro, drawing.macro, host::OpenMode::ForWrite),
-                  Acad::eOk);
+        dbMacro = endplate::buildAndOpen(db, drawing, transaction);
+        ASSERT_NE(dbMacro, nullptr);
         ASSERT_EQ(macroData.addMacro(drawing.macro, *transaction), Acad::eOk);
         putColumn(1, 1,
                   {"Input", "Double Thickness", "Double Missing", "Output", "Double Width", "Local",

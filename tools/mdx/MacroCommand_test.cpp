@@ -4,33 +4,14 @@
 #include <filesystem>
 #include <string>
 
-#include "testing/MdxProcess.h"
+#include "testing/SampleMacroCommand.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 using mdx_testing::MdxRun;
-using mdx_testing::quoted;
 using mdx_testing::readFile;
 
-class MacroCommand : public ::testing::Test {
-protected:
-    void SetUp() override {
-        drawing = scratch / "connection.json";
-        fs::copy_file(fs::path(mdx_testing::kSourceDir) / "examples" / "drawings" /
-                          "EndPlate_IPE300_HEA300.json",
-                      drawing);
-        original = readFile(drawing);
-    }
-    MdxRun macro(const std::string& command, const std::string& arguments = "") {
-        return mdx_testing::runMdx("macro " + command + " " + quoted(drawing) +
-                                   " EndPlate_IPE_HEA " + arguments);
-    }
-
-    mdx_testing::ScratchFolder scratch;
-    fs::path drawing;
-    std::string original;
-};
+using MacroCommand = mdx_testing::SampleMacroCommand;
 
 TEST_F(MacroCommand, ShowListsTheTabsAsTheDialogBindsThem) {
     const MdxRun run = macro("show");

@@ -5,35 +5,19 @@
 #include <filesystem>
 #include <string>
 
-#include "testing/MdxProcess.h"
+#include "testing/SampleMacroCommand.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 using mdx_testing::MdxRun;
 using mdx_testing::quoted;
 using mdx_testing::readFile;
 
-class MacroEditCommand : public ::testing::Test {
+class MacroEditCommand : public mdx_testing::SampleMacroCommand {
 protected:
-    void SetUp() override {
-        drawing = scratch / "connection.json";
-        fs::copy_file(fs::path(mdx_testing::kSourceDir) / "examples" / "drawings" /
-                          "EndPlate_IPE300_HEA300.json",
-                      drawing);
-        original = readFile(drawing);
-    }
-    MdxRun macro(const std::string& command, const std::string& arguments = "") {
-        return mdx_testing::runMdx("macro " + command + " " + quoted(drawing) +
-                                   " EndPlate_IPE_HEA " + arguments);
-    }
     static bool has(const MdxRun& run, const char* text) {
         return run.out.find(text) != std::string::npos;
     }
-
-    mdx_testing::ScratchFolder scratch;
-    fs::path drawing;
-    std::string original;
 };
 
 TEST_F(MacroEditCommand, ModulesAndConstraintsAreChangedAndWrittenOnlyWithWrite) {

@@ -11,10 +11,8 @@ namespace {
 class MacroValueAccessTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        drawing = endplate::build(db);
-        transaction = std::make_unique<AcTransaction>(db);
-        ASSERT_EQ(transaction->getObject(dbMacro, drawing.macro, host::OpenMode::ForWrite),
-                  Acad::eOk);
+        dbMacro = endplate::buildAndOpen(db, drawing, transaction);
+        ASSERT_NE(dbMacro, nullptr);
         macro = dbMacro->macro();
     }
     AcDbDatabase db;

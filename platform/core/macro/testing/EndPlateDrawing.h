@@ -204,4 +204,16 @@ inline void addDialogFields(AcDbDatabase& db, const Drawing& drawing) {
     transaction.commit();
 }
 
+// Builds the connection into db and opens its macro for write in a transaction that stays
+// open with the test; null when the macro cannot be opened.
+inline Mdx_DbMacro* buildAndOpen(AcDbDatabase& db, Drawing& drawing,
+                                 std::unique_ptr<AcTransaction>& transaction) {
+    drawing = build(db);
+    transaction = std::make_unique<AcTransaction>(db);
+    Mdx_DbMacro* macro = nullptr;
+    if (transaction->getObject(macro, drawing.macro, host::OpenMode::ForWrite) != Acad::eOk)
+        return nullptr;
+    return macro;
+}
+
 }  // namespace endplate
