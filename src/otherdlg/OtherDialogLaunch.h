@@ -1,11 +1,12 @@
 #pragma once
 // Launch points of the small dialogs: modal, on a copy of the record, copied back and true
-// only on OK. The array settings, bracing and cladding dialogs are KvArrayDlg, KvBracingDlg
-// and KvCladdingDlg; the others are still their template with OK and Cancel.
+// only on OK. Each dialog is the class of its own file: KvArrayDlg, KvBracingDlg,
+// KvCladdingDlg, KvProfFeaturesDlg and KvDstvPointsDlg.
 #include "host/AcArray.h"
 #include "host/AcDbObjectId.h"
 #include "otherdlg/OtherDialogRecords.h"
 
+// The marking points of the profile folder (DstvPointStore); stored only on OK.
 void StartDSTVPointsDlg();
 // title names the array in the caption (the array's own name when empty); ids are the
 // caller's selected objects.

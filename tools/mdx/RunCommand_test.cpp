@@ -274,6 +274,29 @@ TEST(MdxRun, TheBracingDialogRefusesAMissingSectionThenTakesTheTypedRecord) {
         << run.out;
 }
 
+TEST(MdxRun, TheProfileDialogsRefuseWhatCannotBeRightThenTakeTheTypedRows) {
+    const MdxRun features = mdx("run " + scenario("profile-features.json"));
+    EXPECT_EQ(features.status, 0) << features.out;
+    EXPECT_EQ(features.out.find("user step failed"), std::string::npos) << features.out;
+    EXPECT_NE(features.out.find("listed twice; each feature is listed once.\" answered 1"),
+              std::string::npos)
+        << features.out;
+    EXPECT_NE(features.out.find("StartDlgProfFeatures returned {\"features\":[\"Hole D22\","
+                                "\"Notch 40x60\",\"Marking A\"],\"result\":true}"),
+              std::string::npos)
+        << features.out;
+
+    const MdxRun points = mdx("run " + scenario("dstv-points.json"));
+    EXPECT_EQ(points.status, 0) << points.out;
+    EXPECT_EQ(points.out.find("user step failed"), std::string::npos) << points.out;
+    EXPECT_NE(points.out.find("\"M3\"\" answered 1"), std::string::npos) << points.out;
+    EXPECT_NE(points.out.find("StartDSTVPointsDlg returned {\"points\":[[\"M1\",\"v\",\"100\","
+                              "\"50\"],[\"M2\",\"o\",\"2500\",\"-20\"],[\"M3\",\"u\",\"40\","
+                              "\"25\"]]}"),
+              std::string::npos)
+        << points.out;
+}
+
 TEST(MdxRun, TheCladdingDialogRefusesAThickSheetThenTakesTheRoof) {
     const MdxRun run = mdx("run " + scenario("cladding.json"));
     EXPECT_EQ(run.status, 0) << run.out;

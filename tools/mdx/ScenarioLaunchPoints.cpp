@@ -8,6 +8,7 @@
 #include "ScenarioMacroCuts.h"
 #include "ScenarioMacroEditor.h"
 #include "ScenarioMacroSettings.h"
+#include "ScenarioProfileDialogs.h"
 #include "ScenarioValues.h"
 #include "core/macro/MacroData.h"
 #include "designer/DesignerLaunch.h"
@@ -255,11 +256,6 @@ json callCis2Info(const json&) {
              {data.first, data.second, data.third, data.fourth, data.fifth}}};
 }
 
-json callDSTVPoints(const json&) {
-    StartDSTVPointsDlg();
-    return json::object();
-}
-
 void checkProfCuts(const json& args) {
     textArray(args, "cutNames");
 }
@@ -306,10 +302,6 @@ json callArray(const json& args) {
             {"kind", data.array.kind == Mdx_ModuleArray::kSpacedArray ? "spaced" : "list"},
             {"values", toJson(shown)},
             {"entries", entries}};
-}
-json callProfFeatures(const json&) {
-    DlgProfFeaturesData data;
-    return resultOf(StartDlgProfFeatures(data));
 }
 json callLevels(const json&) {
     KvLevelsDlgData data;
@@ -478,10 +470,10 @@ const LaunchPoint kLaunchPoints[] = {
     {"StartDlgEditLibSections", checkEditLibSections, callEditLibSections},
     {"StartDlgEditLibSimple", checkEditLibSimple, callEditLibSimple},
     {"StartDlgCis2Info", noArgs, callCis2Info},
-    {"StartDSTVPointsDlg", noArgs, callDSTVPoints},
+    {"StartDSTVPointsDlg", checkDstvPoints, callDstvPoints},
     {"StartEditProfCutsDlg", checkProfCuts, callProfCuts},
     {"StartArrayDlg", checkArray, callArray},
-    {"StartDlgProfFeatures", noArgs, callProfFeatures},
+    {"StartDlgProfFeatures", checkProfFeatures, callProfFeatures},
     {"StartDlgLevels", noArgs, callLevels},
     {"StartDlgCladdingSettings", checkCladding, callCladding},
     {"StartDlgBracing", checkBracing, callBracing},
