@@ -10,7 +10,6 @@
 namespace {
 
 const int kTablesPage = 2;
-const int kButtonRow = 30;
 
 }  // namespace
 
@@ -23,19 +22,17 @@ BOOL KvEditLibDlg::OnInitDialog() {
     SetDlgItemText(IDOK, dialString(1).c_str());
     SetDlgItemText(IDCANCEL, dialString(2).c_str());
     data.GetAvailableFiles();
-    tabs_.SubclassDlgItem(kTabs, this);
-    for (int i = 0; i < 3; ++i) tabs_.InsertItem(i, dialString(755 + i).c_str());
     groups_ = std::make_unique<SectionGroupsPage>(data);
     types_ = std::make_unique<SectionTypesPage>(data);
     tables_ = std::make_unique<SectionTablesPage>(data, sysName_);
     groups_->Create(SectionGroupsPage::kTemplateId, this);
     types_->Create(SectionTypesPage::kTemplateId, this);
     tables_->Create(SectionTablesPage::kTemplateId, this);
+    pages_.attach(*this, kTabs, {groups_.get(), types_.get(), tables_.get()},
+                  {dialString(755), dialString(756), dialString(757)});
     ChangeDlgSize(this, kSizeKey);
-    placePages();
-    const int first = sysName_.isEmpty() ? 0 : kTablesPage;
-    tabs_.SetCurSel(first);
-    showPage(first);
+    pages_.place();
+    showPage(sysName_.isEmpty() ? 0 : kTablesPage);
     return TRUE;
 }
 
@@ -52,45 +49,17 @@ CWnd* KvEditLibDlg::page(int index) {
     }
 }
 
-void KvEditLibDlg::placePages() {
-    if (!tabs_.GetSafeHwnd()) return;
-    RECT client;
-    GetClientRect(&client);
-    RECT area{7, 7, client.right - 7, client.bottom - kButtonRow};
-    tabs_.MoveWindow(&area);
-    RECT inside = area;
-    tabs_.AdjustRect(FALSE, &inside);
-    // Pages lie above the tab control, which would otherwise cover them.
-    for (int i = 0; i < 3; ++i)
-        if (CWnd* p = page(i))
-            ::SetWindowPos(p->GetSafeHwnd(), HWND_TOP, inside.left, inside.top,
-                           inside.right - inside.left, inside.bottom - inside.top, 0);
-    for (int id : {IDOK, IDCANCEL}) {
-        CWnd* button = GetDlgItem(id);
-        if (!button) continue;
-        RECT r;
-        button->GetWindowRect(&r);
-        ScreenToClient(&r);
-        const int width = r.right - r.left, height = r.bottom - r.top;
-        const int right = id == IDOK ? client.right - 14 - width - 7 : client.right - 7;
-        RECT moved{right - width, client.bottom - 7 - height, right, client.bottom - 7};
-        button->MoveWindow(&moved);
-    }
-}
-
 void KvEditLibDlg::showPage(int index) {
     // Leaving a list page stores what it shows.
-    if (shownPage_ == 0) groups_->storeShown();
-    if (shownPage_ == 1) types_->storeShown();
-    shownPage_ = index;
-    for (int i = 0; i < 3; ++i)
-        if (CWnd* p = page(i)) p->ShowWindow(i == index ? SW_SHOW : SW_HIDE);
+    if (pages_.shown() == 0) groups_->storeShown();
+    if (pages_.shown() == 1) types_->storeShown();
+    pages_.show(index);
 }
 
 BOOL KvEditLibDlg::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) {
-    const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
-    if (header && header->idFrom == static_cast<UINT_PTR>(kTabs) && header->code == TCN_SELCHANGE) {
-        showPage(tabs_.GetCurSel());
+    const int selected = pages_.selectionChangedTo(lParam);
+    if (selected >= 0) {
+        showPage(selected);
         return TRUE;
     }
     return CAcUiTabMainDialog::OnNotify(wParam, lParam, result);
@@ -107,7 +76,7 @@ void KvEditLibDlg::OnOK() {
 
 void KvEditLibDlg::OnSize(UINT type, int cx, int cy) {
     CAcUiTabMainDialog::OnSize(type, cx, cy);
-    placePages();
+    pages_.place();
 }
 
 void KvEditLibDlg::OnDestroy() {

@@ -8,7 +8,7 @@
 #include "sectionlib/SectionGroupsPage.h"
 #include "sectionlib/SectionTablesPage.h"
 #include "sectionlib/SectionTypesPage.h"
-#include "win/CTabCtrl.h"
+#include "core/TabbedPages.h"
 
 class KvEditLibDlg : public CAcUiTabMainDialog {
 public:
@@ -29,12 +29,10 @@ public:
 
 private:
     void showPage(int index);
-    void placePages();
 
     Mdx_String sysName_;
-    CTabCtrl tabs_;
+    TabbedPages pages_;
     std::unique_ptr<SectionGroupsPage> groups_;
     std::unique_ptr<SectionTypesPage> types_;
     std::unique_ptr<SectionTablesPage> tables_;
-    int shownPage_ = -1;
 };

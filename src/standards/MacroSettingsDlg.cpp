@@ -1,5 +1,8 @@
 #include "standards/MacroSettingsDlg.h"
 
+#include <vector>
+
+#include "core/DialogHelpers.h"
 #include "core/KvTempResourceOverride.h"
 #include "core/Texts.h"
 #include "core/macro/Mdx_DbMacro.h"
@@ -15,7 +18,27 @@ using S = MacroSettings;
 
 constexpr int kTabTexts[MacroSettingsDlg::kPageCount] = {917, 918, 919, 875, 755, 1728};
 constexpr int kTitleText = 1729;
-constexpr int kButtonRow = 30;
+
+using A = CResizer;
+// The list pages' grid and the description grow with the page; the standards page's list
+// keeps its height and its mapping grid takes the rest.
+const std::vector<CResizer::CBorderInfo> kListAnchors = {
+    {1480, A::eLeft, A::eTop, A::eRight, A::eBottom},
+    {1088, A::eRight, A::eTop, A::eRight, A::eTop},
+    {1089, A::eRight, A::eTop, A::eRight, A::eTop}};
+const std::vector<CResizer::CBorderInfo> kDescriptionAnchors = {
+    {1471, A::eLeft, A::eTop, A::eRight, A::eBottom},
+    {1472, A::eLeft, A::eBottom, A::eLeft, A::eBottom},
+    {1473, A::eLeft, A::eBottom, A::eRight, A::eBottom}};
+const std::vector<CResizer::CBorderInfo> kStandardsAnchors = {
+    {1440, A::eLeft, A::eTop, A::eRight, A::eTop},
+    {1441, A::eLeft, A::eTop, A::eRight, A::eTop},
+    {1088, A::eRight, A::eTop, A::eRight, A::eTop},
+    {1089, A::eRight, A::eTop, A::eRight, A::eTop},
+    {1443, A::eRight, A::eTop, A::eRight, A::eTop},
+    {1442, A::eRight, A::eTop, A::eRight, A::eTop},
+    {1444, A::eLeft, A::eTop, A::eRight, A::eBottom},
+    {1196, A::eLeft, A::eTop, A::eRight, A::eBottom}};
 
 }  // namespace
 
@@ -73,15 +96,33 @@ BOOL MacroSettingsDlg::OnInitDialog() {
     SetWindowText(dialString(kTitleText).c_str());
     SetDlgItemText(IDOK, dialString(1).c_str());
     SetDlgItemText(IDCANCEL, dialString(2).c_str());
+    RECT window;
+    GetWindowRect(&window);
+    minimum_ = {window.right - window.left, window.bottom - window.top};
     offerMacro();
-    tabs_.SubclassDlgItem(kTabs, this);
-    for (int i = 0; i < kPageCount; ++i) tabs_.InsertItem(i, dialString(kTabTexts[i]).c_str());
     createPages();
-    for (auto& page : pages_) page->Create(page->m_nIDTemplate, this);
-    placePages();
-    tabs_.SetCurSel(0);
-    showPage(0);
+    std::vector<CWnd*> pages;
+    std::vector<Mdx_String> texts;
+    for (int i = 0; i < kPageCount; ++i) {
+        pages_[i]->Create(pages_[i]->m_nIDTemplate, this);
+        pages.push_back(pages_[i].get());
+        texts.push_back(dialString(kTabTexts[i]));
+    }
+    tabs_.attach(*this, kTabs, std::move(pages), texts);
+    tabs_.place();
+    anchorPages();
+    ChangeDlgSize(this, kSizeKey);
+    tabs_.place();
+    tabs_.show(0);
     return TRUE;
+}
+
+// After the pages took their first size, so each control keeps its distances from there.
+void MacroSettingsDlg::anchorPages() {
+    pages_[2]->anchor(kDescriptionAnchors);
+    pages_[3]->anchor(kListAnchors);
+    pages_[4]->anchor(kListAnchors);
+    pages_[kStandardsPage]->anchor(kStandardsAnchors);
 }
 
 MacroSettingsPage* MacroSettingsDlg::page(int index) {
@@ -97,43 +138,28 @@ bool MacroSettingsDlg::standardsChanged() const {
     return standards && standards->changed();
 }
 
-void MacroSettingsDlg::placePages() {
-    if (!tabs_.GetSafeHwnd()) return;
-    RECT client;
-    GetClientRect(&client);
-    // The tab control ends above the row of OK and Cancel.
-    LONG bottom = client.bottom - kButtonRow;
-    if (CWnd* ok = GetDlgItem(IDOK)) {
-        RECT button;
-        ok->GetWindowRect(&button);
-        ScreenToClient(&button);
-        bottom = button.top - 7;
-    }
-    RECT area{7, 7, client.right - 7, bottom};
-    tabs_.MoveWindow(&area);
-    RECT inside = area;
-    tabs_.AdjustRect(FALSE, &inside);
-    // Pages lie above the tab control, which would otherwise cover them.
-    for (auto& page : pages_)
-        if (page && page->GetSafeHwnd())
-            ::SetWindowPos(page->GetSafeHwnd(), HWND_TOP, inside.left, inside.top,
-                           inside.right - inside.left, inside.bottom - inside.top, 0);
-}
-
-void MacroSettingsDlg::showPage(int index) {
-    shown_ = index;
-    for (int i = 0; i < kPageCount; ++i)
-        if (pages_[i] && pages_[i]->GetSafeHwnd())
-            pages_[i]->ShowWindow(i == index ? SW_SHOW : SW_HIDE);
-}
-
 BOOL MacroSettingsDlg::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) {
-    const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
-    if (header && header->idFrom == static_cast<UINT_PTR>(kTabs) && header->code == TCN_SELCHANGE) {
-        showPage(tabs_.GetCurSel());
+    const int selected = tabs_.selectionChangedTo(lParam);
+    if (selected >= 0) {
+        tabs_.show(selected);
         return TRUE;
     }
     return CAcUiTabMainDialog::OnNotify(wParam, lParam, result);
+}
+
+void MacroSettingsDlg::OnSize(UINT type, int cx, int cy) {
+    CAcUiTabMainDialog::OnSize(type, cx, cy);
+    tabs_.place();
+}
+
+void MacroSettingsDlg::OnGetMinMaxInfo(MINMAXINFO* info) {
+    CAcUiTabMainDialog::OnGetMinMaxInfo(info);
+    if (info && minimum_.cx > 0) info->ptMinTrackSize = {minimum_.cx, minimum_.cy};
+}
+
+void MacroSettingsDlg::OnDestroy() {
+    WriteDlgSize(this, kSizeKey);
+    CAcUiTabMainDialog::OnDestroy();
 }
 
 void MacroSettingsDlg::OnOK() {

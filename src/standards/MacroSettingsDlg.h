@@ -14,7 +14,7 @@
 #include "host/CAcUiTabMainDialog.h"
 #include "standards/KvSSMapping.h"
 #include "standards/MacroSettingsPage.h"
-#include "win/CTabCtrl.h"
+#include "core/TabbedPages.h"
 
 class KvStandardsPage;
 
@@ -24,6 +24,7 @@ public:
     static constexpr int kTabs = 8097;
     static constexpr int kPageCount = 6;
     static constexpr int kStandardsPage = 5;
+    static constexpr const char* kSizeKey = "DLG_MACRO_SETTINGS";
 
     explicit MacroSettingsDlg(CWnd* parent = nullptr);
     ~MacroSettingsDlg() override;
@@ -33,24 +34,27 @@ public:
     BOOL OnInitDialog() override;
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override;
     void OnOK() override;
+    void OnSize(UINT type, int cx, int cy) override;
+    void OnGetMinMaxInfo(MINMAXINFO* info) override;
+    void OnDestroy() override;
 
     MacroSettingsPage* page(int index);
     KvStandardsPage* standardsPage();
-    int shownPage() const { return shown_; }
+    int shownPage() const { return tabs_.shown(); }
     // Whether the standards page stored anything (a new key, another list); valid after OK.
     bool standardsChanged() const;
 
 private:
     void createPages();
+    void anchorPages();
     void offerMacro();
-    void placePages();
-    void showPage(int index);
 
-    CTabCtrl tabs_;
+    TabbedPages tabs_;
     std::unique_ptr<MacroSettingsPage> pages_[kPageCount];
     // Every object of the macro, for the standards page when the caller gave none.
     KvSSMapping macroObjects_;
-    int shown_ = -1;
+    // The size the template gives: the dialog is never made smaller.
+    SIZE minimum_{};
 };
 
 // Runs the settings dialog modally on a copy of settings; true, and the edited settings

@@ -10,6 +10,7 @@
 #include "MdxBuildPaths.h"
 
 #include "grid/GridUserSteps.h"
+#include "standards/KvStandardsPage.h"
 #include "spread/SheetTestSupport.h"
 #include "standards/testing/LibraryFolder.h"
 #include "win/CTabCtrl.h"
@@ -87,6 +88,61 @@ TEST_F(MacroSettingsDialog, WhatTheUserChangesComesBackOnOkOnly) {
 }
 
 // The filter and variables pages with data, as pictures; written to docs/ on request.
+TEST_F(MacroSettingsDialog, ResizingGrowsTheMappingGridAndTheSizeIsRememberedWithAFloor) {
+    struct Places {
+        RECT client, mapping, list, ok;
+        SIZE window;
+    };
+    auto measure = [](Places& places) {
+        MacroSettingsDlg* dialog = open();
+        ASSERT_NE(dialog, nullptr);
+        dialog->GetClientRect(&places.client);
+        RECT w;
+        dialog->GetWindowRect(&w);
+        places.window = {w.right - w.left, w.bottom - w.top};
+        auto place = [dialog](CWnd* control, RECT& r) {
+            ASSERT_NE(control, nullptr);
+            control->GetWindowRect(&r);
+            dialog->ScreenToClient(&r);
+        };
+        CWnd* standards = dialog->page(MacroSettingsDlg::kStandardsPage);
+        place(standards->GetDlgItem(KvStandardsPage::kMappingGrid), places.mapping);
+        place(standards->GetDlgItem(KvStandardsPage::kListGrid), places.list);
+        place(dialog->GetDlgItem(IDOK), places.ok);
+    };
+    Places before{}, after{}, reopened{};
+    MINMAXINFO limits{};
+    MacroSettings settings;
+    win::user::select(MacroSettingsDlg::kTabs, MacroSettingsDlg::kStandardsPage);
+    win::user::act([&] {
+        measure(before);
+        MacroSettingsDlg* dialog = open();
+        RECT w;
+        dialog->GetWindowRect(&w);
+        dialog->MoveWindow(w.left, w.top, w.right - w.left + 200, w.bottom - w.top + 100, TRUE);
+        measure(after);
+        dialog->SendMessage(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+    });
+    win::user::click(IDCANCEL);
+    EXPECT_FALSE(RunMacroSettingsDialog(nullptr, settings));
+    win::user::act([&] { measure(reopened); });
+    win::user::click(IDCANCEL);
+    EXPECT_FALSE(RunMacroSettingsDialog(nullptr, settings));
+    EXPECT_TRUE(win::user::failures().empty()) << win::user::failures().front();
+
+    const auto width = [](const RECT& r) { return r.right - r.left; };
+    const auto height = [](const RECT& r) { return r.bottom - r.top; };
+    EXPECT_EQ(width(after.mapping), width(before.mapping) + 200);
+    EXPECT_EQ(height(after.mapping), height(before.mapping) + 100);
+    EXPECT_EQ(height(after.list), height(before.list)) << "the list keeps its height";
+    EXPECT_EQ(after.client.right - after.ok.right, before.client.right - before.ok.right);
+    EXPECT_EQ(after.client.bottom - after.ok.bottom, before.client.bottom - before.ok.bottom);
+    EXPECT_EQ(limits.ptMinTrackSize.x, before.window.cx) << "never smaller than the template";
+    EXPECT_EQ(limits.ptMinTrackSize.y, before.window.cy);
+    EXPECT_EQ(reopened.window.cx, after.window.cx) << "the next opening takes the stored size";
+    EXPECT_EQ(height(reopened.mapping), height(after.mapping));
+}
+
 TEST_F(MacroSettingsDialog, PicturesOfThePagesWithData) {
     MacroSettings settings;
     settings.filterAngle90 = true;
