@@ -6,6 +6,7 @@
 #include "EvaluateError.h"
 #include "MacroEditDrawing.h"
 #include "MacroEditReport.h"
+#include "MacroPlacedReport.h"
 #include "ScenarioError.h"
 #include "ScenarioValues.h"
 #include "core/macro/MacroEditPickers.h"
@@ -45,6 +46,8 @@ EditConstrData load(const json& args) {
     macro_edit_pickers::clear();
     for (const Mdx_String& pick : textArray(args, "picks"))
         macro_edit_pickers::queue(macro_edit_pickers::Pick::Object, pick);
+    for (const Mdx_String& position : textArray(args, "positions"))
+        macro_edit_pickers::queue(macro_edit_pickers::Pick::Position, position);
     return openDrawing()->context(textField(args, "module").toUtf8());
 }
 
@@ -60,9 +63,12 @@ json drawingAfter(const Mdx_String& module) {
     EditConstrData ctx = openDrawing()->context("");
     ctx.currentModule = module;
     OpenEditContext(ctx);
-    return {{"modules", lines(modulesReport(ctx))},
-            {"constraints", lines(constraintsReport(ctx))},
-            {"variables", lines(variablesReport(ctx))}};
+    json after = {{"modules", lines(modulesReport(ctx))},
+                  {"constraints", lines(constraintsReport(ctx))},
+                  {"variables", lines(variablesReport(ctx))}};
+    const std::string placed = placedReport(ctx);
+    if (!placed.empty()) after["placed"] = lines(placed);
+    return after;
 }
 
 json failed(const EvaluateError& error) {
@@ -84,6 +90,7 @@ void checkMacroEditor(const json& args) {
     requiredText(args, "macro");
     textField(args, "module");
     textArray(args, "picks");
+    textArray(args, "positions");
 }
 
 json callMacroEditorModal(const json& args) {

@@ -2,6 +2,7 @@
 #include "core/StringHelpers.h"
 #include "core/macro/MacroEditAccess.h"
 #include "core/macro/MacroEditPickers.h"
+#include "core/macro/MacroEditPlacing.h"
 #include "core/macro/MacroEditing.h"
 #include "host/AcDbDatabase.h"
 
@@ -159,6 +160,8 @@ bool StartMacroCommand(EditConstrData& ctx, int code) {
         return addConstraint(ctx, code) && refreshTables(ctx);
     if (code == 10) return refreshTables(ctx);
     if (code == 11) return addModule(ctx);
+    if (code == 12) return AddBoltPatternAtPick(ctx);
+    if (code == 13) return AddCoordSystemAtPick(ctx);
     return false;
 }
 

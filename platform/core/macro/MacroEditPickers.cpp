@@ -30,6 +30,11 @@ int queuedCount(Pick pick) {
     return static_cast<int>(queued()[pick].size());
 }
 
+bool takePosition(Mdx_Point3& point) {
+    Mdx_String answer;
+    return take(Pick::Position, answer) && parsePoint(answer, point);
+}
+
 void clear() {
     queued().clear();
 }

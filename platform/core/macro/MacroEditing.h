@@ -20,9 +20,8 @@ bool SelectOtherMacro(EditConstrData& ctx);
 bool RenameModule(EditConstrData& ctx, const Mdx_String& newName);
 bool RemoveModule(EditConstrData& ctx, const Mdx_String& name);
 // Codes 0 to 9 add a constraint of that kind between objects the user picks (two, one for a
-// radius); 10 computes the module again; 11 adds a module. 12 (bolt pattern) and 13
-// (coordinate system) need a pick of a position in the drawing, which this host cannot
-// offer: false.
+// radius); 10 computes the module again; 11 adds a module; 12 places a bolt pattern and 13 a
+// coordinate system at a picked position (MacroEditPlacing.h).
 bool StartMacroCommand(EditConstrData& ctx, int code);
 bool ZoomCommand();
 int zoomCount();

@@ -76,7 +76,7 @@ TEST_F(MacroEditingTest, ModulesAreRenamedAddedAndRemovedAndRefusalsChangeNothin
     EXPECT_FALSE(SetCurrentModule(ctx, "Plate2"));
     ASSERT_TRUE(SetCurrentModule(ctx, "Bolts"));
     EXPECT_EQ(ctx.variables->names, Mdx_StringArray({"EdgeDist"}));
-    EXPECT_FALSE(StartMacroCommand(ctx, 12)) << "needs a pick this host cannot offer";
+    EXPECT_FALSE(StartMacroCommand(ctx, 12)) << "no position picked: cancelled";
     EXPECT_FALSE(StartMacroCommand(ctx, 14));
 }
 

@@ -13,6 +13,7 @@ void Mdx_DbPattern::writeFields(host::FieldWriter& out) const {
     out.writeInt("nrBolts2", pattern_.nrBolts2);
     out.writeReal("spacing2", pattern_.spacing2);
     out.writeBool("reverseStart2", pattern_.reverseStart2);
+    if (hasOrigin_) writePoint(out, "origin", origin_);
 }
 
 Acad::ErrorStatus Mdx_DbPattern::readFields(host::FieldReader& in) {
@@ -34,11 +35,16 @@ Acad::ErrorStatus Mdx_DbPattern::readFields(host::FieldReader& in) {
         in.fail("pattern \"" + name.toUtf8() + "\" has a negative bolt count");
         return in.status();
     }
+    Mdx_Point3 origin{};
+    const bool hasOrigin = in.nextIs("origin.x");
+    if (hasOrigin && !readPoint(in, "origin", origin)) return in.status();
     if (!in.atEnd()) {
         in.fail("unexpected fields after the pattern");
         return in.status();
     }
     name_ = name;
     pattern_ = read;
+    hasOrigin_ = hasOrigin;
+    origin_ = origin;
     return Acad::eOk;
 }

@@ -6,7 +6,7 @@ using namespace macrofields;
 
 bool Mdx_ModuleDefinition::isEmpty() const {
     return constraints.isEmpty() && objects.isEmpty() && variableTypes.isEmpty() &&
-           equations.isEmpty();
+           equations.isEmpty() && coordSystems.isEmpty();
 }
 
 Mdx_Constraint* Mdx_ModuleDefinition::findConstraint(const Mdx_String& name) {
@@ -69,6 +69,13 @@ void Mdx_ModuleDefinition::writeFields(host::FieldWriter& out) const {
     }
     out.writeInt("editor.equations", equations.length());
     for (const Mdx_String& line : equations) writeText(out, "equation", line);
+    // Only when there are any, so groups written before coordinate systems keep their bytes.
+    if (coordSystems.isEmpty()) return;
+    out.writeInt("editor.coordSystems", coordSystems.length());
+    for (const Mdx_CoordSystem& system : coordSystems) {
+        writeText(out, "coordSys.name", system.name);
+        writePoint(out, "coordSys.origin", system.origin);
+    }
 }
 
 namespace {
@@ -131,7 +138,16 @@ bool Mdx_ModuleDefinition::readFields(host::FieldReader& in) {
             if (!readText(in, "equation", line)) return false;
             read.equations.append(line);
             return true;
-        });
+        }) &&
+        (!in.nextIs("editor.coordSystems") ||
+         readList(in, "editor.coordSystems", [&] {
+             Mdx_CoordSystem system;
+             if (!readText(in, "coordSys.name", system.name) ||
+                 !readPoint(in, "coordSys.origin", system.origin))
+                 return false;
+             read.coordSystems.append(system);
+             return true;
+         }));
     if (ok) *this = std::move(read);
     return ok;
 }

@@ -5,6 +5,7 @@
 #include "core/Mdx_Array.h"
 #include "core/Mdx_StringArray.h"
 #include "core/macro/Mdx_Constraint.h"
+#include "core/macro/Mdx_CoordSystem.h"
 
 // Flexibility of an object: how the solver may move it.
 enum Mdx_Flexibility : int { kFlexFixed = 1, kFlexRigid = 2, kFlexFree = 3 };
@@ -31,6 +32,8 @@ public:
     // Only variables whose type is not 0.
     Mdx_Array<Mdx_VariableType> variableTypes;
     Mdx_StringArray equations;
+    // Placed with the editor's coordinate-system tool.
+    Mdx_Array<Mdx_CoordSystem> coordSystems;
 
     bool isEmpty() const;
     Mdx_Constraint* findConstraint(const Mdx_String& name);
