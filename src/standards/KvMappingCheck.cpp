@@ -1,12 +1,14 @@
 #include "standards/KvMappingCheck.h"
 
+#include <memory>
+#include <string>
 #include <string_view>
 
-#include "core/FileHelpers.h"
 #include "core/Mdx_StringArray.h"
 #include "core/StringHelpers.h"
 #include "standards/KvMappingFile.h"
 #include "standards/KvObjectMap.h"
+#include "standards/KvStandardsFileCache.h"
 
 namespace mappingfile {
 
@@ -51,16 +53,32 @@ Mdx_String lineProblem(const Mdx_String& line) {
     return {};
 }
 
-std::vector<KvMappingProblem> findProblems(const Mdx_String& name) {
+namespace {
+
+// A batch checks the mapping of each of its macros; the file's problems are found once.
+class MappingProblems : public KvCachedFile {
+public:
     std::vector<KvMappingProblem> problems;
+};
+
+std::unique_ptr<KvCachedFile> parseProblems(std::string_view bytes) {
+    auto parsed = std::make_unique<MappingProblems>();
     Mdx_StringArray lines;
-    if (!ObjectExportReadFile(pathOf(name), lines)) return problems;
+    splitLines(Mdx_String(std::string(bytes)), lines);
     for (int i = 0; i < lines.length(); ++i) {
         if (isBlank(lines[i]) || (i == 0 && isVersionLine(lines[i]))) continue;
         const Mdx_String message = lineProblem(lines[i]);
-        if (!message.isEmpty()) problems.push_back({i + 1, keyOf(lines[i]), message});
+        if (!message.isEmpty()) parsed->problems.push_back({i + 1, keyOf(lines[i]), message});
     }
-    return problems;
+    return parsed;
+}
+
+}  // namespace
+
+std::vector<KvMappingProblem> findProblems(const Mdx_String& name) {
+    const auto parsed = std::static_pointer_cast<const MappingProblems>(
+        standards_file_cache::parsedFile(pathOf(name), parseProblems));
+    return parsed ? parsed->problems : std::vector<KvMappingProblem>{};
 }
 
 }  // namespace mappingfile

@@ -34,12 +34,18 @@ std::unique_ptr<KvCachedFile> parseMappingLines(std::string_view bytes) {
 
 }  // namespace
 
-bool readLines(const Mdx_String& name, Mdx_StringArray& lines) {
-    lines.setEmpty();
+std::shared_ptr<const Mdx_StringArray> sharedLines(const Mdx_String& name) {
     const auto parsed = std::static_pointer_cast<const MappingLines>(
         standards_file_cache::parsedFile(pathOf(name), parseMappingLines));
-    if (!parsed) return false;
-    lines = parsed->lines;
+    if (!parsed) return nullptr;
+    return std::shared_ptr<const Mdx_StringArray>(parsed, &parsed->lines);
+}
+
+bool readLines(const Mdx_String& name, Mdx_StringArray& lines) {
+    lines.setEmpty();
+    const auto shared = sharedLines(name);
+    if (!shared) return false;
+    lines = *shared;
     return true;
 }
 

@@ -33,12 +33,12 @@ Acad::ErrorStatus KvSSMapping::initFromMacro(KvDlgStandardsData& data) {
 }
 
 Acad::ErrorStatus KvSSMapping::getMappingFromFile(Mdx_String name, const Mdx_String& key) {
-    Mdx_StringArray lines;
-    if (!mappingfile::readLines(name, lines)) return Acad::eInvalidInput;
-    if (lines.isEmpty()) return Acad::eOk;
-    int index = mappingfile::findKey(lines, key);
+    const auto lines = mappingfile::sharedLines(name);
+    if (!lines) return Acad::eInvalidInput;
+    if (lines->isEmpty()) return Acad::eOk;
+    const int index = mappingfile::findKey(*lines, key);
     if (index < 0) return Acad::eInvalidInput;
-    return initMappingFromLine(lines[index]);
+    return initMappingFromLine((*lines)[index]);
 }
 
 Acad::ErrorStatus KvSSMapping::initMappingFromLine(const Mdx_String& line) {

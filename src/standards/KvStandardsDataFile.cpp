@@ -12,6 +12,7 @@
 #include "core/NumberText.h"
 #include "core/sections/Mdx_SectionTableManager.h"
 #include "standards/KvStandardsFileCache.h"
+#include "win/StableFileNames.h"
 
 namespace {
 
@@ -139,6 +140,26 @@ std::unique_ptr<KvCachedFile> parseStandardSizes(std::string_view bytes) {
 
 }  // namespace
 
+namespace {
+
+// A batch looks the same few names up at every GETCELL; while file names are stable, whether
+// a candidate is a file is asked of the disk once per generation of stable names.
+bool candidateExists(const Mdx_String& path) {
+    const unsigned long generation = win::stableNamesGeneration();
+    if (generation == 0) return fileExists(path);
+    static unsigned long known = 0;
+    static std::unordered_map<std::string, bool> exists;
+    if (known != generation) {
+        exists.clear();
+        known = generation;
+    }
+    auto [entry, added] = exists.try_emplace(path.str(), false);
+    if (added) entry->second = fileExists(path);
+    return entry->second;
+}
+
+}  // namespace
+
 bool findStandardsDataFile(const Mdx_String& name, Mdx_String& path) {
     if (name.isEmpty()) return false;
     const Mdx_String library = gSettings.libDir();
@@ -150,7 +171,7 @@ bool findStandardsDataFile(const Mdx_String& name, Mdx_String& path) {
     };
     Mdx_String outside;
     for (const Mdx_String& candidate : candidates) {
-        if (!fileExists(candidate)) continue;
+        if (!candidateExists(candidate)) continue;
         if (!file_scope::isAllowed(candidate)) {
             if (outside.isEmpty()) outside = candidate;
             continue;

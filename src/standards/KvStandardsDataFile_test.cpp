@@ -5,7 +5,9 @@
 
 #include <string>
 
+#include "core/FileHelpers.h"
 #include "standards/testing/LibraryFolder.h"
+#include "win/StableFileNames.h"
 
 namespace {
 
@@ -93,6 +95,18 @@ TEST_F(StandardsDataFileTest, FilesAreLookedUpInTheLibraryInOrder) {
     library.put("Data/top.dat", "t");
     EXPECT_TRUE(findStandardsDataFile("TOP.DAT", found));  // names authored on Windows
     EXPECT_EQ(found, Mdx_String("L:\\Connection Standards\\Data\\TOP.DAT"));
+}
+
+TEST_F(StandardsDataFileTest, WhileNamesAreStableAFileIsAskedForOnceUntilTheModuleWrites) {
+    win::StableFileNames stable;
+    Mdx_String found;
+    EXPECT_FALSE(findStandardsDataFile("late.dat", found));
+    library.put("Data/late.dat", "x");  // behind the module's back, as another program would
+    EXPECT_FALSE(findStandardsDataFile("late.dat", found)) << "answered from memory";
+    Mdx_StringArray lines;
+    lines.append("x");
+    ASSERT_TRUE(ObjectExportWriteFile("L:\\Connection Standards\\Data\\other.dat", lines));
+    EXPECT_TRUE(findStandardsDataFile("late.dat", found)) << "a write of the module forgets";
 }
 
 }  // namespace

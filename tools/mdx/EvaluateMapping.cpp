@@ -56,15 +56,15 @@ void checkKey(const Mdx_String& key, const StandardRef& standard) {
                             "folder, and " +
                                 standard.file.string() +
                                 " lies outside it; use --maps-to Module.GROUP or --library");
-    Mdx_StringArray lines;
-    if (!mappingfile::readLines(standard.fileName, lines))
+    const auto lines = mappingfile::sharedLines(standard.fileName);
+    if (!lines)
         throw EvaluateError(EvaluateExit::BadMapping, "no mapping \"" + key.toUtf8() +
                                                           "\": the standard has no mapping file " +
                                                           mappingFileOf(standard));
-    if (mappingfile::findKey(lines, key) < 0)
+    if (mappingfile::findKey(*lines, key) < 0)
         throw EvaluateError(EvaluateExit::BadMapping, "no mapping \"" + key.toUtf8() + "\" in " +
                                                           mappingFileOf(standard) +
-                                                          " (keys: " + joined(keysOf(lines)) + ")");
+                                                          " (keys: " + joined(keysOf(*lines)) + ")");
     // A line that does not read as the format would tie nothing, and the evaluation would
     // run on empty inputs.
     for (const KvMappingProblem& problem : mappingfile::findProblems(standard.fileName))
