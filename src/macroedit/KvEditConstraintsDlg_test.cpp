@@ -16,6 +16,7 @@
 #include "grid/GridUserSteps.h"
 #include "macroedit/ConstraintPage.h"
 #include "macroedit/EscapeGuard.h"
+#include "macroedit/MacroCutsDlg.h"
 #include "macroedit/MacroEditorLaunch.h"
 #include "macroedit/ObjectPage.h"
 #include "macroedit/VariablesPage.h"
@@ -272,6 +273,9 @@ TEST_F(EditorDialog, EditCutOpensTheCutOfTheRowAndWritesItsValues) {
     win::user::pressKey(VK_ESCAPE, {}, cuts);  // left with Escape: cancelled, nothing written
     win::user::click(ConstraintPage::kEditCut, kPage);
     grid::user::typeInCell(1196, 3, 1, "7", cuts);
+    win::user::select(MacroCutsDlg::kChoice, 2, cuts);
+    win::user::click(MacroCutsDlg::kOptions[1], cuts);
+    win::user::check(MacroCutsDlg::kCheck1323, BST_CHECKED, cuts);
     win::user::click(IDOK, cuts);
     inEditor([](KvEditConstraintsDlg& dialog) { EXPECT_FALSE(dialog.swallowNextEscape); });
     win::user::click(IDOK);
@@ -283,6 +287,10 @@ TEST_F(EditorDialog, EditCutOpensTheCutOfTheRowAndWritesItsValues) {
     const Mdx_CutConstraint& cut = *macro->macro()->findModuleWrite("EndPlate")->findCut("Cut1");
     EXPECT_EQ(cut.offsets[0], 7);
     EXPECT_EQ(cut.offsets[1], 12.5);
+    EXPECT_EQ(cut.options.choice, 2) << "the options are kept with the cut";
+    EXPECT_TRUE(cut.options.secondOption);
+    EXPECT_TRUE(cut.options.check1323);
+    EXPECT_FALSE(cut.options.check1325);
 }
 
 // General settings opens the settings dialog on the macro; only OK keeps what it changed.

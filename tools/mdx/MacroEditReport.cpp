@@ -69,6 +69,25 @@ std::string variablesReport(const EditConstrData& ctx) {
     return out.str();
 }
 
+// Only what differs from a fresh cut's options, after a semicolon.
+std::string cutOptionsText(const Mdx_CutOptions& o) {
+    std::string shown;
+    auto add = [&shown](bool on, const std::string& what) {
+        if (on) shown += (shown.empty() ? "; " : ", ") + what;
+    };
+    add(o.secondOption, "second option");
+    add(o.check1323, "check 1323");
+    add(o.check1325, "check 1325");
+    add(o.check1326, "check 1326");
+    add(!o.threeSegments, "not three segments");
+    add(o.threeSegmentsSecond, "three segments second option");
+    add(o.choice != 0, "choice " + std::to_string(o.choice));
+    add(!o.variablePrefix.isEmpty(), "prefix \"" + text(o.variablePrefix) + "\"");
+    add(o.otherPartSource == 2, "other part in another macro");
+    add(!o.otherModule.isEmpty(), "other module \"" + text(o.otherModule) + "\"");
+    return shown;
+}
+
 std::string cutsReport(const EditConstrData& ctx) {
     std::ostringstream out;
     out << "Module " << text(ctx.currentModule) << "\nCuts:\n";
@@ -84,7 +103,7 @@ std::string cutsReport(const EditConstrData& ctx) {
             for (int type : offsets)
                 out << " " << text(exactNumberText(cut.offsets[static_cast<std::size_t>(type)]
 ));
-            out << "\n";
+            out << cutOptionsText(cut.options) << "\n";
         }
     });
     return out.str();

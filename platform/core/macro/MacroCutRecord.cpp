@@ -32,6 +32,41 @@ const CutShape* shapeOf(int modelType) {
     return modelType >= 0 && modelType < mdxCutTypeCount ? &shapes[modelType] : nullptr;
 }
 
+void showOptions(const Mdx_CutOptions& o, const Mdx_String& cutModule, DlgMacroCutsData& record) {
+    record.secondOption = o.secondOption;
+    record.check1325 = o.check1325;
+    record.check1326 = o.check1326;
+    record.threeSegments = o.threeSegments;
+    record.threeSegmentsSecond = o.threeSegmentsSecond;
+    record.check1323 = o.check1323;
+    record.choice = o.choice;
+    record.variablePrefix = o.variablePrefix;
+    record.otherPartSource = o.otherPartSource;
+    record.moduleName = o.otherModule.isEmpty() ? cutModule : o.otherModule;
+}
+
+// False for a record the model cannot keep.
+bool takeOptions(const DlgMacroCutsData& record, const Mdx_String& cutModule, Mdx_CutOptions& o) {
+    if (record.choice < 0 || record.choice >= Mdx_CutOptions::kChoiceCount ||
+        (record.otherPartSource != 1 && record.otherPartSource != 2) ||
+        record.variablePrefix.length() > Mdx_CutOptions::kMaxTextLength ||
+        record.moduleName.length() > Mdx_CutOptions::kMaxTextLength)
+        return false;
+    o.secondOption = record.secondOption;
+    o.check1325 = record.check1325;
+    o.check1326 = record.check1326;
+    o.threeSegments = record.threeSegments;
+    o.threeSegmentsSecond = record.threeSegmentsSecond;
+    o.check1323 = record.check1323;
+    o.choice = record.choice;
+    o.variablePrefix = record.variablePrefix;
+    o.otherPartSource = record.otherPartSource;
+    // The cut's own module is the default and is not kept by name.
+    const bool ownModule = record.otherPartSource == 1 && record.moduleName.equal(cutModule, false);
+    o.otherModule = ownModule ? Mdx_String() : record.moduleName;
+    return true;
+}
+
 }  // namespace
 
 bool ReadCutRecord(const EditSource& source, const Mdx_String& cutName, DlgMacroCutsData& record) {
@@ -51,7 +86,7 @@ bool ReadCutRecord(const EditSource& source, const Mdx_String& cutName, DlgMacro
                 record.values.append(exactNumberText(cut.offsets[static_cast<std::size_t>(type)]));
                 record.valueFlags.append(false);
             }
-            record.moduleName = source.module;
+            showOptions(cut.options, source.module, record);
             record.macroChoice.database = source.database;
             record.macroChoice.macroId = source.macroId;
             found = true;
@@ -67,7 +102,9 @@ bool WriteCutRecord(const EditSource& source, const Mdx_String& cutName,
         Mdx_Module* module = macro.findModuleWrite(source.module);
         Mdx_CutConstraint* cut = module ? module->findCut(cutName) : nullptr;
         const CutShape* shape = cut ? shapeOf(cut->cutType) : nullptr;
-        if (!shape || record.values.length() != record.valueNames.length()) return false;
+        if (!shape || record.values.length() != record.valueNames.length() ||
+            !takeOptions(record, source.module, cut->options))
+            return false;
         for (int i = 0; i < record.valueNames.length(); ++i) {
             Mdx_String value = record.values[i];
             if (!value.trim().isNumber()) return false;

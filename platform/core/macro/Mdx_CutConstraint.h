@@ -5,6 +5,7 @@
 
 #include "core/Mdx_String.h"
 #include "core/macro/KvCutOffsetType.h"
+#include "core/macro/Mdx_CutOptions.h"
 #include "host/AcArray.h"
 #include "host/AcadErrorStatus.h"
 
@@ -24,6 +25,7 @@ struct Mdx_CutConstraint {
     Mdx_String name;
     int cutType = 0;
     std::array<double, kvCutOffsetTypeCount> offsets{};
+    Mdx_CutOptions options;
 
     bool hasOffset(KvCutOffsetType type) const;
 };

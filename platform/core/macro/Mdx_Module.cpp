@@ -121,6 +121,7 @@ void writeCut(host::FieldWriter& out, const Mdx_CutConstraint& cut) {
     AcArray<int> types;
     getCutOffsets(cut.cutType, types);
     for (int type : types) out.writeReal("cut.offset", cut.offsets[static_cast<std::size_t>(type)]);
+    writeCutOptions(out, cut.options);
 }
 
 bool readCut(host::FieldReader& in, Mdx_CutConstraint& cut) {
@@ -133,7 +134,7 @@ bool readCut(host::FieldReader& in, Mdx_CutConstraint& cut) {
     }
     for (int type : types)
         if (!in.readReal("cut.offset", cut.offsets[static_cast<std::size_t>(type)])) return false;
-    return true;
+    return readCutOptions(in, cut.options);
 }
 
 }  // namespace

@@ -80,7 +80,7 @@ inline Mdx_DialogVariable variable(const char* name, double value, bool input, b
 
 inline Mdx_CutConstraint cut(const char* name, Mdx_CutType type,
                              std::initializer_list<std::pair<KvCutOffsetType, double>> offsets) {
-    Mdx_CutConstraint result{name, static_cast<int>(type), {}};
+    Mdx_CutConstraint result{name, static_cast<int>(type), {}, {}};
     for (auto [offset, value] : offsets) result.offsets[static_cast<std::size_t>(offset)] = value;
     return result;
 }
