@@ -2,6 +2,7 @@
 #include <set>
 
 #include "core/StringHelpers.h"
+#include "core/Texts.h"
 #include "core/macro/MacroEditAccess.h"
 #include "core/macro/MacroEditing.h"
 
@@ -9,10 +10,10 @@ using namespace macro_edit;
 
 namespace {
 
-// Context menu entries, in order; index 2 is the separator.
-const char* const kMenuDriving = "Driving";
-const char* const kMenuShown = "Shown in the macro dialog";
-const char* const kMenuSwap = "Swap the objects";
+// Text numbers of the context menu entries, in order; index 2 is the separator.
+constexpr int kMenuDriving = 9301;
+constexpr int kMenuShown = 9302;
+constexpr int kMenuSwap = 9303;
 
 bool isVariableName(const Mdx_String& name) {
     return hasOnlyLettersNumbers(name) && !startsWithNumber(name);
@@ -123,7 +124,7 @@ bool ConstrContextMenu(ConstraintTable& table, int row, Mdx_StringArray& items,
     checked.setLogicalLength(0);
     if (!table.rows.isValidIndex(row)) return false;
     const ConstraintRow& shown = table.rows[row];
-    items = {kMenuDriving, kMenuShown, "%BREAK%", kMenuSwap};
+    items = {dialString(kMenuDriving), dialString(kMenuShown), "%BREAK%", dialString(kMenuSwap)};
     if (shown.check1) checked.append(0);
     if (shown.check2) checked.append(1);
     return true;

@@ -4,6 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "MdxBuildPaths.h"
+#include "core/KvTempResourceOverride.h"
+#include "win/ResourceModule.h"
+
 #include "core/macro/DlgMacroCutsData.h"
 #include "core/macro/MacroClasses.h"
 #include "core/macro/MacroCutRecord.h"
@@ -174,10 +180,20 @@ TEST_F(MacroEditingTest, SortingDeletingAndTheContextMenuFollowTheRowsNames) {
     EXPECT_EQ(names(), Mdx_StringArray({"C3", "C2", "C1"})) << "Angle, Distance, Parallel";
     EXPECT_FALSE(SortConstraints(*ctx.constraints, 5, 1));
 
-    // The menu and its actions address the row shown, not the stored position.
+    // The menu and its actions address the row shown, not the stored position; its texts
+    // come from the module's string table.
     Mdx_StringArray items;
     AcArray<int> checked;
-    ASSERT_TRUE(ConstrContextMenu(*ctx.constraints, 2, items, checked));
+    win::resetResourceModules();
+    HINSTANCE resources = win::loadResourceModule(std::filesystem::path(MDX_SOURCE_DIR) / "src" / "resources");
+    ASSERT_NE(resources, nullptr);
+    KvTempResourceOverride::SaveDefaultResource(resources);
+    {
+        KvTempResourceOverride moduleTexts;
+        ASSERT_TRUE(ConstrContextMenu(*ctx.constraints, 2, items, checked));
+    }
+    KvTempResourceOverride::SaveDefaultResource(nullptr);
+    win::resetResourceModules();
     EXPECT_EQ(items, Mdx_StringArray({"Driving", "Shown in the macro dialog", "%BREAK%",
                                       "Swap the objects"}));
     EXPECT_EQ(checked, AcArray<int>({0}));
