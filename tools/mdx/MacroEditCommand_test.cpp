@@ -88,4 +88,23 @@ TEST_F(MacroEditCommand, VariablesAndCutsAsTheEditorShowsThem) {
     EXPECT_TRUE(has(run, "Cut name \"Snipe\": free")) << "a cut of another module";
 }
 
+// The options a cut keeps are listed after its offsets; a cut with none shows only those.
+TEST_F(MacroEditCommand, CutsShowTheOptionsTheyKeep) {
+    std::string text = readFile(drawing);
+    const std::string after = "[\"cut.offset\", \"real\", 12.5],";
+    const auto at = text.find(after);
+    ASSERT_NE(at, std::string::npos);
+    text.insert(at + after.size(),
+                "[\"cut.options\", \"int\", 35], [\"cut.choice\", \"int\", 2], "
+                "[\"cut.prefix\", \"text\", \"cp\"], [\"cut.source\", \"int\", 2], "
+                "[\"cut.otherModule\", \"text\", \"Bolts\"],");
+    mdx_testing::writeFile(drawing.string(), text);
+    const MdxRun run = macro("cuts", "EndPlate");
+    ASSERT_EQ(run.status, 0) << run.out;
+    EXPECT_TRUE(has(run, "  Cut1: polygon 5 12.5; second option, check 1323, check 1325, "
+                         "not three segments, choice 2, prefix \"cp\", other part in another "
+                         "macro, other module \"Bolts\"\n  Chamfer: chamfer 10 10\n"))
+        << run.out;
+}
+
 }  // namespace
