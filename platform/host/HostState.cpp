@@ -3,6 +3,7 @@
 #include "host/CAdUiBaseDialog.h"
 #include "host/CommandLine.h"
 #include "host/CommandStack.h"
+#include "host/DrawingView.h"
 #include "host/DynamicLinker.h"
 #include "host/MainWindow.h"
 #include "host/ModuleLoader.h"
@@ -16,6 +17,7 @@ void HostState::reset() {
     DynamicLinker::instance().clear();
     CAdUiBaseDialog::resetEditorCommandCounts();
     MainWindow::destroy();
+    DrawingView::reset();
 }
 
 }  // namespace host

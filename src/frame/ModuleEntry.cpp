@@ -8,6 +8,8 @@
 #include "frame/KvSSDlgsMgr.h"
 #include "frame/KvStandardsDlg.h"
 #include "frame/MacroDialogSlots.h"
+#include "frame/MacroStandardsLoad.h"
+#include "core/macro/MacroStandardsLoader.h"
 #include "host/CommandStack.h"
 #include "host/DynamicLinker.h"
 #include "host/ModuleLoader.h"
@@ -73,9 +75,11 @@ BOOL meridoxLibraryEntry(HINSTANCE instance, DWORD reason, LPVOID) {
         if (!module.extension.initialise(instance)) return 0;
         module.extension.linkIntoResourceSearch();
         installStandardsEngine();
+        installMacroStandardsLoader();
     } else if (reason == host::kProcessDetach) {
         // The module's life ends here: the pooled dialogs go while their windows still exist.
         gSSDlgsMgr.destroyAll();
+        setMacroStandardsLoader(nullptr);
         module.unchecked.reset();
         module.checked.reset();
         module.extension.terminate();

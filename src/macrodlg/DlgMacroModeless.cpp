@@ -7,6 +7,7 @@
 #include "core/KvTempResourceOverride.h"
 #include "core/Texts.h"
 #include "core/macro/MacroClash.h"
+#include "core/macro/MacroFilters.h"
 #include "core/macro/MacroPickers.h"
 #include "core/macro/MacroUpdate.h"
 #include "frame/MacroDialogSlots.h"
@@ -22,6 +23,11 @@ constexpr int kTabControl = 8097;
 constexpr int kClashBox = 1292;
 constexpr int kReapply = 1293;
 constexpr int kPickMacros = 1176;
+constexpr int kLoadStandards = 1185;
+constexpr int kLoadProperties = 1299;
+constexpr int kSaveProperties = 1302;
+constexpr int kFirstFilter = 1177;
+constexpr int kSecondFilter = 1178;
 // View buttons and the directions they ask for.
 constexpr struct {
     int id;
@@ -103,10 +109,13 @@ BOOL DlgMacroModeless::OnInitDialog() {
     labelControls();
     getDlgSize(this, minimum_);
     resizer_.Init(m_hWnd, kAnchors, static_cast<int>(std::size(kAnchors)));
-    buildPages();
     MacroData& data = macroData();
+    fillFilterItems(data);
+    buildPages();
     int index = -1;
-    showTab(data.findTab(data.dialogState().currentTab, index) ? index : 0);
+    const int shown = data.findTab(data.dialogState().currentTab, index) ? pageOfTab(index) : -1;
+    showTab(shown >= 0 ? shown : 0);
+    fillFilterCombos();
     if (!data.dialogState().title.isEmpty()) SetWindowText(data.dialogState().title.c_str());
     ChangeDlgSize(this, sizeKey());
     fitSize();
@@ -129,9 +138,8 @@ void DlgMacroModeless::labelControls() {
         else
             button.SetTooltipText(Mdx_String("Load from standards"));
     }
-    // Loading and saving property files are not offered yet.
-    EnDisCtrl(this, 1299, false);
-    EnDisCtrl(this, 1302, false);
+    EnDisCtrl(this, kLoadProperties, macroData().propListAllowed());
+    EnDisCtrl(this, kSaveProperties, macroData().propListAllowed());
 }
 
 void DlgMacroModeless::buildPages() {
@@ -141,12 +149,13 @@ void DlgMacroModeless::buildPages() {
     tabs->DeleteAllItems();
     MacroData& data = macroData();
     for (int i = 0; i < data.tabCount(); ++i) {
+        if (!tabPassesFilters(data, i)) continue;
         std::unique_ptr<MacroPage> page;
         if (data.getTab(i)->kind == MacroTabData::kSectionTab)
             page = std::make_unique<MacroSectionPage>(data, i, this);
         else
             page = std::make_unique<MacroPage>(data, i, this);
-        tabs->InsertItem(i, data.getTab(i)->name.c_str());
+        tabs->InsertItem(pageCount(), data.getTab(i)->name.c_str());
         if (!page->createPage(tabs)) continue;
         page->ShowWindow(SW_HIDE);
         pages_.push_back(std::move(page));
@@ -209,7 +218,13 @@ void DlgMacroModeless::showTab(int index) {
     page(index)->ShowWindow(SW_SHOW);
     if (auto* tabs = static_cast<CTabCtrl*>(GetDlgItem(kTabControl))) tabs->SetCurSel(index);
     current_ = index;
-    macroData().dialogState().currentTab = macroData().getTab(index)->name;
+    if (const MacroTabData* tab = page(index)->tab()) macroData().dialogState().currentTab = tab->name;
+}
+
+int DlgMacroModeless::pageOfTab(int tabIndex) const {
+    for (std::size_t i = 0; i < pages_.size(); ++i)
+        if (pages_[i]->tabIndex() == tabIndex) return static_cast<int>(i);
+    return -1;
 }
 
 // Further macros picked in the drawing join the data; the pages are made again for them.
@@ -222,6 +237,8 @@ void DlgMacroModeless::pickMacros() {
     const int shown = std::max(current_, 0);
     buildPages();
     showTab(std::min(shown, pageCount() - 1));
+    fillFilterItems(macroData());
+    fillFilterCombos();
     clashResetInfo(this);
     fitSize();
 }
@@ -229,9 +246,8 @@ void DlgMacroModeless::pickMacros() {
 // Every view change first ends whatever host command runs, so the drawing may change.
 void DlgMacroModeless::changeView(int direction) {
     acedPostCommand("CANCELCMD");
-    macroData().dialogState().viewDirection = direction;
-    const MacroTabData* tab = macroData().getTab(current_);
-    acutPrintf("View %d on %s.\n", direction, tab ? tab->name.c_str() : "");
+    const MacroTabData* tab = page(current_) ? page(current_)->tab() : nullptr;
+    macroData().changeView(direction, tab ? tab->name : Mdx_String());
 }
 
 void DlgMacroModeless::closeDialog() {
@@ -255,6 +271,9 @@ BOOL DlgMacroModeless::OnCommand(WPARAM wParam, LPARAM lParam) {
         for (const auto& view : kViews)
             if (id == view.id) return changeView(view.direction), TRUE;
         if (id == kPickMacros) return pickMacros(), TRUE;
+        if (id == kLoadStandards) return loadFromStandards(), TRUE;
+        if (id == kLoadProperties) return loadProperties(), TRUE;
+        if (id == kSaveProperties) return saveProperties(), TRUE;
         if (id == kClashBox) {
             clashSetStatus(IsDlgButtonChecked(kClashBox) == BST_CHECKED);
             clashcheck(macroData(), this);
@@ -271,6 +290,8 @@ BOOL DlgMacroModeless::OnCommand(WPARAM wParam, LPARAM lParam) {
             return TRUE;
         }
     }
+    if (HIWORD(wParam) == CBN_SELCHANGE && (id == kFirstFilter || id == kSecondFilter))
+        return filterChanged(id == kFirstFilter), TRUE;
     return MacroSlotDialog::OnCommand(wParam, lParam);
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 // The modeless macro dialog (template 8131): one page per tab of its MacroData in the tab
 // control 8097, each applying every change to the drawing at once; buttons for the view
-// direction, reapplying, clash checking and closing. It lives in a slot of the launchers'
+// direction, filters, loading from the standards, property files, reapplying, clash checking
+// and closing. It lives in a slot of the launchers'
 // table (slot -1 when it runs modally through StartDlgMacro).
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "core/CButtonST.h"
@@ -45,6 +47,17 @@ private:
     void buildPages();
     void changeView(int direction);
     void pickMacros();
+    // The page of the tab of that index; -1 when the filters leave it out.
+    int pageOfTab(int tabIndex) const;
+    // The bar below the pages (DlgMacroModelessBar.cpp).
+    void fillFilterCombos();
+    void filterChanged(bool first);
+    void rebuildPages();
+    void refreshPages();
+    void loadFromStandards();
+    void loadProperties();
+    void saveProperties();
+    void showFailure(const std::string& why, const Mdx_String& caption);
     void destroyPages();
     void layoutPages();
     void fitSize();

@@ -32,6 +32,7 @@ public:
     // The page's size as its template made it, in pixels: what the dialog must make room for.
     SIZE neededSize() const { return needed_; }
     MacroTabData* tab() { return owner_.getTab(tabIndex_); }
+    int tabIndex() const { return tabIndex_; }
     Mdx_Spread& grid() { return grid_; }
     // Which item a grid row shows (rows from 1).
     int gridRowCount() const { return static_cast<int>(rows_.size()); }

@@ -5,3 +5,9 @@
 #define IDD_MACRO_PAGE 8137
 #define IDD_MACRO_SECTION_PAGE 219
 #define IDD_BOLT_ADVANCED 8140
+
+// The property-file dialog of the modeless macro dialog: the files of the macro and a name.
+#define IDD_MACRO_PROP_FILE 8150
+#define IDC_PROP_FILE_LIST 8151
+#define IDC_PROP_FILE_NAME 8152
+#define IDC_PROP_FILE_LABEL 8153

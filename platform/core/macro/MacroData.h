@@ -55,6 +55,27 @@ public:
     const std::string& updateError() const { return updateError_; }
     void setUpdateError(std::string message) { updateError_ = std::move(message); }
 
+    // Property files: named sets of the values a user set, in a folder of the macro's own
+    // (MacroDataPropertyFiles.cpp). Only data of one kind of macro has one. Failures return
+    // false and leave their reason in updateError.
+    bool propListAllowed() const;
+    Mdx_String propFolder() const;
+    // The names of the files there (without folder and extension), sorted.
+    bool getPropFiles(Mdx_StringArray& files) const;
+    // Puts the file's values into the tabs (not yet into the drawing); count receives the
+    // number of values that found no place. A refused file changes nothing.
+    bool readFromFile(const Mdx_String& file, int& count);
+    bool writeToFile(const Mdx_String& file);
+
+    // Turns the drawing's view to the macros (0 from above, 1 from the side, 2 isometric,
+    // 3 from the front) for the tab named tabName; false for another direction.
+    bool changeView(int direction, const Mdx_String& tabName);
+
+    // Evaluates the standards the macros' settings tie to them and takes the values they
+    // give, in the drawing and in the tabs (MacroStandardsLoader.cpp). A failure changes
+    // nothing and leaves its reason in updateError.
+    bool loadFromStandards();
+
     // Set while the core library works on the data (an update of the drawing runs); a dialog
     // that owns the data must not go away meanwhile.
     bool isBusy() const { return busy_; }
