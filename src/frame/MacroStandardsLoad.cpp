@@ -38,6 +38,9 @@ bool evaluateMacro(Mdx_DbMacro& macro, MacroData& working, AcTransaction& transa
         if (request.initialize(&macro, name, key, &working) != Acad::eOk)
             return fail(error, "the standard \"" + name.toUtf8() + "\" cannot be asked");
         request.transaction = &transaction;
+        // The macro's own variables are the general variables its standards read.
+        request.genVarNames = settings->variableNames;
+        request.genVarValues = settings->variableValues;
         if (!StartDlgStandardsSS(request))
             return fail(error, "the standard \"" + name.toUtf8() + "\" (" + key.toUtf8() +
                                    ") could not be evaluated for the macro \"" +

@@ -1,5 +1,6 @@
 // Pictures of the macro dialogs on the end-plate connection, as the documentation shows
-// them: the modeless dialog on its plate page, on its section page, and the bolt settings.
+// them: the modeless dialog on its plate page, on its section page, the bolt settings and
+// the property files.
 // With MDX_UPDATE_DOCS set the pictures are also written to docs/.
 #include "MdxBuildPaths.h"
 
@@ -9,6 +10,8 @@
 #include "core/macro/BoltCatalogue.h"
 #include "macrodlg/DlgBoltAdvanced.h"
 #include "macrodlg/DlgMacroModeless.h"
+#include "macrodlg/DlgPropertyFile.h"
+#include "resources/macrodlg_ids.h"
 #include "macrodlg/MacroDialogTestSupport.h"
 #include "win/FilePaths.h"
 #include "win/ScriptedUser.h"
@@ -63,6 +66,21 @@ TEST_F(MacroDialogPictures, ThePlatePageTheSectionPageAndTheBoltSettings) {
     DlgBoltAdvanced settings(*bolts.tab()->getBoltData(), diameters, &bolts);
     KvTempResourceOverride resources;
     settings.DoModal();
+    EXPECT_TRUE(win::user::failures().empty()) << win::user::failures().front();
+}
+
+TEST_F(MacroDialogPictures, ThePropertyFilesOfAMacroWithANameTyped) {
+    Mdx_StringArray files;
+    for (const char* name : {"Heavy", "Light", "Site A"}) files.append(name);
+    win::user::act([] {
+        CWnd* dialog = CWnd::FromHandlePermanent(win::findDialog(IDD_MACRO_PROP_FILE));
+        ASSERT_NE(dialog, nullptr);
+        win::act::select(dialog->m_hWnd, IDC_PROP_FILE_LIST, 1);
+        win::act::typeText(dialog->m_hWnd, IDC_PROP_FILE_NAME, "Light 2");
+        picture(*dialog, "dialog-macro-property-file.png");
+    });
+    Mdx_String chosen;
+    StartDlgPropertyFile(DlgPropertyFile::Mode::Save, files, chosen);
     EXPECT_TRUE(win::user::failures().empty()) << win::user::failures().front();
 }
 

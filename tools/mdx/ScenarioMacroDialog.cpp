@@ -11,6 +11,7 @@
 #include "core/macro/MacroData.h"
 #include "frame/MacroDialogLaunch.h"
 #include "frame/MacroDialogSlots.h"
+#include "host/DrawingView.h"
 #include "macrodlg/DlgMacroModeless.h"
 #include "win/ScriptedUser.h"
 
@@ -53,6 +54,31 @@ json drawingAfter() {
     return lines;
 }
 
+// The tabs the window in the slot shows now (its filters may leave some out).
+json shownTabs(int slot) {
+    json names = json::array();
+    auto* dialog = dynamic_cast<DlgMacroModeless*>(macro_slots::dialogInSlot(slot));
+    for (int i = 0; dialog && i < dialog->pageCount(); ++i)
+        names.push_back(dialog->page(i)->tab()->name.toUtf8());
+    return names;
+}
+
+// The property files of the macro, once there are any.
+void addPropertyFiles(const MacroData& data, json& result) {
+    Mdx_StringArray files;
+    if (!data.getPropFiles(files) || files.isEmpty()) return;
+    json names = json::array();
+    for (const Mdx_String& file : files) names.push_back(file.toUtf8());
+    result["propertyFiles"] = names;
+}
+
+// Where the drawing's view was turned last, once a dialog turned it.
+void addView(json& result) {
+    if (host::DrawingView::changes() == 0) return;
+    result["view"] = {{"from", host::DrawingView::directionName(host::DrawingView::direction())},
+                      {"on", host::DrawingView::subject()}};
+}
+
 json failed(const EvaluateError& error) {
     DestroyAllMacroDlgs();
     openDrawing().reset();
@@ -80,7 +106,9 @@ json callMacroDialog(const json& args) {
     try {
         MacroData& data = loadMacro(args);
         StartDlgMacro(data);
-        return {{"tabs", data.tabCount()}, {"drawing", drawingAfter()}};
+        json result = {{"tabs", data.tabCount()}, {"drawing", drawingAfter()}};
+        addView(result);
+        return result;
     } catch (const EvaluateError& error) {
         return failed(error);
     }
@@ -101,7 +129,11 @@ json callMacroDialogModeless(const json& args) {
         // The window works on a copy; the drawing is kept with what the window holds now,
         // as the data kept before the window opened would undo its changes.
         if (result) GetDlgMacroData(slot, data);
-        return {{"result", result}, {"slot", slot}, {"drawing", drawingAfter()}};
+        json done = {{"result", result}, {"slot", slot}, {"shown", shownTabs(slot)}};
+        addPropertyFiles(data, done);
+        done["drawing"] = drawingAfter();
+        addView(done);
+        return done;
     } catch (const EvaluateError& error) {
         return failed(error);
     }

@@ -1,0 +1,63 @@
+// mdx run on the scenario of the macro dialog's bar: values loaded from the macro's
+// standards, saved to a property file and loaded back over a typed value, the view turned
+// and a filter set, all through clicks on the open window, on a scratch copy of the library.
+#include "MdxBuildPaths.h"
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+
+#include "testing/MdxProcess.h"
+
+namespace {
+
+const std::string kExamples = std::string(MDX_SOURCE_DIR) + "/examples/";
+
+std::string fileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+bool has(const std::string& out, const std::string& part) {
+    return out.find(part) != std::string::npos;
+}
+
+TEST(MdxRunMacroDialogBar, StandardsPropertyFilesViewAndFilterThroughClicks) {
+    const std::string drawing = kExamples + "drawings/EndPlate_standards.json";
+    const std::string before = fileText(drawing);
+    const mdx_testing::MdxRun run =
+        mdx_testing::runMdx("run " + kExamples + "scenarios/macro-dialog-toolbar.json");
+    ASSERT_EQ(run.status, 0) << run.out;
+    EXPECT_FALSE(has(run.out, "user step failed")) << run.out;
+    EXPECT_FALSE(has(run.out, "not used")) << run.out;
+    EXPECT_TRUE(has(run.out, R"(Plate.Width = \"180\")")) << "the standard's width\n" << run.out;
+    EXPECT_TRUE(has(run.out, R"("propertyFiles":["Wide plate"])")) << run.out;
+    EXPECT_TRUE(has(run.out, R"(Plate.L1 = \"15\")")) << "the file's L1 over the typed 25\n"
+                                                       << run.out;
+    EXPECT_TRUE(has(run.out, R"("shown":["Stiffeners"])")) << run.out;
+    EXPECT_TRUE(has(run.out, R"("view":{"from":"above","on":"EndPlate_IPE_HEA.Plate"})"))
+        << run.out;
+    EXPECT_EQ(fileText(drawing), before);
+    EXPECT_FALSE(std::filesystem::exists(kExamples + "Macro Properties"))
+        << "the scratch copy of the library took the file";
+
+    // Without loading the file the typed value stays: the load above really took it back.
+    std::ifstream in(kExamples + "scenarios/macro-dialog-toolbar.json");
+    nlohmann::json scenario = nlohmann::json::parse(in);
+    nlohmann::json& user = scenario["steps"][1]["user"];
+    user.erase(user.begin() + 6, user.begin() + 9);
+    scenario["scratchLibrary"] = kExamples;
+    scenario["steps"][1]["args"]["drawing"] = drawing;
+    const std::string path = ::testing::TempDir() + "macro-dialog-bar-without-load.json";
+    std::ofstream(path) << scenario.dump();
+    const mdx_testing::MdxRun typed = mdx_testing::runMdx("run " + path);
+    ASSERT_EQ(typed.status, 0) << typed.out;
+    EXPECT_TRUE(has(typed.out, R"(Plate.L1 = \"25\")")) << typed.out;
+}
+
+}  // namespace
