@@ -235,9 +235,9 @@ void DlgMacroModeless::pickMacros() {
     ShowWindow(SW_SHOW);
     if (!added) return;
     const int shown = std::max(current_, 0);
+    fillFilterItems(macroData());
     buildPages();
     showTab(std::min(shown, pageCount() - 1));
-    fillFilterItems(macroData());
     fillFilterCombos();
     clashResetInfo(this);
     fitSize();

@@ -4,6 +4,7 @@
 // fail changes nothing, and the view buttons turn the host's view.
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #include "core/macro/MacroSettings.h"
 #include "core/macro/MacroStandardsLoader.h"
@@ -114,6 +115,23 @@ TEST_F(MacroDialogBar, AFileOfOtherValuesCountsWhatFoundNoPlaceAndABadFileChange
     clickWithFile(1299, "Cut");
     EXPECT_EQ(drawingValue("EndPlate", "L1"), 22) << "a file cut short is refused whole";
     EXPECT_NE(lastMessage().find("ends without \"end\""), std::string::npos) << lastMessage();
+}
+
+TEST_F(MacroDialogBar, SavingOverAFileAsksFirstAndNoKeepsTheFile) {
+    clickWithFile(1302, "Heavy");
+    setL1("30");
+    auto saveAgain = [this](int answer) {
+        win::user::typeText(IDC_PROP_FILE_NAME, "heavy");
+        win::user::click(IDOK);
+        win::user::answerMessageBox(answer);
+        if (answer == IDNO) win::user::click(IDCANCEL);
+        win::act::click(window, 1302);
+        std::ifstream in(propFile("Heavy"), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    EXPECT_NE(saveAgain(IDNO).find("var\tL1\t15\r\n"), std::string::npos);
+    EXPECT_NE(saveAgain(IDYES).find("var\tL1\t30\r\n"), std::string::npos);
+    EXPECT_TRUE(win::user::failures().empty()) << win::user::failures().front();
 }
 
 TEST_F(MacroDialogBar, ANameThatWouldLeaveTheFolderIsRefusedAndTheDialogStaysOpen) {

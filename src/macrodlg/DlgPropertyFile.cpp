@@ -55,22 +55,23 @@ bool DlgPropertyFile::acceptName(Mdx_String& name) {
     GetDlgItemText(IDC_PROP_FILE_NAME, text);
     name = Mdx_String(text);
     std::string error;
+    const Mdx_String caption = dialString(mode_ == Mode::Load ? kLoadCaption : kSaveCaption);
     if (!macro_property_file::checkName(name, error)) {
-        MessageBox(Mdx_String::fromUtf8(error).c_str(), dialString(kSaveCaption).c_str(),
+        MessageBox(Mdx_String::fromUtf8(error + ".").c_str(), caption.c_str(),
                    MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
     const int existing = files_.find(name, false);
     if (mode_ == Mode::Load && existing < 0) {
         MessageBox((Mdx_String("There is no property file \"") + name + "\".").c_str(),
-                   dialString(kLoadCaption).c_str(), MB_OK | MB_ICONEXCLAMATION);
+                   caption.c_str(), MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
     if (mode_ == Mode::Save && existing >= 0 &&
         MessageBox((Mdx_String("The property file \"") + files_[existing] +
                     "\" exists. Replace it?")
                        .c_str(),
-                   dialString(kSaveCaption).c_str(), MB_YESNO | MB_ICONQUESTION) != IDYES)
+                   caption.c_str(), MB_YESNO | MB_ICONQUESTION) != IDYES)
         return false;
     if (existing >= 0) name = files_[existing];
     return true;
