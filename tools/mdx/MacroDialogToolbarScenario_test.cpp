@@ -60,4 +60,37 @@ TEST(MdxRunMacroDialogBar, StandardsPropertyFilesViewAndFilterThroughClicks) {
     EXPECT_TRUE(has(typed.out, R"(Plate.L1 = \"25\")")) << typed.out;
 }
 
+// A second standard that cannot be evaluated undoes what the first one wrote: the width
+// stays, and the window says which standard failed.
+TEST(MdxRunMacroDialogBar, AStandardThatFailsUndoesTheOnesBeforeIt) {
+    std::string drawing = fileText(kExamples + "drawings/EndPlate_standards.json");
+    const std::string one = "[\"settings.standard\", \"text\", \"EndPlate\"],";
+    const std::string key = "[\"settings.mapTo\", \"text\", \"EP-03\"]";
+    ASSERT_TRUE(has(drawing, one) && has(drawing, key));
+    drawing.replace(drawing.find(one), one.size(),
+                    one + "[\"settings.standard\", \"text\", \"Missing\"],");
+    drawing.replace(drawing.find(key), key.size(),
+                    key + ",[\"settings.mapTo\", \"text\", \"Module.Plate\"]");
+    for (const char* count : {"\"settings.standards\", \"int\", 1", "\"settings.mapsTo\", \"int\", 1"}) {
+        std::string from = count;
+        drawing.replace(drawing.find(from), from.size(), from.substr(0, from.size() - 1) + "2");
+    }
+    const std::string drawingPath = ::testing::TempDir() + "endplate-two-standards.json";
+    std::ofstream(drawingPath, std::ios::binary) << drawing;
+
+    std::ifstream in(kExamples + "scenarios/macro-dialog-toolbar.json");
+    nlohmann::json scenario = nlohmann::json::parse(in);
+    nlohmann::json& user = scenario["steps"][1]["user"];
+    user.erase(user.begin() + 1, user.end());  // the click on "Load from standards" alone
+    scenario["scratchLibrary"] = kExamples;
+    scenario["steps"][1]["args"]["drawing"] = drawingPath;
+    const std::string path = ::testing::TempDir() + "macro-dialog-bar-failing-standard.json";
+    std::ofstream(path) << scenario.dump();
+    const mdx_testing::MdxRun run = mdx_testing::runMdx("run " + path);
+    ASSERT_EQ(run.status, 0) << run.out;
+    EXPECT_TRUE(has(run.out, R"(Plate.Width = \"200\")")) << run.out;
+    EXPECT_TRUE(has(run.out, R"(the standard "Missing" (Module.Plate) could not be evaluated)"))
+        << run.out;
+}
+
 }  // namespace
