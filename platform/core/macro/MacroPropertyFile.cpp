@@ -189,7 +189,8 @@ bool applyBolt(MacroTabData& tab, const Mdx_String& number, const Mdx_String& va
 
 bool applyCounts(MacroTabData& tab, const Fields& fields) {
     MacroPatternData* pattern = tab.findPattern(Mdx_String(fields[1]));
-    if (!pattern) return false;
+    const Mdx_String spacing(fields[4]);
+    if (!pattern || (!spacing.isEmpty() && !spacing.isNumber())) return false;
     Mdx_String first(fields[2]);
     Mdx_String second(fields[3]);
     MacroTabData trial = tab;  // both counts or neither
@@ -198,7 +199,7 @@ bool applyCounts(MacroTabData& tab, const Fields& fields) {
         getSetNrBolts(&trial, pattern->name, second, false, false) != Acad::eOk)
         return false;
     tab = std::move(trial);
-    if (!fields[4].empty()) tab.findPattern(Mdx_String(fields[1]))->value = Mdx_String(fields[4]);
+    if (!spacing.isEmpty()) tab.findPattern(Mdx_String(fields[1]))->value = spacing;
     return true;
 }
 

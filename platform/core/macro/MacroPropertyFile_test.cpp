@@ -58,14 +58,16 @@ TEST_F(PropertyFile, ValuesWithoutAPlaceOrOfTheWrongKindAreCountedNotTaken) {
     int count = 0;
     ASSERT_TRUE(file::apply(header() +
                                 "tab\tPlate\nvar\tL1\tabc\nvar\tL2\t7\ncut\tCut1\t9\ncut\tCut1\t1x\n"
-                                "tab\tBolts\nbolt\t6\tX\nbolts\tBoltPattern\t-1\t2\t80\nend\n",
+                                "tab\tBolts\nbolt\t6\tX\nbolts\tBoltPattern\t-1\t2\t80\n"
+                                "bolts\tBoltPattern\t5\t5\twide\nend\n",
                             data, count, error))
         << error;
-    EXPECT_EQ(count, 5) << "a text for a distance, cut type 9 and 1x, bolt value 6, -1 bolts";
+    EXPECT_EQ(count, 6)
+        << "a text for a distance, cut type 9 and 1x, bolt value 6, -1 bolts, a text spacing";
     EXPECT_EQ(tab(data, "Plate").findCellWithName("L2")->value, Mdx_String("7"));
     EXPECT_EQ(tab(data, "Plate").findCellWithName("L1")->value, Mdx_String("15"));
     EXPECT_EQ(tab(data, "Bolts").patterns()[0].nrBolts2, Mdx_String("3"))
-        << "a pattern's counts are taken together or not at all";
+        << "a pattern's counts and spacing are taken together or not at all";
 }
 
 TEST_F(PropertyFile, MalformedTextIsRefusedWholeAndChangesNothing) {
