@@ -54,7 +54,11 @@ void ObjectPage::refresh() {
         grid.setCheck(kCheckColumn, r + 1, row.constrained != 0);
         grid.setCellLocked(1, r + 1, true);
         grid.setCellLocked(2, r + 1, true);
-        grid.setEditCell(3, r + 1);
+        // A row without an object id (a coordinate system) is a fixed reference: shown only.
+        if (row.id.isNull())
+            for (int column : {3, kFlexColumn, kCheckColumn}) grid.setCellLocked(column, r + 1, true);
+        else
+            grid.setEditCell(3, r + 1);
     }
     grid.fitColumnsEqually(false, 0);
     building_ = false;
@@ -73,6 +77,7 @@ void ObjectPage::storeNames() {
     Mdx_StringArray names;
     bool changed = false;
     for (int r = 0; r < objects.rows.length(); ++r) {
+        if (objects.rows[r].id.isNull()) continue;
         Mdx_String name;
         grid.getCellText(3, r + 1, name, kTextData);
         ids.append(objects.rows[r].id);
@@ -86,6 +91,7 @@ void ObjectPage::cellChanged(int column, int row) {
     const ObjectTable& objects = *editor_.data.objects;
     if (building_ || !objects.rows.isValidIndex(row - 1)) return;
     const ObjectRow stored = objects.rows[row - 1];
+    if (stored.id.isNull()) return refresh();
     if (column == kFlexColumn) {
         Mdx_String chosen;
         grid.getCellText(kFlexColumn, row, chosen, kTextData);

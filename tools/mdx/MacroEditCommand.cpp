@@ -9,6 +9,7 @@
 #include "MacroEditReport.h"
 #include "core/macro/DlgMacroCutsData.h"
 #include "core/macro/MacroEditPickers.h"
+#include "core/macro/MacroCutRecord.h"
 #include "core/macro/MacroEditing.h"
 #include "core/macro/Mdx_Constraint.h"
 
@@ -211,8 +212,92 @@ void variables(MacroEditDrawing& drawing, const EditOptions& options) {
     finish(drawing, options, variablesReport(ctx));
 }
 
+bool flagValue(const std::string& value, bool& flag) {
+    if (value != "0" && value != "1") return false;
+    flag = value == "1";
+    return true;
+}
+
+// The cut's option that the dialog shows as its option buttons: for profile against plate
+// 1 or 2, for three segments 1 to 3 (3 without three segments).
+bool setCutOption(DlgMacroCutsData& record, const std::string& value) {
+    const bool plate = record.cutType == Mdx_ConstraintCutType::ProfileVsPlate;
+    const int last = plate ? 2 : 3;
+    if (value.size() != 1 || value[0] < '1' || value[0] > '0' + last) return false;
+    const int option = value[0] - '0';
+    if (plate) {
+        record.secondOption = option == 2;
+    } else {
+        record.threeSegments = option != 3;
+        record.threeSegmentsSecond = option == 2;
+    }
+    return true;
+}
+
+// Applies one field as the cut dialog would for the record's type; the message says why not.
+std::string setCutField(DlgMacroCutsData& record, const std::string& field, const std::string& value) {
+    using T = Mdx_ConstraintCutType;
+    const bool plate = record.cutType == T::ProfileVsPlate;
+    const bool segments = record.cutType == T::ProfileVsProfile3Segments;
+    const bool inProfile = record.cutType == T::ProfileInProfile;
+    const int valueIndex = record.valueNames.find(mdx(field), false);
+    if (valueIndex >= 0) {
+        record.values[valueIndex] = mdx(value);
+        return {};
+    }
+    if (field == "option") {
+        if (!plate && !segments) return "only profile-against-plate and three-segment cuts have options";
+        return setCutOption(record, value) ? "" : (plate ? "option is 1 or 2" : "option is 1, 2 or 3");
+    }
+    if (field == "choice") {
+        if (!plate) return "only profile-against-plate cuts have a choice";
+        if (value.size() != 1 || value[0] < '0' || value[0] > '3') return "choice is 0 to 3";
+        record.choice = value[0] - '0';
+        return {};
+    }
+    if (field == "check1323") {
+        if (!plate && !inProfile) return "only profile-against-plate and profile-in-profile cuts have check1323";
+        if (!flagValue(value, record.check1323)) return "check1323 is 0 or 1";
+        if (record.check1323 && record.check1325) return "check1323 and check1325 exclude each other";
+        return {};
+    }
+    if (field == "check1325") return "check1325 is fixed once the cut exists";
+    if (field == "check1326") {
+        if (!plate) return "only profile-against-plate cuts have check1326";
+        if (!flagValue(value, record.check1326)) return "check1326 is 0 or 1";
+        if (record.check1326 && (!record.check1325 || record.check1323))
+            return "check1326 needs check1325 and not check1323";
+        return {};
+    }
+    if (field == "prefix") {
+        if (!segments || !record.threeSegments)
+            return "only three-segment cuts with option 1 or 2 have a variable prefix";
+        record.variablePrefix = mdx(value);
+        return {};
+    }
+    std::string names;
+    for (const Mdx_String& name : record.valueNames) names += ", " + name.toUtf8();
+    return "fields are option, choice, check1323, check1326, prefix and the cut's values" + names;
+}
+
+void editCut(const EditConstrData& ctx, const std::string& assignment) {
+    std::string target, value, name, field;
+    if (!splitAt(assignment, '=', target, value) || !splitAt(target, '.', name, field))
+        throw Refusal{kBadArgument, "cut changes are CUT.FIELD=VALUE: \"" + assignment + "\""};
+    DlgMacroCutsData record;
+    if (!ReadCutRecord(ctx.constraints->source, mdx(name), record))
+        throw Refusal{kBadArgument, "the module has no cut \"" + name + "\""};
+    const std::string why = setCutField(record, field, value);
+    if (!why.empty()) throw Refusal{kBadArgument, "\"" + assignment + "\": " + why};
+    if (!WriteCutRecord(ctx.constraints->source, record.name, record))
+        throw Refusal{kRefused, "the macro refused \"" + assignment +
+                                    "\" (a cut's values are numbers; texts are at most 255 "
+                                    "characters)"};
+}
+
 void cuts(MacroEditDrawing& drawing, const EditOptions& options) {
     EditConstrData ctx = drawing.context(options.module);
+    for (const std::string& assignment : options.assignments) editCut(ctx, assignment);
     std::cout << cutsReport(ctx);
     DlgMacroCutsData cut;
     cut.macroChoice.database = &drawing.database();
@@ -229,6 +314,7 @@ void cuts(MacroEditDrawing& drawing, const EditOptions& options) {
                                     "and not with \"gen_\")"};
         std::cout << "Cut values are valid\n";
     }
+    finish(drawing, options, "");
 }
 
 template <class F>
@@ -304,11 +390,24 @@ void addMacroEditCommands(CLI::App& macro, int& exitCode) {
 
     command = addCommand(
         macro, "cuts",
-        "List the cuts of a module; check a cut name and cut values as the cut dialog does.\n"
+        "List the cuts of a module; change an existing cut as the cut dialog does, check a "
+        "cut name and cut values.\n"
+        "Changes are CUT.FIELD=VALUE with the fields the dialog offers for the cut's type:\n"
+        "  option     1 or 2 (profile against plate), 1 to 3 (three segments)\n"
+        "  choice     0 to 3 (profile against plate)\n"
+        "  check1323  0 or 1 (profile against plate, profile in profile; not with check1325)\n"
+        "  check1326  0 or 1 (profile against plate, only with check1325 and without check1323)\n"
+        "  prefix     the variable prefix (three segments, option 1 or 2)\n"
+        "  a value    the cut's offsets by name (Offset, PolyOffset, Offset1, ...): numbers\n"
+        "The name, type and other part of a cut stay as they are (as in the dialog).\n"
         "Example:\n  mdx macro cuts examples/drawings/EndPlate_IPE300_HEA300.json "
+        "EndPlate_IPE_HEA EndPlate Cut1.option=2 Cut1.PolyOffset=15 --write\n"
+        "  mdx macro cuts examples/drawings/EndPlate_IPE300_HEA300.json "
         "EndPlate_IPE_HEA EndPlate --in-use Chamfer --values 10,CutGap\n",
         *options, true);
+    command->add_option("CHANGES", options->assignments, "CUT.FIELD=VALUE");
     command->add_option("--in-use", options->inUse, "a cut name to look for in the module")->allow_extra_args(false);
     command->add_option("--values", options->values, "cut values to check")->delimiter(',');
+    command->add_flag("--write", options->write, "write the drawing file (atomically)");
     command->callback([options, &exitCode] { runGuarded(cuts, *options, exitCode); });
 }

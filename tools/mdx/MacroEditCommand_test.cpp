@@ -57,6 +57,13 @@ TEST_F(MacroEditCommand, RefusalsSayWhyAndLeaveTheFileAsItWas) {
         {"variables EndPlate L1=20 l1x=3 2x=1 --write", 8, "refused the variables"},
         {"variables EndPlate L1=abc --write", 2, "numbers"},
         {"cuts EndPlate --values 10,gen_gap", 8, "not with \"gen_\""},
+        {"cuts EndPlate Cut1.option=3 --write", 2, "option is 1 or 2"},
+        {"cuts EndPlate Chamfer.choice=1 --write", 2, "only profile-against-plate"},
+        {"cuts EndPlate Cut1.check1326=1 --write", 2, "needs check1325"},
+        {"cuts EndPlate Cut1.prefix=p --write", 2, "three-segment"},
+        {"cuts EndPlate Cut1.Radius=2 --write", 2, "Offset, PolyOffset"},
+        {"cuts EndPlate Cut9.option=1 --write", 2, "no cut \"Cut9\""},
+        {"cuts EndPlate Cut1.option=2 Cut1.Offset=abc --write", 8, "values are numbers"},
     };
     for (const Case& c : cases) {
         const std::string words = c.command;
@@ -105,6 +112,26 @@ TEST_F(MacroEditCommand, CutsShowTheOptionsTheyKeep) {
                          "not three segments, choice 2, prefix \"cp\", other part in another "
                          "macro, other module \"Bolts\"\n  Chamfer: chamfer 10 10\n"))
         << run.out;
+}
+
+// A cut is changed field by field as the dialog would; only --write keeps the changes.
+TEST_F(MacroEditCommand, CutsAreChangedAsTheDialogDoes) {
+    MdxRun run = macro("cuts", "EndPlate Cut1.option=2 Cut1.check1323=1 Cut1.choice=3 "
+                               "cut1.polyoffset=15 Chamfer.Offset2=7.5");
+    ASSERT_EQ(run.status, 0) << run.out;
+    EXPECT_TRUE(has(run, "  Cut1: polygon 5 15; second option, check 1323, choice 3\n"
+                         "  Chamfer: chamfer 10 7.5\n"))
+        << run.out;
+    EXPECT_EQ(readFile(drawing), original);
+
+    ASSERT_EQ(macro("cuts", "EndPlate --write").status, 0);
+    const std::string plain = readFile(drawing);
+    run = macro("cuts", "EndPlate Cut1.option=2 Cut1.check1323=1 --write");
+    ASSERT_EQ(run.status, 0) << run.out;
+    EXPECT_NE(readFile(drawing), plain);
+    run = macro("cuts", "EndPlate Cut1.option=1 Cut1.check1323=0 --write");
+    ASSERT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(readFile(drawing), plain) << "options back to a fresh cut's: the old bytes";
 }
 
 }  // namespace

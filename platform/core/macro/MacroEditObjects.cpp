@@ -3,6 +3,8 @@
 #include "core/macro/StringChecks.h"
 #include "core/macro/MacroEditAccess.h"
 #include "core/macro/MacroEditing.h"
+#include "core/macro/Mdx_BoltModule.h"
+#include "core/macro/Mdx_DbPattern.h"
 
 using namespace macro_edit;
 
@@ -14,14 +16,60 @@ Mdx_NamedPrpl* prplWithId(Mdx_Module& module, AcDbObjectId id) {
     return nullptr;
 }
 
+// A bolt pattern of the module, opened for write; null when the id is none of its patterns.
+Mdx_DbPattern* patternWithId(Mdx_Module& module, AcTransaction& t, AcDbObjectId id) {
+    auto* bolts = dynamic_cast<Mdx_BoltModule*>(&module);
+    Mdx_DbPattern* pattern = nullptr;
+    if (!bolts || id.isNull() || !bolts->patternIds().contains(id) ||
+        t.getObject(pattern, id, host::OpenMode::ForWrite) != Acad::eOk)
+        return nullptr;
+    return pattern;
+}
+
+// The name of the module's object (profile, plate or bolt pattern) with that id.
+bool objectName(Mdx_Module& module, AcTransaction& t, AcDbObjectId id, Mdx_String& name) {
+    if (const Mdx_NamedPrpl* prpl = prplWithId(module, id)) {
+        name = prpl->name;
+        return true;
+    }
+    const Mdx_DbPattern* pattern = patternWithId(module, t, id);
+    if (pattern) name = pattern->name();
+    return pattern != nullptr;
+}
+
+Mdx_StringArray objectNames(Mdx_Module& module, AcTransaction& t) {
+    Mdx_StringArray names;
+    for (const Mdx_NamedPrpl& prpl : module.prpls()) names.append(prpl.name);
+    if (auto* bolts = dynamic_cast<Mdx_BoltModule*>(&module))
+        for (const AcDbObjectId& id : bolts->patternIds())
+            if (const Mdx_DbPattern* pattern = patternWithId(module, t, id))
+                names.append(pattern->name());
+    for (const Mdx_CoordSystem& system : module.definition().coordSystems)
+        names.append(system.name);
+    return names;
+}
+
+// Gives the object with that id its new name; false when the id is no object of the module.
+bool renameObject(Mdx_Module& module, AcTransaction& t, AcDbObjectId id, const Mdx_String& name) {
+    Mdx_String old;
+    if (!objectName(module, t, id, old)) return false;
+    if (old == name) return true;
+    module.definition().renameObject(old, name);
+    if (Mdx_NamedPrpl* prpl = prplWithId(module, id))
+        prpl->name = name;
+    else
+        patternWithId(module, t, id)->setName(name);
+    return true;
+}
+
 // Runs change on the setting of the object of the current module, then rebuilds the tables.
 template <class F>
 bool changeObject(EditConstrData& ctx, AcDbObjectId id, F&& change) {
-    const bool ok = changeMacro(ctx.database, ctx.macroId, [&](Mdx_Macro& macro, AcTransaction&) {
+    const bool ok = changeMacro(ctx.database, ctx.macroId, [&](Mdx_Macro& macro, AcTransaction& t) {
         Mdx_Module* module = macro.findModuleWrite(ctx.currentModule);
-        Mdx_NamedPrpl* prpl = module ? prplWithId(*module, id) : nullptr;
-        if (!prpl) return false;
-        Mdx_ObjectSetting setting = module->definition().objectSetting(prpl->name);
+        Mdx_String name;
+        if (!module || !objectName(*module, t, id, name)) return false;
+        Mdx_ObjectSetting setting = module->definition().objectSetting(name);
         if (!change(setting)) return false;
         module->definition().setObjectSetting(setting);
         return true;
@@ -80,21 +128,15 @@ bool UpdateConstrGeom(EditConstrData& ctx, AcDbObjectId id, bool constrained) {
 bool SetNameTags(EditConstrData& ctx, const AcArray<AcDbObjectId>& ids,
                  const Mdx_StringArray& names) {
     if (ids.length() != names.length()) return false;
-    const bool ok = changeMacro(ctx.database, ctx.macroId, [&](Mdx_Macro& macro, AcTransaction&) {
+    const bool ok = changeMacro(ctx.database, ctx.macroId, [&](Mdx_Macro& macro, AcTransaction& t) {
         Mdx_Module* module = macro.findModuleWrite(ctx.currentModule);
         if (!module) return false;
         for (int i = 0; i < ids.length(); ++i) {
-            Mdx_NamedPrpl* prpl = prplWithId(*module, ids[i]);
             Mdx_String name = names[i];
             name.trim();
-            if (!prpl || name.isEmpty()) return false;
-            if (prpl->name == name) continue;
-            module->definition().renameObject(prpl->name, name);
-            prpl->name = name;
+            if (name.isEmpty() || !renameObject(*module, t, ids[i], name)) return false;
         }
-        Mdx_StringArray all;
-        for (const Mdx_NamedPrpl& prpl : module->prpls()) all.append(prpl.name);
-        return namesAreUnique(all);
+        return namesAreUnique(objectNames(*module, t));
     });
     return ok && refreshTables(ctx);
 }

@@ -119,4 +119,42 @@ TEST_F(PlacingTools, PlacedPatternsAndCoordinateSystemsSurviveTheDrawingFile) {
     }
 }
 
+// What was placed is an object of the module on the object page: a pattern can be made
+// flexible and renamed like a profile (but not to a name another object of the module has); a
+// coordinate system is listed with its point and cannot be changed through an object call.
+TEST_F(PlacingTools, PlacedThingsAreObjectsOfTheModule) {
+    macro_edit_pickers::queue(Pick::Position, "100,-50");
+    macro_edit_pickers::queue(Pick::Position, "1.5,0,2");
+    ASSERT_TRUE(StartMacroCommand(ctx, 12));
+    ASSERT_TRUE(StartMacroCommand(ctx, 13));
+    const ObjectTable& objects = *ctx.objects;
+    auto rowNamed = [&objects](const char* name) -> const ObjectRow* {
+        for (const ObjectRow& row : objects.rows)
+            if (row.texts[2] == name) return &row;
+        return nullptr;
+    };
+    const ObjectRow* pattern = rowNamed("Pattern1");
+    ASSERT_NE(pattern, nullptr);
+    EXPECT_EQ(pattern->texts[0], "Bolt pattern");
+    EXPECT_EQ(pattern->texts[1], "100, -50, 0");
+    const AcDbObjectId patternId = pattern->id;
+    ASSERT_NE(rowNamed("CS1"), nullptr);
+    EXPECT_EQ(rowNamed("CS1")->texts[1], "1.5, 0, 2");
+    EXPECT_TRUE(rowNamed("CS1")->id.isNull());
+
+    ASSERT_TRUE(UpdateGeomFlexibility(ctx, patternId, 0, kFlexFree));
+    ASSERT_TRUE(UpdateConstrGeom(ctx, patternId, true));
+    ASSERT_TRUE(SetNameTags(ctx, {patternId}, {"Anchors"}));
+    ASSERT_NE(rowNamed("Anchors"), nullptr);
+    EXPECT_EQ(rowNamed("Anchors")->flexibility, kFlexFree) << "the setting follows the rename";
+    EXPECT_EQ(rowNamed("Anchors")->constrained, 1);
+    EXPECT_EQ(patterns(db)[1], "Anchors 100 -50 0");
+
+    const std::string before = DrawingFile::saveText(db);
+    EXPECT_FALSE(SetNameTags(ctx, {patternId}, {"CS1"}));
+    EXPECT_FALSE(SetNameTags(ctx, {patternId}, {"BoltPattern"}));
+    EXPECT_FALSE(UpdateGeomFlexibility(ctx, AcDbObjectId(), 0, kFlexRigid));
+    EXPECT_TRUE(DrawingFile::saveText(db) == before);
+}
+
 }  // namespace

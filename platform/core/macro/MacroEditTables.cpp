@@ -3,6 +3,9 @@
 
 #include "core/macro/MacroEditAccess.h"
 #include "core/macro/MacroEditing.h"
+#include "core/macro/MacroValueText.h"
+#include "core/macro/Mdx_BoltModule.h"
+#include "core/macro/Mdx_DbPattern.h"
 #include "core/macro/Mdx_DbProfile.h"
 
 namespace macro_edit {
@@ -65,6 +68,49 @@ Mdx_String sectionOf(AcTransaction& transaction, AcDbObjectId id) {
     return profile->sectionName;
 }
 
+Mdx_String pointText(const Mdx_Point3& point) {
+    return exactNumberText(point[0]) + ", " + exactNumberText(point[1]) + ", " +
+           exactNumberText(point[2]);
+}
+
+ObjectRow settingRow(const Mdx_Module& module, const Mdx_String& name) {
+    ObjectRow row;
+    row.texts[2] = name;
+    const Mdx_ObjectSetting setting = module.definition().objectSetting(name);
+    row.flexibility = setting.flexibility;
+    row.constrained = setting.constrained ? 1 : 0;
+    return row;
+}
+
+// The bolt patterns are objects of the module like its profiles: named, highlighted and
+// made flexible by their object id; the second text is where the pattern starts.
+void appendPatterns(const Mdx_Module& module, AcTransaction& transaction, ObjectTable& table) {
+    const auto* bolts = dynamic_cast<const Mdx_BoltModule*>(&module);
+    if (!bolts) return;
+    for (const AcDbObjectId& id : bolts->patternIds()) {
+        Mdx_DbPattern* pattern = nullptr;
+        if (transaction.getObject(pattern, id) != Acad::eOk) continue;
+        ObjectRow row = settingRow(module, pattern->name());
+        row.texts[0] = "Bolt pattern";
+        row.texts[1] = pointText(pattern->origin());
+        row.id = id;
+        table.rows.append(row);
+    }
+}
+
+// A coordinate system is no object of the drawing (its id stays null): it is listed with
+// its point, and a fixed reference, so the page offers no flexibility or renaming for it.
+void appendCoordSystems(const Mdx_Module& module, ObjectTable& table) {
+    for (const Mdx_CoordSystem& system : module.definition().coordSystems) {
+        ObjectRow row;
+        row.texts[0] = "Coordinate system";
+        row.texts[1] = pointText(system.origin);
+        row.texts[2] = system.name;
+        row.flexibility = kFlexFixed;
+        table.rows.append(row);
+    }
+}
+
 void buildObjects(const Mdx_Module* module, AcTransaction& transaction, ObjectTable& table) {
     table.rows.setEmpty();
     if (!module) return;
@@ -80,6 +126,8 @@ void buildObjects(const Mdx_Module* module, AcTransaction& transaction, ObjectTa
         row.id = prpl.id;
         table.rows.append(row);
     }
+    appendPatterns(*module, transaction, table);
+    appendCoordSystems(*module, table);
 }
 
 void buildVariables(const Mdx_Module* module, MacroVarsData& vars) {
