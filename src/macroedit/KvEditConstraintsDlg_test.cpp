@@ -246,6 +246,27 @@ TEST_F(EditorDialog, TheObjectPageWritesSettingsAndNames) {
     EXPECT_EQ(stored("C1").object1, Mdx_String("EndPl"));
 }
 
+// A placed coordinate system is listed after the module's plates and profiles with its
+// point; it is a fixed reference, so its name, flexibility and check cannot be edited.
+TEST_F(EditorDialog, TheObjectPageListsAPlacedCoordinateSystemAsAFixedReference) {
+    macro_edit_pickers::queue(Pick::Position, "10,20,30");
+    ASSERT_TRUE(StartMacroCommand(data, 13));
+    win::user::select(KvEditConstraintsDlg::kTabs, 1);
+    inEditor([](KvEditConstraintsDlg& dialog) {
+        Mdx_Spread& sheet = dialog.objectPage()->grid;
+        const int last = sheet.getMaxRows();
+        ASSERT_EQ(last, dialog.data.objects->rows.length());
+        EXPECT_EQ(cell(sheet, 1, last), "Coordinate system");
+        EXPECT_EQ(cell(sheet, 2, last), "10, 20, 30");
+        EXPECT_EQ(cell(sheet, 3, last), "CS1");
+        for (int column : {3, 4, 5}) EXPECT_TRUE(sheet.isCellLocked(column, last)) << column;
+        EXPECT_FALSE(sheet.isCellLocked(3, 1)) << "a plate's name stays editable";
+    });
+    win::user::click(IDOK);
+    EXPECT_TRUE(StartDlgEditConstrModal(data));
+    expectNoFailures();
+}
+
 TEST_F(EditorDialog, TheSizeIsStoredAndBecomesTheSmallestTheEditorCanBeMade) {
     ASSERT_TRUE(StartDlgEditConstraints(data));
     RECT window{};

@@ -3,6 +3,7 @@
 #include "core/KvTempResourceOverride.h"
 #include "core/Texts.h"
 #include "core/macro/MacroCutRecord.h"
+#include "host/CommandLine.h"
 #include "macroedit/MacroCutsDlg.h"
 #include "win/MessageBox.h"
 
@@ -20,8 +21,15 @@ bool StartEditMacroCutDlg(const EditSource& source, const Mdx_String& name, cons
                           bool& swallowEscape) {
     swallowEscape = false;
     DlgMacroCutsData record;
-    if (!ReadCutRecord(source, name, record) || !StartDlgMacroCuts(record, swallowEscape))
-        return false;
+    if (!ReadCutRecord(source, name, record)) return false;
+    // The other part's macro may have been erased since the cut was made: said, and kept
+    // (the other part of an existing cut is not changed here).
+    Mdx_StringArray modules;
+    if (record.otherPartSource == 2 &&
+        !record.macroChoice.GetAllMods(record.macroChoice.macroId, modules))
+        acutPrintf("The macro %s of the other part of cut \"%s\" is no longer in the drawing.\n",
+                   record.macroChoice.macroId.toText().c_str(), name.toUtf8().c_str());
+    if (!StartDlgMacroCuts(record, swallowEscape)) return false;
     if (WriteCutRecord(source, name, record)) return true;
     KvTempResourceOverride resources;
     ::MessageBox(nullptr, dialString(9300).c_str(), dialString(1098).c_str(),

@@ -104,14 +104,26 @@ TEST_F(MacroEditCommand, CutsShowTheOptionsTheyKeep) {
     text.insert(at + after.size(),
                 "[\"cut.options\", \"int\", 35], [\"cut.choice\", \"int\", 2], "
                 "[\"cut.prefix\", \"text\", \"cp\"], [\"cut.source\", \"int\", 2], "
-                "[\"cut.otherModule\", \"text\", \"Bolts\"],");
+                "[\"cut.otherModule\", \"text\", \"Bolts\"], [\"cut.otherMacro\", \"id\", \"8\"],");
     mdx_testing::writeFile(drawing.string(), text);
-    const MdxRun run = macro("cuts", "EndPlate");
+    MdxRun run = macro("cuts", "EndPlate");
     ASSERT_EQ(run.status, 0) << run.out;
     EXPECT_TRUE(has(run, "  Cut1: polygon 5 12.5; second option, check 1323, check 1325, "
                          "not three segments, choice 2, prefix \"cp\", other part in another "
-                         "macro, other module \"Bolts\"\n  Chamfer: chamfer 10 10\n"))
+                         "macro, other module \"Bolts\", other macro \"EndPlate_IPE_HEA\" (8)\n"
+                         "  Chamfer: chamfer 10 10\n"))
         << run.out;
+
+    // A macro erased since is said to be gone; the cut can still be changed and written.
+    const std::string kept = "[\"cut.otherMacro\", \"id\", \"8\"]";
+    text.replace(text.find(kept), kept.size(), "[\"cut.otherMacro\", \"id\", \"7F\"]");
+    mdx_testing::writeFile(drawing.string(), text);
+    run = macro("cuts", "EndPlate Cut1.choice=1 --write");
+    ASSERT_EQ(run.status, 0) << run.out;
+    EXPECT_TRUE(has(run, "choice 1, prefix \"cp\", other part in another macro, other module "
+                         "\"Bolts\", other macro 7F (no longer in the drawing)\n"))
+        << run.out;
+    EXPECT_NE(readFile(drawing).find("\"7F\""), std::string::npos) << "the id is kept";
 }
 
 // A cut is changed field by field as the dialog would; only --write keeps the changes.

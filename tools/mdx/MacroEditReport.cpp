@@ -69,8 +69,16 @@ std::string variablesReport(const EditConstrData& ctx) {
     return out.str();
 }
 
+// The other part's macro by name and handle; a macro erased since is said to be gone.
+std::string otherMacroText(AcTransaction& t, AcDbObjectId id) {
+    Mdx_DbMacro* macro = nullptr;
+    if (t.getObject(macro, id) != Acad::eOk || !macro->macro())
+        return "other macro " + id.toText() + " (no longer in the drawing)";
+    return "other macro \"" + text(macro->macro()->name()) + "\" (" + id.toText() + ")";
+}
+
 // Only what differs from a fresh cut's options, after a semicolon.
-std::string cutOptionsText(const Mdx_CutOptions& o) {
+std::string cutOptionsText(const Mdx_CutOptions& o, AcTransaction& t) {
     std::string shown;
     auto add = [&shown](bool on, const std::string& what) {
         if (on) shown += (shown.empty() ? "; " : ", ") + what;
@@ -85,13 +93,14 @@ std::string cutOptionsText(const Mdx_CutOptions& o) {
     add(!o.variablePrefix.isEmpty(), "prefix \"" + text(o.variablePrefix) + "\"");
     add(o.otherPartSource == 2, "other part in another macro");
     add(!o.otherModule.isEmpty(), "other module \"" + text(o.otherModule) + "\"");
+    if (!o.otherMacro.isNull()) add(true, otherMacroText(t, o.otherMacro));
     return shown;
 }
 
 std::string cutsReport(const EditConstrData& ctx) {
     std::ostringstream out;
     out << "Module " << text(ctx.currentModule) << "\nCuts:\n";
-    macro_edit::readMacro(ctx.database, ctx.macroId, [&](const Mdx_Macro& macro, AcTransaction&) {
+    macro_edit::readMacro(ctx.database, ctx.macroId, [&](const Mdx_Macro& macro, AcTransaction& t) {
         const Mdx_Module* module = macro.findModule(ctx.currentModule);
         if (!module) return;
         for (const Mdx_CutConstraint& cut : module->cuts()) {
@@ -103,7 +112,7 @@ std::string cutsReport(const EditConstrData& ctx) {
             for (int type : offsets)
                 out << " " << text(exactNumberText(cut.offsets[static_cast<std::size_t>(type)]
 ));
-            out << cutOptionsText(cut.options) << "\n";
+            out << cutOptionsText(cut.options, t) << "\n";
         }
     });
     return out.str();

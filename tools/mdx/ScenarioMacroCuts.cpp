@@ -66,7 +66,7 @@ json callMacroCutsDialog(const json& args) {
     }
     bool escaped = false;
     const bool result = StartDlgMacroCuts(data, escaped);
-    return {{"result", result},
+    json out = {{"result", result},
             {"escaped", escaped},
             {"record",
              {{"type", static_cast<int>(data.cutType)},
@@ -77,4 +77,8 @@ json callMacroCutsDialog(const json& args) {
               {"flags", flagsOf(data.valueFlags)},
               {"source", data.otherPartSource},
               {"module", toJson(data.moduleName)}}}};
+    // The macro the other part comes from, as the drawing keeps it (its handle).
+    if (data.otherPartSource == 2 && !data.macroChoice.macroId.isNull())
+        out["record"]["macro"] = data.macroChoice.macroId.toText();
+    return out;
 }

@@ -65,7 +65,7 @@ TEST(ScenarioMacroCuts, TheExampleIsRefusedUntilModuleAndValuesAreRightAndEscape
           "\"values\":[\"20\",\"0\",\"NotchGap\",\"0\"]},\"result\":true",
           "message box \"No module\"", "message box \"Invalid input\"",
           "message box \"Name in use\"",
-          "\"module\":\"EndPlate\",\"name\":\"Chamfer2\"",
+          "\"macro\":\"8\",\"module\":\"EndPlate\",\"name\":\"Chamfer2\"",
           "\"name\":\"Chamfer\",\"prefix\":\"\",\"source\":1,\"type\":5,"
           "\"valueNames\":[\"Offset1\",\"Offset2\"],\"values\":[\"15\",\"20\"]},"
           "\"result\":true",

@@ -126,4 +126,53 @@ TEST_F(CutOptions, OptionsOutOfRangeAreRefusedWhole) {
     }
 }
 
+// The other part's macro is kept by its id through the record and the file (a part in the
+// cut's own macro writes no id); a macro erased since is still read, and found gone by the
+// module list, not opened; an id with a part of the own macro is refused in a file.
+TEST_F(CutOptions, TheOtherMacroIsKeptByIdAndAnErasedOneIsFoundGone) {
+    const endplate::Drawing second = endplate::build(db);
+    record.otherPartSource = 2;
+    record.moduleName = "Bolts";
+    record.macroChoice.macroId = second.macro;
+    ASSERT_TRUE(WriteCutRecord(source, "Cut1", record));
+    DlgMacroCutsData read;
+    ASSERT_TRUE(ReadCutRecord(source, "Cut1", read));
+    EXPECT_EQ(read.macroChoice.macroId, second.macro);
+
+    const std::string saved = DrawingFile::saveText(db);
+    ASSERT_NE(saved.find("cut.otherMacro"), std::string::npos);
+    AcDbDatabase loaded;
+    std::string error;
+    ASSERT_EQ(DrawingFile::loadText(loaded, saved, error), Acad::eOk) << error;
+    ASSERT_TRUE(ReadCutRecord({&loaded, drawing.macro, "EndPlate"}, "Cut1", read));
+    EXPECT_EQ(read.macroChoice.macroId, second.macro);
+    EXPECT_TRUE(DrawingFile::saveText(loaded) == saved);
+
+    {
+        AcTransaction t(loaded);
+        Mdx_DbMacro* macro = nullptr;
+        ASSERT_EQ(t.getObject(macro, second.macro, host::OpenMode::ForWrite), Acad::eOk);
+        ASSERT_EQ(macro->erase(), Acad::eOk);
+        ASSERT_EQ(t.commit(), Acad::eOk);
+    }
+    ASSERT_TRUE(ReadCutRecord({&loaded, drawing.macro, "EndPlate"}, "Cut1", read));
+    Mdx_StringArray modules;
+    EXPECT_FALSE(read.macroChoice.GetAllMods(read.macroChoice.macroId, modules));
+    EXPECT_TRUE(WriteCutRecord({&loaded, drawing.macro, "EndPlate"}, "Cut1", read))
+        << "the cut's other edits are still written";
+
+    record.otherPartSource = 1;
+    record.moduleName = "EndPlate";
+    ASSERT_TRUE(WriteCutRecord(source, "Cut1", record));
+    EXPECT_EQ(DrawingFile::saveText(db).find("cut.otherMacro"), std::string::npos);
+
+    std::string ownPart = saved;
+    const std::string sourceTwo = "[\"cut.source\", \"int\", 2]";
+    ASSERT_NE(ownPart.find(sourceTwo), std::string::npos);
+    ownPart.replace(ownPart.find(sourceTwo), sourceTwo.size(), "[\"cut.source\", \"int\", 1]");
+    AcDbDatabase refused;
+    EXPECT_NE(DrawingFile::loadText(refused, ownPart, error), Acad::eOk);
+    EXPECT_EQ(refused.objectCount(), 0);
+}
+
 }  // namespace

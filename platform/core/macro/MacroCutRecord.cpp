@@ -46,7 +46,8 @@ void showOptions(const Mdx_CutOptions& o, const Mdx_String& cutModule, DlgMacroC
 }
 
 // False for a record the model cannot keep.
-bool takeOptions(const DlgMacroCutsData& record, const Mdx_String& cutModule, Mdx_CutOptions& o) {
+bool takeOptions(const DlgMacroCutsData& record, const EditSource& source, Mdx_CutOptions& o) {
+    const Mdx_String& cutModule = source.module;
     if (record.choice < 0 || record.choice >= Mdx_CutOptions::kChoiceCount ||
         (record.otherPartSource != 1 && record.otherPartSource != 2) ||
         record.variablePrefix.length() > Mdx_CutOptions::kMaxTextLength ||
@@ -64,6 +65,9 @@ bool takeOptions(const DlgMacroCutsData& record, const Mdx_String& cutModule, Md
     // The cut's own module is the default and is not kept by name.
     const bool ownModule = record.otherPartSource == 1 && record.moduleName.equal(cutModule, false);
     o.otherModule = ownModule ? Mdx_String() : record.moduleName;
+    // The cut's own macro is what a null id means; another one is kept by its id.
+    const AcDbObjectId chosen = record.macroChoice.macroId;
+    o.otherMacro = record.otherPartSource == 2 && chosen != source.macroId ? chosen : AcDbObjectId();
     return true;
 }
 
@@ -88,7 +92,8 @@ bool ReadCutRecord(const EditSource& source, const Mdx_String& cutName, DlgMacro
             }
             showOptions(cut.options, source.module, record);
             record.macroChoice.database = source.database;
-            record.macroChoice.macroId = source.macroId;
+            record.macroChoice.macroId =
+                cut.options.otherMacro.isNull() ? source.macroId : cut.options.otherMacro;
             found = true;
             return;
         }
@@ -103,7 +108,7 @@ bool WriteCutRecord(const EditSource& source, const Mdx_String& cutName,
         Mdx_CutConstraint* cut = module ? module->findCut(cutName) : nullptr;
         const CutShape* shape = cut ? shapeOf(cut->cutType) : nullptr;
         if (!shape || record.values.length() != record.valueNames.length() ||
-            !takeOptions(record, source.module, cut->options))
+            !takeOptions(record, source, cut->options))
             return false;
         for (int i = 0; i < record.valueNames.length(); ++i) {
             Mdx_String value = record.values[i];

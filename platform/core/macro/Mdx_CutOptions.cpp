@@ -48,6 +48,8 @@ void writeCutOptions(host::FieldWriter& out, const Mdx_CutOptions& options) {
     writeText(out, "cut.prefix", options.variablePrefix);
     out.writeInt("cut.source", options.otherPartSource);
     writeText(out, "cut.otherModule", options.otherModule);
+    // Optional: cuts kept before the other macro was stored keep their bytes.
+    if (!options.otherMacro.isNull()) out.writeId("cut.otherMacro", options.otherMacro);
 }
 
 bool readCutOptions(host::FieldReader& in, Mdx_CutOptions& options) {
@@ -58,13 +60,16 @@ bool readCutOptions(host::FieldReader& in, Mdx_CutOptions& options) {
     if (!in.readInt("cut.options", flags) || !in.readInt("cut.choice", read.choice) ||
         !readBoundedText(in, "cut.prefix", read.variablePrefix) ||
         !in.readInt("cut.source", read.otherPartSource) ||
-        !readBoundedText(in, "cut.otherModule", read.otherModule))
+        !readBoundedText(in, "cut.otherModule", read.otherModule) ||
+        (in.nextIs("cut.otherMacro") && !in.readId("cut.otherMacro", read.otherMacro)))
         return false;
     if (flags < 0 || flags > kAllFlags) return refuse(in, "unknown flags " + std::to_string(flags));
     if (read.choice < 0 || read.choice >= Mdx_CutOptions::kChoiceCount)
         return refuse(in, "choice out of range: " + std::to_string(read.choice));
     if (read.otherPartSource != 1 && read.otherPartSource != 2)
         return refuse(in, "source out of range: " + std::to_string(read.otherPartSource));
+    if (read.otherPartSource == 1 && !read.otherMacro.isNull())
+        return refuse(in, "another macro for a part of the cut's own macro");
     read.secondOption = flags & kSecondOption;
     read.check1325 = flags & kCheck1325;
     read.check1326 = flags & kCheck1326;
