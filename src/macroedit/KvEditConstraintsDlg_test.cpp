@@ -284,6 +284,7 @@ TEST_F(EditorDialog, TheSizeIsStoredAndBecomesTheSmallestTheEditorCanBeMade) {
     EXPECT_EQ(info.ptMinTrackSize.y, window.bottom - window.top + 40);
 }
 
+// Escape writes nothing; a refused value keeps the other edits of the dialog for a retry.
 TEST_F(EditorDialog, EditCutOpensTheCutOfTheRowAndWritesItsValues) {
     data.constraints->rows[1].cutName = "Cut1";
     ASSERT_TRUE(UpdateConstraint(*data.constraints, 1));  // C2 makes Cut1
@@ -293,10 +294,14 @@ TEST_F(EditorDialog, EditCutOpensTheCutOfTheRowAndWritesItsValues) {
     grid::user::typeInCell(1196, 3, 1, "7", cuts);
     win::user::pressKey(VK_ESCAPE, {}, cuts);  // left with Escape: cancelled, nothing written
     win::user::click(ConstraintPage::kEditCut, kPage);
-    grid::user::typeInCell(1196, 3, 1, "7", cuts);
     win::user::select(MacroCutsDlg::kChoice, 2, cuts);
     win::user::click(MacroCutsDlg::kOptions[1], cuts);
     win::user::check(MacroCutsDlg::kCheck1323, BST_CHECKED, cuts);
+    // A variable name the cut cannot keep: said, and the dialog opens again on the edits.
+    grid::user::typeInCell(1196, 3, 1, "Gap", cuts);
+    win::user::click(IDOK, cuts);
+    win::user::answerMessageBox(IDOK);
+    grid::user::typeInCell(1196, 3, 1, "7", cuts);
     win::user::click(IDOK, cuts);
     inEditor([](KvEditConstraintsDlg& dialog) { EXPECT_FALSE(dialog.swallowNextEscape); });
     win::user::click(IDOK);
@@ -380,6 +385,8 @@ TEST_F(EditorDialog, RemovingTheLastModulesSelectsTheNewLastAndFinallyNone) {
 TEST_F(EditorDialog, PicturesOfEveryPage) {
     const char* files[] = {"dialog-macro-editor-constraints.png", "dialog-macro-editor-objects.png",
                            "dialog-macro-editor-variables.png", "dialog-macro-editor-tools.png"};
+    macro_edit_pickers::queue(Pick::Position, "0,150,0");  // the object page shows it too
+    ASSERT_TRUE(StartMacroCommand(data, 13));
     for (int tab = 0; tab < 4; ++tab) {
         std::string png;
         inEditor([&png, tab](KvEditConstraintsDlg& dialog) {

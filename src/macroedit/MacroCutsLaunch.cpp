@@ -29,10 +29,13 @@ bool StartEditMacroCutDlg(const EditSource& source, const Mdx_String& name, cons
         !record.macroChoice.GetAllMods(record.macroChoice.macroId, modules))
         acutPrintf("The macro %s of the other part of cut \"%s\" is no longer in the drawing.\n",
                    record.macroChoice.macroId.toText().c_str(), name.toUtf8().c_str());
-    if (!StartDlgMacroCuts(record, swallowEscape)) return false;
-    if (WriteCutRecord(source, name, record)) return true;
-    KvTempResourceOverride resources;
-    ::MessageBox(nullptr, dialString(9300).c_str(), dialString(1098).c_str(),
-                 MB_OK | MB_ICONEXCLAMATION);
+    // The cut keeps numbers only, which the dialog cannot know: a refused record is said and
+    // the dialog opens again on what the user typed, so nothing typed is lost.
+    while (StartDlgMacroCuts(record, swallowEscape)) {
+        if (WriteCutRecord(source, name, record)) return true;
+        KvTempResourceOverride resources;
+        ::MessageBox(nullptr, dialString(9300).c_str(), dialString(1098).c_str(),
+                     MB_OK | MB_ICONEXCLAMATION);
+    }
     return false;
 }
