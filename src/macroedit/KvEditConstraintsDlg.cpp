@@ -271,7 +271,11 @@ BOOL KvEditConstraintsDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
 BOOL KvEditConstraintsDlg::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) {
     const auto* header = reinterpret_cast<const NMHDR*>(lParam);
     if (header && header->idFrom == static_cast<UINT_PTR>(kTabs) && header->code == TCN_SELCHANGE) {
-        if (tab_ == 2 && variablesPage()) variablesPage()->readBack();
+        // Variables that cannot be stored keep the user on their page to put them right.
+        if (tab_ == 2 && variablesPage() && !variablesPage()->readBack()) {
+            tabs_.SetCurSel(2);
+            return TRUE;
+        }
         selectTab(tabs_.GetCurSel());
         return TRUE;
     }

@@ -187,6 +187,42 @@ TEST_F(EditorDialog, ARejectedVariableNameIsNotStoredWithItsRow) {
     EXPECT_EQ(stored("C2").value, Mdx_String("30")) << "the row's other edit is kept";
 }
 
+// Variables that cannot be stored (a value that is no number, a name that is none) are said
+// and keep the user on the page with what was typed; put right, they are stored.
+TEST_F(EditorDialog, RefusedVariablesKeepTheUserOnThePageWithWhatWasTyped) {
+    const win::DialogRef vars{IDD_EDIT_VARIABLES_PAGE, ""};
+    win::user::select(KvEditConstraintsDlg::kTabs, 2);
+    grid::user::typeInCell(VariablesPage::kVariables, 2, 1, "2O", vars);
+    win::user::select(KvEditConstraintsDlg::kTabs, 0);
+    win::user::answerMessageBox(IDOK);
+    inEditor([](KvEditConstraintsDlg& dialog) {
+        EXPECT_EQ(dialog.currentTab(), 2);
+        EXPECT_EQ(cell(dialog.variablesPage()->variables, 2, 1), "2O");
+    });
+    grid::user::typeInCell(VariablesPage::kVariables, 2, 1, "25", vars);
+    grid::user::typeInCell(VariablesPage::kVariables, 1, 2, "2nd", vars);
+    win::user::select(KvEditConstraintsDlg::kTabs, 0);
+    win::user::answerMessageBox(IDOK);
+    inEditor([](KvEditConstraintsDlg& dialog) {
+        EXPECT_EQ(dialog.currentTab(), 2);
+        EXPECT_EQ(cell(dialog.variablesPage()->variables, 1, 2), "2nd");
+    });
+    grid::user::typeInCell(VariablesPage::kVariables, 1, 2, "Second", vars);
+    win::user::select(KvEditConstraintsDlg::kTabs, 0);
+    win::user::click(IDOK);
+    EXPECT_TRUE(StartDlgEditConstrModal(data));
+    expectNoFailures();
+    ASSERT_EQ(win::user::messageBoxes().size(), 2u);
+    EXPECT_NE(win::user::messageBoxes()[0].text.find("a value must be a number"), std::string::npos);
+    EXPECT_NE(win::user::messageBoxes()[1].text.find("starts with a letter"), std::string::npos);
+    EditConstrData after = data;
+    after.variables = std::make_shared<MacroVarsData>();
+    ASSERT_TRUE(OpenEditContext(after));
+    ASSERT_GE(after.variables->names.length(), 2);
+    EXPECT_EQ(after.variables->values[0], 25);
+    EXPECT_EQ(after.variables->names[1], Mdx_String("Second"));
+}
+
 // A stored radio array that does not fit the buttons shown is reported and kept, and the
 // row's other edits are still written.
 TEST_F(EditorDialog, ARadioSizeMismatchKeepsTheRowsOtherEdits) {

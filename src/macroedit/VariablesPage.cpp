@@ -5,6 +5,7 @@
 #include "core/macro/MacroValueText.h"
 #include "macroedit/KvEditConstraintsDlg.h"
 #include "resources/macroedit_ids.h"
+#include "win/MessageBox.h"
 #include "win/WinMessages.h"
 
 VariablesPage::VariablesPage(KvEditConstraintsDlg& editor)
@@ -33,9 +34,9 @@ BOOL VariablesPage::OnInitDialog() {
     return TRUE;
 }
 
+// A refused read-back keeps the grid as the user typed it, so it can be put right.
 void VariablesPage::refresh() {
-    readBack();
-    build();
+    if (readBack()) build();
 }
 
 void VariablesPage::build() {
@@ -73,8 +74,32 @@ void VariablesPage::build() {
     built_ = true;
 }
 
-void VariablesPage::readBack() {
-    if (!built_ || !variables.isAttached()) return;
+namespace {
+
+bool sameVariables(const MacroVarsData& a, const MacroVarsData& b) {
+    return a.names == b.names && a.values == b.values && a.types == b.types &&
+           a.equations == b.equations;
+}
+
+// Non-empty lines of the text, split at line feeds and carriage returns.
+Mdx_StringArray equationLines(const std::string& text) {
+    Mdx_StringArray lines;
+    Mdx_String line;
+    for (char c : text + '\n') {
+        if (c == '\n' || c == '\r') {
+            if (!line.trim().isEmpty()) lines.append(line);
+            line.setEmpty();
+        } else {
+            line += c;
+        }
+    }
+    return lines;
+}
+
+}  // namespace
+
+bool VariablesPage::readBack() {
+    if (!built_ || !variables.isAttached()) return true;
     MacroVarsData& vars = *editor_.data.variables;
     const Mdx_StringArray types = typeItems();
     MacroVarsData read = vars;
@@ -86,25 +111,28 @@ void VariablesPage::readBack() {
         variables.getCellText(1, r, name, kTextData);
         variables.getCellText(2, r, value, kTextData);
         variables.getCellText(3, r, type, kTextData);
+        // An empty value is a new row's 0; any other text that is no number would be lost.
+        if (!value.trim().isEmpty() && !value.isNumber()) return refuse(9305, name);
         read.names.append(name);
-        read.values.append(value.toDouble());
+        read.values.append(value.isEmpty() ? 0.0 : value.toDouble());
         read.types.append(static_cast<short>(std::max(0, types.find(type, true))));
     }
-    char buffer[8192] = {};
-    GetDlgItemText(kEquations, buffer, sizeof buffer);
-    read.equations.setEmpty();
-    Mdx_String line;
-    for (const char* c = buffer;; ++c) {
-        if (*c == '\n' || *c == '\r' || *c == '\0') {
-            if (!line.trim().isEmpty()) read.equations.append(line);
-            line.setEmpty();
-            if (*c == '\0') break;
-        } else {
-            line += *c;
-        }
-    }
+    std::string text;
+    GetDlgItemText(kEquations, text);  // as long as the user made it
+    read.equations = equationLines(text);
+    if (sameVariables(read, vars)) return true;
+    const MacroVarsData before = vars;
     vars = read;
-    UpdateVarsEqs(editor_.data);
+    if (UpdateVarsEqs(editor_.data)) return true;
+    vars = before;
+    return refuse(9304, "");
+}
+
+bool VariablesPage::refuse(int text, const Mdx_String& name) {
+    Mdx_String message = dialString(text);
+    if (!name.isEmpty()) message += " \"" + name + "\"";
+    MessageBox(message.c_str(), dialString(875).c_str(), MB_OK | MB_ICONEXCLAMATION);
+    return false;
 }
 
 BOOL VariablesPage::OnCommand(WPARAM wParam, LPARAM lParam) {

@@ -20,8 +20,10 @@ public:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     void refresh() override;
 
-    // Reads the grid and the equations into the context and writes them to the module.
-    void readBack();
+    // Reads the grid and the equations into the context and writes them to the module when
+    // they changed. A value that is no number, or variables the module refuses (a name that
+    // is no name or used twice), is said in a message and nothing is written: false.
+    bool readBack();
 
     Mdx_Spread variables;
     Mdx_Spread dimensions;
@@ -29,6 +31,7 @@ public:
 private:
     void build();
     static Mdx_StringArray typeItems();
+    bool refuse(int text, const Mdx_String& name);
 
     bool built_ = false;
     CButtonST add_;
