@@ -283,7 +283,8 @@ TEST_F(EditorDialog, TheObjectPageWritesSettingsAndNames) {
 }
 
 // A placed coordinate system is listed after the module's plates and profiles with its
-// point; it is a fixed reference, so its name, flexibility and check cannot be edited.
+// point; it is a fixed reference, so its name, flexibility and check cannot be edited, and
+// no other object may take its name.
 TEST_F(EditorDialog, TheObjectPageListsAPlacedCoordinateSystemAsAFixedReference) {
     macro_edit_pickers::queue(Pick::Position, "10,20,30");
     ASSERT_TRUE(StartMacroCommand(data, 13));
@@ -298,9 +299,15 @@ TEST_F(EditorDialog, TheObjectPageListsAPlacedCoordinateSystemAsAFixedReference)
         for (int column : {3, 4, 5}) EXPECT_TRUE(sheet.isCellLocked(column, last)) << column;
         EXPECT_FALSE(sheet.isCellLocked(3, 1)) << "a plate's name stays editable";
     });
+    // The plate cannot take the coordinate system's name: said when the pages are committed.
+    grid::user::typeInCell(ObjectPage::kGrid, 3, 1, "cs1", {IDD_EDIT_OBJECTS_PAGE, ""});
     win::user::click(IDOK);
+    win::user::answerMessageBox(IDOK);
     EXPECT_TRUE(StartDlgEditConstrModal(data));
     expectNoFailures();
+    ASSERT_EQ(win::user::messageBoxes().size(), 1u);
+    EXPECT_NE(win::user::messageBoxes()[0].text.find("a name of its own"), std::string::npos);
+    EXPECT_EQ(stored("C1").object1, Mdx_String("Plate1"));
 }
 
 TEST_F(EditorDialog, TheSizeIsStoredAndBecomesTheSmallestTheEditorCanBeMade) {

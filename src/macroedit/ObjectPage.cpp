@@ -7,6 +7,7 @@
 #include "macroedit/EscapeGuard.h"
 #include "macroedit/KvEditConstraintsDlg.h"
 #include "resources/macroedit_ids.h"
+#include "win/MessageBox.h"
 #include "win/WinMessages.h"
 
 namespace {
@@ -70,8 +71,8 @@ void ObjectPage::leave() {
     highlighted_ = -1;
 }
 
-void ObjectPage::storeNames() {
-    if (!grid.isAttached()) return;
+bool ObjectPage::storeNames() {
+    if (!grid.isAttached()) return true;
     const ObjectTable& objects = *editor_.data.objects;
     AcArray<AcDbObjectId> ids;
     Mdx_StringArray names;
@@ -84,7 +85,9 @@ void ObjectPage::storeNames() {
         names.append(name);
         changed = changed || name != objects.rows[r].texts[2];
     }
-    if (changed) SetNameTags(editor_.data, ids, names);
+    if (!changed || SetNameTags(editor_.data, ids, names)) return true;
+    MessageBox(dialString(9306).c_str(), dialString(874).c_str(), MB_OK | MB_ICONEXCLAMATION);
+    return false;
 }
 
 void ObjectPage::cellChanged(int column, int row) {

@@ -17,8 +17,9 @@ public:
     void refresh() override;
     void leave() override;
 
-    // Writes the names of column 3 to the objects.
-    void storeNames();
+    // Writes the names of column 3 to the objects when any changed; names the module refuses
+    // (empty, or another object's) are said in a message and nothing is written: false.
+    bool storeNames();
     int highlightedRow() const { return highlighted_; }
 
     Mdx_Spread grid;
