@@ -149,10 +149,11 @@ void KvEditConstraintsDlg::fillModules() {
     FillCombo(this, kModuleCombo, names, names.find(data.currentModule, false));
 }
 
-void KvEditConstraintsDlg::commitPages() {
+bool KvEditConstraintsDlg::commitPages() {
     if (constraintPage()) constraintPage()->saveCurrentRow();
-    if (objectPage()) objectPage()->storeNames();
-    if (variablesPage()) variablesPage()->readBack();
+    const bool names = !objectPage() || objectPage()->storeNames();
+    const bool variables = !variablesPage() || variablesPage()->readBack();
+    return names && variables;
 }
 
 void KvEditConstraintsDlg::refreshPages() {
@@ -162,10 +163,14 @@ void KvEditConstraintsDlg::refreshPages() {
 
 // Removing the last module of the list leaves no module to edit: the pages then show
 // nothing instead of the removed module's stale tables.
-void KvEditConstraintsDlg::applyModule(int index) {
+void KvEditConstraintsDlg::applyModule(int index, bool commit) {
     auto* combo = static_cast<CComboBox*>(GetDlgItem(kModuleCombo));
     UnHighlightConstraints();
-    commitPages();
+    // Edits the module refused stay on the pages (after their message) to be put right.
+    if (commit && !commitPages()) {
+        if (combo) combo->SetCurSel(data.moduleNames.find(data.currentModule, false));
+        return;
+    }
     std::string name;
     if (combo && index >= 0 && index < combo->GetCount()) combo->GetLBText(index, name);
     if (combo) combo->SetCurSel(index);
@@ -195,8 +200,7 @@ void KvEditConstraintsDlg::renameModule() {
                    dialString(2));
     if (input.DoModal() != IDOK) return;
     const int index = combo->GetCurSel();
-    commitPages();
-    if (!RenameModule(data, input.value())) return;
+    if (!commitPages() || !RenameModule(data, input.value())) return;
     fillModules();
     applyModule(index);
 }
@@ -209,12 +213,11 @@ void KvEditConstraintsDlg::removeModule() {
     combo->GetLBText(index, name);
     if (!RemoveModule(data, Mdx_String(name))) return;
     fillModules();
-    applyModule(std::min(index, combo->GetCount() - 1));
+    applyModule(std::min(index, combo->GetCount() - 1), false);  // the pages showed the removed module
 }
 
 void KvEditConstraintsDlg::selectOtherMacro() {
-    commitPages();
-    if (!editorCommand([&] { return SelectOtherMacro(data); })) return;
+    if (!commitPages() || !editorCommand([&] { return SelectOtherMacro(data); })) return;
     fillModules();
     refreshPages();
 }
@@ -307,7 +310,9 @@ void KvEditConstraintsDlg::OnDestroy() {
 }
 
 // The modeless editor is deleted by EndDlgEditConstraints: nothing of it is touched after.
+// Edits the module refused keep the editor open (after their message) to be put right.
 void KvEditConstraintsDlg::OnOK() {
+    if (!commitPages()) return;
     if (modeless_) return EndDlgEditConstraints();
     CAcUiTabMainDialog::OnOK();
 }

@@ -70,9 +70,12 @@ private:
     void placePages();
     // The list of the macro's modules, the current one selected (none when absent).
     void fillModules();
-    // Commits the pages, then edits the module at index of the list; -1 edits none.
-    void applyModule(int index);
-    void commitPages();
+    // Commits the pages (unless they show a module that is gone), then edits the module at
+    // index of the list; -1 edits none.
+    void applyModule(int index, bool commit = true);
+    // Saves the current rule, the object names and the variables; false (after a message)
+    // when the module refused names or variables.
+    bool commitPages();
     void refreshPages();
     void renameModule();
     void removeModule();

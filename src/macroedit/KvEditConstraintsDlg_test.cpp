@@ -299,15 +299,22 @@ TEST_F(EditorDialog, TheObjectPageListsAPlacedCoordinateSystemAsAFixedReference)
         for (int column : {3, 4, 5}) EXPECT_TRUE(sheet.isCellLocked(column, last)) << column;
         EXPECT_FALSE(sheet.isCellLocked(3, 1)) << "a plate's name stays editable";
     });
-    // The plate cannot take the coordinate system's name: said when the pages are committed.
-    grid::user::typeInCell(ObjectPage::kGrid, 3, 1, "cs1", {IDD_EDIT_OBJECTS_PAGE, ""});
+    // The plate cannot take the coordinate system's name: said, and the editor stays open
+    // with the name to be put right.
+    const win::DialogRef objects{IDD_EDIT_OBJECTS_PAGE, ""};
+    grid::user::typeInCell(ObjectPage::kGrid, 3, 1, "cs1", objects);
     win::user::click(IDOK);
     win::user::answerMessageBox(IDOK);
+    inEditor([](KvEditConstraintsDlg& dialog) {
+        EXPECT_EQ(cell(dialog.objectPage()->grid, 3, 1), "cs1");
+    });
+    grid::user::typeInCell(ObjectPage::kGrid, 3, 1, "EndPl", objects);
+    win::user::click(IDOK);
     EXPECT_TRUE(StartDlgEditConstrModal(data));
     expectNoFailures();
     ASSERT_EQ(win::user::messageBoxes().size(), 1u);
     EXPECT_NE(win::user::messageBoxes()[0].text.find("a name of its own"), std::string::npos);
-    EXPECT_EQ(stored("C1").object1, Mdx_String("Plate1"));
+    EXPECT_EQ(stored("C1").object1, Mdx_String("EndPl"));
 }
 
 TEST_F(EditorDialog, TheSizeIsStoredAndBecomesTheSmallestTheEditorCanBeMade) {
@@ -400,6 +407,29 @@ TEST_F(EditorDialog, EscapeWaitsForTheGuardBeforeItEndsTheEditor) {
     EXPECT_TRUE(constraint_editor::isOpen());
     EXPECT_TRUE(win::act::pressKey(page, VK_ESCAPE));
     EXPECT_FALSE(constraint_editor::isOpen());
+}
+
+// Another module chosen while the variables page shows this one's: each module keeps its own.
+TEST_F(EditorDialog, ChoosingAnotherModuleLeavesEachModulesVariablesTheirOwn) {
+    auto variablesOf = [this](const char* module) {
+        EditConstrData ctx;
+        ctx.database = &db;
+        ctx.macroId = drawing.macro;
+        ctx.currentModule = module;
+        EXPECT_TRUE(OpenEditContext(ctx));
+        return ctx.variables->names;
+    };
+    const Mdx_StringArray plate = variablesOf("EndPlate"), bolts = variablesOf("Bolts");
+    ASSERT_NE(plate, bolts);
+    win::user::select(KvEditConstraintsDlg::kTabs, 2);
+    win::user::select(KvEditConstraintsDlg::kModuleCombo, 1);
+    win::user::select(KvEditConstraintsDlg::kTabs, 0);
+    win::user::select(KvEditConstraintsDlg::kModuleCombo, 0);
+    win::user::click(IDOK);
+    EXPECT_TRUE(StartDlgEditConstrModal(data));
+    expectNoFailures();
+    EXPECT_EQ(variablesOf("EndPlate"), plate);
+    EXPECT_EQ(variablesOf("Bolts"), bolts);
 }
 
 // Removing modules down to none leaves nothing to edit rather than a removed module's rows.

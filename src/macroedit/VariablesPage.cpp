@@ -72,6 +72,7 @@ void VariablesPage::build() {
     for (const Mdx_String& line : vars.equations) text += line + "\n\r";
     SetDlgItemText(kEquations, text.c_str());
     built_ = true;
+    builtFor_ = editor_.data.currentModule;
 }
 
 namespace {
@@ -98,8 +99,11 @@ Mdx_StringArray equationLines(const std::string& text) {
 
 }  // namespace
 
+// The grid belongs to the module it was built for: once another module is current (its
+// pages were committed before the change), reading it back would give that module this
+// one's variables.
 bool VariablesPage::readBack() {
-    if (!built_ || !variables.isAttached()) return true;
+    if (!built_ || !variables.isAttached() || builtFor_ != editor_.data.currentModule) return true;
     MacroVarsData& vars = *editor_.data.variables;
     const Mdx_StringArray types = typeItems();
     MacroVarsData read = vars;

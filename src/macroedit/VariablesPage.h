@@ -34,6 +34,7 @@ private:
     bool refuse(int text, const Mdx_String& name);
 
     bool built_ = false;
+    Mdx_String builtFor_;  // the module the grid shows
     CButtonST add_;
     CButtonST delete_;
 };
