@@ -432,6 +432,29 @@ TEST_F(EditorDialog, ChoosingAnotherModuleLeavesEachModulesVariablesTheirOwn) {
     EXPECT_EQ(variablesOf("Bolts"), bolts);
 }
 
+// The same for another macro picked while the page shows a module of the same name.
+TEST_F(EditorDialog, PickingAnotherMacroLeavesItsVariablesItsOwn) {
+    const endplate::Drawing other = endplate::build(db);
+    auto firstValue = [this](AcDbObjectId macro) {
+        EditConstrData ctx;
+        ctx.database = &db;
+        ctx.macroId = macro;
+        ctx.currentModule = "EndPlate";
+        EXPECT_TRUE(OpenEditContext(ctx));
+        return ctx.variables->values[0];
+    };
+    const double before = firstValue(other.macro);
+    macro_edit_pickers::queue(Pick::Macro, other.macro.toText());
+    win::user::select(KvEditConstraintsDlg::kTabs, 2);
+    grid::user::typeInCell(VariablesPage::kVariables, 2, 1, "99", {IDD_EDIT_VARIABLES_PAGE, ""});
+    win::user::click(1079);  // select another macro
+    win::user::click(IDOK);
+    EXPECT_TRUE(StartDlgEditConstrModal(data));
+    expectNoFailures();
+    EXPECT_EQ(firstValue(drawing.macro), 99) << "the edit went to its own macro";
+    EXPECT_EQ(firstValue(other.macro), before);
+}
+
 // Removing modules down to none leaves nothing to edit rather than a removed module's rows.
 TEST_F(EditorDialog, RemovingTheLastModulesSelectsTheNewLastAndFinallyNone) {
     win::user::select(KvEditConstraintsDlg::kModuleCombo, 3);

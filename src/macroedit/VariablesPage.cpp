@@ -73,6 +73,7 @@ void VariablesPage::build() {
     SetDlgItemText(kEquations, text.c_str());
     built_ = true;
     builtFor_ = editor_.data.currentModule;
+    builtForMacro_ = editor_.data.macroId;
 }
 
 namespace {
@@ -99,11 +100,13 @@ Mdx_StringArray equationLines(const std::string& text) {
 
 }  // namespace
 
-// The grid belongs to the module it was built for: once another module is current (its
-// pages were committed before the change), reading it back would give that module this
-// one's variables.
+// The grid belongs to the module (of the macro) it was built for: once another one is
+// current (the pages were committed before the change), reading it back would give that
+// module this one's variables.
 bool VariablesPage::readBack() {
-    if (!built_ || !variables.isAttached() || builtFor_ != editor_.data.currentModule) return true;
+    if (!built_ || !variables.isAttached() || builtFor_ != editor_.data.currentModule ||
+        builtForMacro_ != editor_.data.macroId)
+        return true;
     MacroVarsData& vars = *editor_.data.variables;
     const Mdx_StringArray types = typeItems();
     MacroVarsData read = vars;

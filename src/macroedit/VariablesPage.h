@@ -3,6 +3,7 @@
 // the values of its measuring constraints, and its equations as lines of text. What the
 // user changed is written back when the page is left and before every rebuild.
 #include "core/CButtonST.h"
+#include "host/AcDbObjectId.h"
 #include "macroedit/EditorPage.h"
 #include "spread/Mdx_Spread.h"
 
@@ -34,7 +35,8 @@ private:
     bool refuse(int text, const Mdx_String& name);
 
     bool built_ = false;
-    Mdx_String builtFor_;  // the module the grid shows
+    Mdx_String builtFor_;  // the module the grid shows, of this macro
+    AcDbObjectId builtForMacro_;
     CButtonST add_;
     CButtonST delete_;
 };
