@@ -116,6 +116,13 @@ BOOL DlgMacroModeless::OnInitDialog() {
     const int shown = data.findTab(data.dialogState().currentTab, index) ? pageOfTab(index) : -1;
     showTab(shown >= 0 ? shown : 0);
     fillFilterCombos();
+    // The start flag: a section tab shown first opens its section settings once the window
+    // is up.
+    if (data.dialogState().openSectionDialog) {
+        data.dialogState().openSectionDialog = false;
+        if (auto* section = dynamic_cast<MacroSectionPage*>(page(current_)))
+            section->PostMessage(MacroSectionPage::kOpenSettingsMessage, 0, 0);
+    }
     if (!data.dialogState().title.isEmpty()) SetWindowText(data.dialogState().title.c_str());
     ChangeDlgSize(this, sizeKey());
     fitSize();
@@ -213,9 +220,17 @@ void DlgMacroModeless::destroyPages() {
 void DlgMacroModeless::showTab(int index) {
     if (!page(index)) return;
     KvTempResourceOverride resources;
+    MacroPage* leaving = page(current_);
+    if (leaving && leaving->tab()) focus_.remember(leaving->tab()->name, *leaving);
     for (auto& other : pages_) other->ShowWindow(SW_HIDE);
     page(index)->refresh();
     page(index)->ShowWindow(SW_SHOW);
+    // The first page shown gets the focus in its first zone; a tab shown again gets it back
+    // where the user left it.
+    const MacroTabData* shownTab = page(index)->tab();
+    if (!shownOnce_ || !shownTab || !focus_.restore(shownTab->name, *page(index)))
+        page(index)->focusFirstZone();
+    shownOnce_ = true;
     if (auto* tabs = static_cast<CTabCtrl*>(GetDlgItem(kTabControl))) tabs->SetCurSel(index);
     current_ = index;
     if (const MacroTabData* tab = page(index)->tab()) macroData().dialogState().currentTab = tab->name;

@@ -12,6 +12,7 @@
 #include "core/CResizer.h"
 #include "frame/MacroSlotDialog.h"
 #include "macrodlg/MacroPage.h"
+#include "macrodlg/TabFocusMemory.h"
 
 class DlgMacroModeless : public MacroSlotDialog {
 public:
@@ -66,6 +67,8 @@ private:
     int current_ = -1;
     bool closing_ = false;
     CResizer resizer_;
+    TabFocusMemory focus_;
+    bool shownOnce_ = false;
     CButtonST iconButtons_[9];
     SIZE minimum_{50, 50};
 };

@@ -6,6 +6,7 @@
 #include "frame/MacroDialogLaunch.h"
 #include "macrodlg/MacroDialogTestSupport.h"
 #include "macrodlg/MacroSectionPage.h"
+#include "resources/otherdlg_ids.h"
 #include "win/ScriptedUser.h"
 #include "win/Timers.h"
 #include "win/WinMessages.h"
@@ -164,6 +165,47 @@ TEST_F(MacroDialog, PickedMacrosJoinThePagesAndTheSizeKey) {
     EXPECT_EQ(dialog->page(0)->tab()->findCellWithName("L1")->value, Mdx_String("15"));
     EXPECT_TRUE(dialog->IsWindowVisible());
     EXPECT_EQ(host::CommandLine::postedCommands().back(), "CANCELCMD");
+}
+
+// Leaving a tab and coming back puts the focus where it was on that tab; a tab shown for
+// the first time gets it in its first keyboard zone.
+TEST_F(MacroDialog, EachTabGetsTheFocusBackWhereItWasLeft) {
+    DlgMacroModeless* dialog = openModeless();
+    ASSERT_NE(dialog, nullptr);
+    const HWND offset = dialog->page(2)->GetDlgItem(1219)->GetSafeHwnd();
+    const HWND diameter = dialog->page(1)->GetDlgItem(1092)->GetSafeHwnd();
+    dialog->showTab(2);
+    ::SetFocus(offset);
+    dialog->showTab(1);
+    EXPECT_TRUE(::IsChild(dialog->page(1)->m_hWnd, ::GetFocus())) << "the bolts page's grid";
+    EXPECT_NE(::GetFocus(), diameter);
+    ::SetFocus(diameter);
+    dialog->showTab(2);
+    EXPECT_EQ(::GetFocus(), offset);
+    dialog->showTab(0);
+    dialog->showTab(1);
+    EXPECT_EQ(::GetFocus(), diameter);
+}
+
+// The start flag opens the section settings of the section tab shown first, once the window
+// is up.
+TEST_F(MacroDialog, TheStartFlagOpensTheSectionSettingsOnceTheWindowIsUp) {
+    data.dialogState().currentTab = "Stiffeners";
+    data.dialogState().openSectionDialog = true;
+    std::string group;
+    win::user::act([&] {
+        CWnd* details = CWnd::FromHandle(win::findDialog(IDD_PROF_DETAILS));
+        ASSERT_NE(details, nullptr);
+        details->GetDlgItemText(IDC_PROF_GROUP, group);
+    });
+    win::user::click(IDCANCEL, win::DialogRef{IDD_PROF_DETAILS, ""});
+    DlgMacroModeless* dialog = openModeless();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->currentTab(), 2);
+    PumpWaitingMessages();
+    EXPECT_TRUE(win::user::failures().empty()) << win::user::failures().front();
+    EXPECT_EQ(group, "Stiffener1");
+    EXPECT_EQ(win::user::pendingSteps(), 0u);
 }
 
 }  // namespace

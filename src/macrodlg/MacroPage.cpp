@@ -322,6 +322,10 @@ bool MacroPage::designedCommand(int id, WORD code) {
             if (code != BN_CLICKED) return false;
             arrayClicked(id);
             return true;
+        case ctPatternButton:
+            if (code != BN_CLICKED) return false;
+            patternClicked(id);
+            return true;
         default:
             break;
     }

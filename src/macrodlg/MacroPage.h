@@ -55,6 +55,8 @@ public:
     BOOL OnEraseBkgnd(HDC dc) override;
     // The page's designed part (empty when the tab has no design).
     MacroPageDesign& design() { return design_; }
+    // Focuses the first element of the first keyboard zone that has one; false for none.
+    bool focusFirstZone();
     // F12: the designer on the tab's design; afterwards the page is built again from the
     // design as the designer left it. False when the tab has no design.
     bool openDesigner();
@@ -93,6 +95,8 @@ protected:
     virtual bool designedCommand(int id, WORD code);
     // A designed array settings button: the array dialog on the bound array; OK applies.
     bool arrayClicked(int id);
+    // A designed pattern button: the pattern's settings on the bound pattern; OK applies.
+    bool patternClicked(int id);
     void buildGrid();
     void fillGrid();
     void readGrid();

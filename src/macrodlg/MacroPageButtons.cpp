@@ -1,10 +1,11 @@
 // The designed buttons of a macro page that change values before applying: the distance
 // buttons (types 25 and 26), which ask for a total distance and turn it back into an offset,
-// and the flex/fix buttons (type 30).
+// the flex/fix buttons (type 30), and the array and pattern settings buttons.
 #include "core/NumberText.h"
 #include "core/Texts.h"
 #include "core/macro/MixedWord.h"
 #include "host/CommandLine.h"
+#include "macrodlg/DlgPatternSettings.h"
 #include "macrodlg/MacroPage.h"
 #include "otherdlg/OtherDialogLaunch.h"
 #include "otherdlg/OtherDialogRecords.h"
@@ -121,6 +122,23 @@ bool MacroPage::arrayClicked(int id) {
         array.array = edited.array;
         applySince(before);
         return true;
+    }
+    return false;
+}
+
+bool MacroPage::patternClicked(int id) {
+    if (!tab()) return false;
+    // What was typed on the page before the click goes with the pattern's change.
+    const MacroTabData before = *tab();
+    readPage();
+    for (MacroPatternData& pattern : tab()->patterns()) {
+        if (pattern.buttonId != id) continue;
+        MacroPatternData edited = pattern;
+        acedPostCommand("CANCELCMD");
+        const bool changed = editPatternSettings(edited);
+        if (changed) pattern = edited;
+        applySince(before);
+        return changed;
     }
     return false;
 }

@@ -9,7 +9,7 @@
 #include "core/macro/MixedWord.h"
 #include "core/macro/SectionPlacement.h"
 #include "designer/CControlRect.h"
-#include "macrodlg/RotationItems.h"
+#include "core/macro/RotationItems.h"
 #include "win/CComboBox.h"
 #include "win/CDialog.h"
 

@@ -8,6 +8,7 @@
 #include <sstream>
 #include <vector>
 
+#include "core/macro/Mdx_DbPattern.h"
 #include "core/macro/Mdx_ProfModule.h"
 #include "designer/DesignPicture.h"
 #include "host/MainWindow.h"
@@ -18,6 +19,7 @@
 #include "win/Timers.h"
 #include "macrodlg/MacroSectionPage.h"
 #include "resources/designer_ids.h"
+#include "resources/macrodlg_ids.h"
 #include "resources/otherdlg_ids.h"
 #include "resources/spread_ids.h"
 #include "spread/ValueInputDialog.h"
@@ -368,6 +370,56 @@ TEST_F(DesignedPage, ABlockChosenFromTheFolderReplacesTheModulesBlock) {
     EXPECT_TRUE(page->lastApply().applied) << page->lastApply().reason;
     inMacro([](Mdx_Macro& macro) {
         EXPECT_EQ(macro.findModuleWrite("EndPlate")->block().name, Mdx_String("Logo"));
+    });
+}
+
+// A designed pattern button opens the pattern's settings; OK applies the tab, so the counts
+// and the spacing reach the drawing's pattern.
+TEST_F(DesignedPage, APatternButtonOpensItsSettingsAndOkAppliesThem) {
+    writeDesign("Bolts", {{6, "BoltPattern"}, {2, "EdgeDist"}});
+    setDesign("Bolts", "Bolts");
+    auto page = open("Bolts");
+    const int button = page->tab()->findPattern("BoltPattern")->buttonId;
+    ASSERT_TRUE(isDesigned(button));
+    const win::DialogRef settings{IDD_PATTERN_SETTINGS, ""};
+    win::user::typeText(IDC_PATTERN_COUNT1, "4", settings);
+    win::user::typeText(IDC_PATTERN_SPACING, "90", settings);
+    win::user::click(IDOK, settings);
+    page->SendMessage(WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+    EXPECT_TRUE(win::user::failures().empty()) << win::user::failures().front();
+    EXPECT_TRUE(page->lastApply().applied) << page->lastApply().reason;
+    AcTransaction transaction(db);
+    Mdx_DbPattern* pattern = nullptr;
+    ASSERT_EQ(transaction.getObject(pattern, drawing.pattern), Acad::eOk);
+    EXPECT_EQ(pattern->pattern().nrBolts1, 4);
+    EXPECT_EQ(pattern->pattern().spacing1, 90);
+    EXPECT_EQ(pattern->pattern().nrBolts2, 3);
+}
+
+// A designed settings button of a group opens the section settings on that group, whatever
+// group the panel showed.
+TEST_F(DesignedPage, AGroupsSettingsButtonOpensTheSettingsOfItsGroup) {
+    writeDesign("Stiff", {{17, "Stiffener2"}});
+    setDesign("Stiffeners", "Stiff");
+    auto page = open<MacroSectionPage>("Stiffeners");
+    const int button = page->tab()->findProfDataWithGroup("Stiffener2")->settingsId;
+    ASSERT_TRUE(isDesigned(button));
+    const win::DialogRef details{IDD_PROF_DETAILS, ""};
+    std::string group;
+    win::user::act([&] {
+        CWnd* dialog = CWnd::FromHandle(win::findDialog(IDD_PROF_DETAILS));
+        ASSERT_NE(dialog, nullptr);
+        dialog->GetDlgItemText(IDC_PROF_GROUP, group);
+    });
+    win::user::typeText(IDC_PROF_MEMBER, "ST22", details);
+    win::user::click(IDOK, details);
+    page->SendMessage(WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+    EXPECT_TRUE(win::user::failures().empty()) << win::user::failures().front();
+    EXPECT_EQ(group, "Stiffener2");
+    inMacro([](Mdx_Macro& macro) {
+        auto& module = static_cast<Mdx_ProfModule&>(*macro.findModuleWrite("Stiffeners"));
+        EXPECT_EQ(module.findPlacement("Stiffener2")->memberName, Mdx_String("ST22"));
+        EXPECT_EQ(module.findPlacement("Stiffener1")->memberName, Mdx_String("ST1"));
     });
 }
 

@@ -63,6 +63,12 @@ void MacroPage::focusFixed(HWND control) {
     ::SendMessage(control, CB_SETEDITSEL, 0, MAKELPARAM(0, 0xFFFF));
 }
 
+bool MacroPage::focusFirstZone() {
+    for (int zone = kDesignZone; zone < kZoneCount; ++zone)
+        if (enterZone(zone, true)) return true;
+    return false;
+}
+
 bool MacroPage::enterNextZone(int from, bool back) {
     for (int step = 1; step < kZoneCount; ++step) {
         const int zone = (from + (back ? kZoneCount - step : step)) % kZoneCount;

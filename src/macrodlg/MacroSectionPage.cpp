@@ -1,20 +1,24 @@
 #include "macrodlg/MacroSectionPage.h"
 
 #include "core/DialogHelpers.h"
+#include "core/KvTempResourceOverride.h"
 #include "core/Mdx_Settings.h"
 #include "core/Texts.h"
 #include "core/macro/MacroPickers.h"
 #include "core/macro/MixedWord.h"
 #include "core/macro/SectionPlacement.h"
 #include "host/CommandLine.h"
-#include "macrodlg/RotationItems.h"
+#include "macrodlg/DlgProfSegments.h"
+#include "otherdlg/KvProfDetailsDlg.h"
+#include "core/macro/RotationItems.h"
 #include "win/CComboBox.h"
 #include "win/WinMessages.h"
 
 namespace {
 
 constexpr int kGroup = 1212, kMember = 1213, kSection = 1221, kChoose = 1222, kOffset = 1219,
-              kRotation = 1316, kPlane = 1215, kPickPlane = 1223;
+              kRotation = 1316, kPlane = 1215, kPickPlane = 1223, kSettings = 1114,
+              kSegments = 1210;
 constexpr int kPanel[] = {1211, 1212, 1213, 1220, 1221, 1222, 1218, 1219, 1114,
                           1216, 1316, 1214, 1215, 1223, 1210};
 
@@ -45,11 +49,12 @@ BOOL MacroSectionPage::OnInitDialog() {
                  {1214, 1006}, {1223, 1008}, {1210, 1009}};
     MacroPage::OnInitDialog();
     active_ = false;
+    preview_ = owner_.preview().singleObject();
     for (const auto& entry : texts) SetDlgItemText(entry.id, dialString(entry.text).c_str());
     SetDlgItemText(1216, (dialString(1005) + " (" + kDegreeSign + "):").c_str());
     const bool panel = tab() && !tab()->advBtnForEveryGroup();
     for (int id : kPanel) ShowOrHideCtrl(this, id, panel ? SW_SHOW : SW_HIDE);
-    ShowOrHideCtrl(this, 1210, SW_HIDE);  // segments are not offered
+    ShowOrHideCtrl(this, kSegments, panel && tab()->hasSegmentedProfs() ? SW_SHOW : SW_HIDE);
     Mdx_StringArray items;
     getOffsetTypeStrings(items);
     FillCombo(this, kOffset, items);
@@ -65,14 +70,22 @@ BOOL MacroSectionPage::OnInitDialog() {
 bool MacroSectionPage::designedCommand(int id, WORD code) {
     MacroProfData* group = tab() ? tab()->findProfDataWithButtonId(id) : nullptr;
     if (!group || code != BN_CLICKED) return MacroPage::designedCommand(id, code);
-    // The panel shows the button's group as a whole, and the chooser works on it.
+    // The panel shows the button's group as a whole; the chooser or the settings work on it.
+    const bool settings = group->settingsId == id;
+    selectGroup(group->groupName);
+    if (settings)
+        openSectionSettings();
+    else
+        chooseSection();
+    return true;
+}
+
+void MacroSectionPage::selectGroup(const Mdx_String& group) {
     Mdx_StringArray groups;
     tab()->getProfGroups(groups);
-    combo(this, kGroup)->SetCurSel(groups.find(group->groupName, false));
+    combo(this, kGroup)->SetCurSel(groups.find(group, false));
     combo(this, kMember)->SetCurSel(0);
     refresh();
-    chooseSection();
-    return true;
 }
 
 std::vector<int> MacroSectionPage::fixedControls() const {
@@ -247,9 +260,84 @@ void MacroSectionPage::pickPlane() {
     applySince(before);
 }
 
+// The dialog works on what the panel shows: reading fetches it, writing stores it there and
+// applies the tab; a refused apply has put the tab back and tells the dialog why.
+bool MacroSectionPage::exchangeSettings(KvMACallBackType kind, MacroProfData& props,
+                                        std::string& why) {
+    if (!tab()) return false;
+    if (kind == kvMARead) return shownProps(props);
+    const MacroTabData before = *tab();
+    if (!storeProps(props)) return false;
+    active_ = false;
+    lastApply_ = applyTabChanges(owner_, tabIndex_, before, clashOwner_);
+    refresh();
+    active_ = true;
+    if (lastApply_.applied || lastApply_.refused) acedPostCommandPrompt();
+    if (lastApply_.refused) {
+        why = lastApply_.reason;
+        return false;
+    }
+    return shownProps(props);
+}
+
+void MacroSectionPage::openSectionSettings() {
+    MacroProfData shown;
+    if (!shownProps(shown)) return;
+    const MacroTabData before = *tab();
+    readPage();
+    applySince(before);
+    acedPostCommand("CANCELCMD");
+    KvProfDetailsDlg dialog(
+        shown.groupName,
+        [this](KvMACallBackType kind, MacroProfData& props, std::string& why) {
+            return exchangeSettings(kind, props, why);
+        },
+        this);
+    Mdx_StringArray sections, materials;
+    for (const MacroProfMember& member : tab()->profMembers()) {
+        const MacroProfData& own = member.props;
+        if (own.groupName.equal(shown.groupName, false) && !sections.contains(own.sectionName, false))
+            sections.append(own.sectionName);
+        if (!own.material.isEmpty() && !materials.contains(own.material, false))
+            materials.append(own.material);
+    }
+    dialog.setOffered(sections, materials);
+    {
+        KvTempResourceOverride resources;
+        dialog.DoModal();
+    }
+    refresh();
+    // The preview stood for the macro as it was; it goes once the settings were seen.
+    if (!preview_.isNull()) {
+        eraseTemporaryObject(owner_.database(), preview_);
+        owner_.preview().objects.remove(preview_);
+        preview_ = AcDbObjectId();
+    }
+}
+
+void MacroSectionPage::openSegments() {
+    if (!tab() || !tab()->hasSegmentedProfs()) return;
+    const MacroTabData before = *tab();
+    readPage();
+    acedPostCommand("CANCELCMD");
+    Mdx_Array<Mdx_ProfSegment> segments = tab()->segments().list;
+    if (editSegments(segments, this)) tab()->segments().list = segments;
+    applySince(before);
+}
+
+LRESULT MacroSectionPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kOpenSettingsMessage) {
+        openSectionSettings();
+        return 0;
+    }
+    return MacroPage::WindowProc(message, wParam, lParam);
+}
+
 BOOL MacroSectionPage::OnCommand(WPARAM wParam, LPARAM lParam) {
     const int id = LOWORD(wParam);
     const WORD code = HIWORD(wParam);
+    if (id == kSettings && code == BN_CLICKED) return openSectionSettings(), TRUE;
+    if (id == kSegments && code == BN_CLICKED) return openSegments(), TRUE;
     if (!active_) return MacroPage::OnCommand(wParam, lParam);
     if (code == CBN_SELCHANGE) {
         switch (id) {

@@ -8,7 +8,9 @@
 #include "core/macro/SectionPlacement.h"
 #include "host/MainWindow.h"
 #include "macrodlg/MacroDialogTestSupport.h"
+#include "otherdlg/KvProfDetailsDlg.h"
 #include "win/CComboBox.h"
+#include "win/ScriptedUser.h"
 #include "win/WinMessages.h"
 
 namespace {
@@ -121,3 +123,40 @@ TEST_F(SectionPage, PickingACoordinateSystemNamesThePlaneXp) {
 }
 
 }  // namespace
+
+// The section settings work on what the panel shows: a change to one member reaches only
+// that member, a refused one is told and changes nothing; afterwards the temporary preview
+// object the page was built on is erased, and only that one.
+TEST_F(SectionPage, TheSettingsChangeTheShownMemberAndThePreviewGoesAfterwards) {
+    const AcDbObjectId preview = endplate::addProfile(db, "PL8*100", "S235");
+    data.preview().temporary = true;
+    data.preview().objects = {preview};
+    page->DestroyWindow();
+    page = std::make_unique<MacroSectionPage>(data, tabIndex(data, "Stiffeners"), nullptr);
+    ASSERT_TRUE(page->createPage(CWnd::FromHandle(adsw_acadMainWnd())));
+    EXPECT_EQ(page->previewObject(), preview);
+    choose(1213, 2);  // the second connection's stiffener
+    const win::DialogRef details{IDD_PROF_DETAILS, ""};
+    win::user::typeText(IDC_PROF_SECTION, "NoSuchSection", details);
+    win::user::click(IDOK, details);
+    win::user::answerMessageBox(IDOK);
+    win::user::typeText(IDC_PROF_SECTION, "PL10*140", details);
+    win::user::typeText(IDC_PROF_ROTATION, "45", details);
+    win::user::click(IDOK, details);
+    page->SendMessage(WM_COMMAND, MAKEWPARAM(1114, BN_CLICKED), 0);
+    EXPECT_TRUE(win::user::failures().empty()) << win::user::failures().front();
+    ASSERT_EQ(win::user::messageBoxes().size(), 1u);
+    EXPECT_NE(win::user::messageBoxes()[0].text.find("NoSuchSection"), std::string::npos);
+    EXPECT_EQ(rotationIn(second), Mdx_String("45"));
+    EXPECT_EQ(rotationIn(drawing.macro), Mdx_String("90")) << "the other member keeps its own";
+    EXPECT_EQ(text(1316), "45") << "the page shows what the settings left";
+    EXPECT_FALSE(db.contains(preview));
+    EXPECT_TRUE(page->previewObject().isNull());
+    EXPECT_TRUE(data.preview().objects.isEmpty());
+
+    const AcDbObjectId other = endplate::addProfile(db, "PL8*100", "S235");
+    data.preview().objects = {other};
+    win::user::click(IDCANCEL, details);
+    page->SendMessage(WM_COMMAND, MAKEWPARAM(1114, BN_CLICKED), 0);
+    EXPECT_TRUE(db.contains(other)) << "only the object the page was built on goes";
+}

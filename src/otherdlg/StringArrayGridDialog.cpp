@@ -128,7 +128,7 @@ void StringArrayGridDialog::removeRow() {
 }
 
 void StringArrayGridDialog::OnOK() {
-    rows.setEmpty();
+    Mdx_Array<Mdx_StringArray> edited;
     const int cols = grid.GetMaxCols();
     const int count = grid.GetMaxRows();
     for (int row = 1; row <= count; ++row) {
@@ -138,8 +138,10 @@ void StringArrayGridDialog::OnOK() {
             grid.getCellText(col, row, text, kTextData);
             texts.append(text);
         }
-        rows.append(texts);
+        edited.append(texts);
     }
+    if (!acceptRows(edited)) return;
+    rows = edited;
     CAcUiDialog::OnOK();
 }
 

@@ -32,6 +32,11 @@ public:
     void OnGetMinMaxInfo(MINMAXINFO* info) override;
     void OnDestroy() override;
 
+protected:
+    // Whether OK may take the edited rows; a refusal keeps the dialog open (the dialog that
+    // refuses tells the user why).
+    virtual bool acceptRows(const Mdx_Array<Mdx_StringArray>& /*edited*/) { return true; }
+
 private:
     void placeControls();
     void labelControls();

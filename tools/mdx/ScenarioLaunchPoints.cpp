@@ -9,6 +9,7 @@
 #include "ScenarioMacroEditor.h"
 #include "ScenarioMacroSettings.h"
 #include "ScenarioProfileDialogs.h"
+#include "ScenarioProfileDetails.h"
 #include "ScenarioValues.h"
 #include "core/macro/MacroData.h"
 #include "designer/DesignerLaunch.h"
@@ -477,6 +478,7 @@ const LaunchPoint kLaunchPoints[] = {
     {"StartDlgLevels", noArgs, callLevels},
     {"StartDlgCladdingSettings", checkCladding, callCladding},
     {"StartDlgBracing", checkBracing, callBracing},
+    {"StartDlgMacroProfAdv", checkProfileDetails, callProfileDetails},
     {"StartDlgLookUp", checkLookUp, callLookUp},
     {"StartDlgSelectImage", checkSelectImage, callSelectImage},
     {"StartDlgGenVars", checkGenVars, callGenVars},

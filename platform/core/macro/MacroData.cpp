@@ -115,6 +115,8 @@ Acad::ErrorStatus addPatterns(MacroTabData& tab, const Mdx_BoltModule& module,
 
 Acad::ErrorStatus addPlacements(MacroTabData& tab, const Mdx_ProfModule& module,
                                 AcTransaction& transaction) {
+    // The first segmented module of the group gives the tab its segments.
+    if (module.segments().segmented && !tab.hasSegmentedProfs()) tab.segments() = module.segments();
     for (const Mdx_ProfPlacement& placement : module.profArray()) {
         if (placement.name.isEmpty()) continue;
         MacroProfData data;
@@ -226,6 +228,7 @@ Acad::ErrorStatus MacroData::reload(AcTransaction& transaction) {
     }
     fresh.state_ = state_;
     fresh.busy_ = busy_;
+    fresh.preview_ = preview_;
     *this = std::move(fresh);
     return Acad::eOk;
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/macro/MacroDialogState.h"
+#include "core/macro/MacroPreview.h"
 #include "core/macro/MacroTabData.h"
 #include "host/AcArray.h"
 #include "host/AcDbObjectId.h"
@@ -81,6 +82,10 @@ public:
     bool isBusy() const { return busy_; }
     void setBusy(bool busy) { busy_ = busy; }
 
+    // Whether the data only previews a macro being placed, and its temporary objects.
+    MacroPreview& preview() { return preview_; }
+    const MacroPreview& preview() const { return preview_; }
+
 private:
     Acad::ErrorStatus addModule(const Mdx_Module& module, AcTransaction& transaction);
     Acad::ErrorStatus applyToModule(Mdx_Module& module, AcTransaction& transaction,
@@ -94,4 +99,5 @@ private:
     MacroDialogState state_;
     std::string updateError_;
     bool busy_ = false;
+    MacroPreview preview_;
 };

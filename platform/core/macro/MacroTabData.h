@@ -5,6 +5,7 @@
 #include "core/Mdx_String.h"
 #include "core/Mdx_StringArray.h"
 #include "core/macro/MacroTabItems.h"
+#include "core/macro/Mdx_ProfSegments.h"
 #include "host/AcArray.h"
 #include "host/AcadErrorStatus.h"
 
@@ -23,6 +24,7 @@ public:
     static constexpr int kBlockChanged = -2;
     static constexpr int kFlexFixChanged = -3;
     static constexpr int kDesignChanged = -12;
+    static constexpr int kSegmentsChanged = -14;
     static constexpr int kItemStride = 10000;
     enum ItemKind { kPatternItem = 1, kCutItem, kArrayItem, kGroupItem, kMemberItem };
 
@@ -93,6 +95,11 @@ public:
     void mergeGroup(const Mdx_String& group);
     // True when the design gives every group its own chooser button.
     bool advBtnForEveryGroup() const;
+    // Whether the tab's profiles are made of segments, and the segments (lengths and
+    // sections); the list is written back only into modules that are segmented.
+    bool hasSegmentedProfs() const { return segments_.segmented; }
+    Mdx_ProfSegments& segments() { return segments_; }
+    const Mdx_ProfSegments& segments() const { return segments_; }
 
     // Forgets every control id: nothing of the tab is shown.
     void removeAllDlgReferences();
@@ -116,6 +123,7 @@ private:
     Mdx_Array<MacroFlexFixData> flexFix_;
     Mdx_Array<MacroProfData> profGroups_;
     Mdx_Array<MacroProfMember> members_;
+    Mdx_ProfSegments segments_;
 };
 
 // Reads or writes the bolt count of the pattern named pattern: first direction when first,

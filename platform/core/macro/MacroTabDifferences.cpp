@@ -66,6 +66,7 @@ void MacroTabData::differences(const MacroTabData& before, Mdx_StringArray& name
     if (block_.block != before.block_.block) out.whole(block_.block.name, kBlockChanged);
     if (!sameFlexFix(flexFix_, before.flexFix_)) out.whole(name, kFlexFixChanged);
     if (designPath != before.designPath) out.whole(designPath, kDesignChanged);
+    if (!(segments_ == before.segments_)) out.whole(Mdx_String("segments"), kSegmentsChanged);
 
     compareList(patterns_, before.patterns_, samePattern,
                 [](const MacroPatternData& p) { return p.name; }, kPatternItem, out);

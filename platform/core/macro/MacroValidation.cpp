@@ -87,7 +87,30 @@ bool checkBolts(const MacroBoltData& bolts, std::string& message) {
     return true;
 }
 
+// A name a profile carries into bills and labels: one line of bounded length.
+bool isLabelText(const Mdx_String& text, int maxLength) {
+    if (text.length() > maxLength) return false;
+    for (char c : text.view())
+        if (static_cast<unsigned char>(c) < 0x20) return false;
+    return true;
+}
+
 bool checkProps(const MacroProfData& props, std::string& message) {
+    if (!isLabelText(props.memberName, kMaxMemberNameLength)) {
+        message = "the member name " + quoted(props.memberName) + " is not one line of at most " +
+                  std::to_string(kMaxMemberNameLength) + " characters";
+        return false;
+    }
+    if (!isLabelText(props.material, kMaxMaterialLength)) {
+        message = "the material " + quoted(props.material) + " is not one line of at most " +
+                  std::to_string(kMaxMaterialLength) + " characters";
+        return false;
+    }
+    if (!isLabelText(props.basePlane, kMaxMemberNameLength)) {
+        message = "the plane name " + quoted(props.basePlane) + " is not one line of at most " +
+                  std::to_string(kMaxMemberNameLength) + " characters";
+        return false;
+    }
     if (!isUnset(props.sectionName) && !props.sectionName.startsWith("PL", false)) {
         Mdx_String systemName;
         if (gSectionTables.getSystemName(props.sectionName, systemName) != Acad::eOk) {
@@ -173,6 +196,9 @@ bool validateTabChanges(const MacroTabData& tab, const AcArray<int>& changed,
             if (!checkVariable(tab.variables()[code], message)) return false;
         } else if (code == MacroTabData::kBoltDataChanged && tab.getBoltData()) {
             if (!checkBolts(*tab.getBoltData(), message)) return false;
+        } else if (code == MacroTabData::kSegmentsChanged &&
+                   !checkSegments(tab.segments().list, message)) {
+            return false;
         } else if (code == MacroTabData::kBlockChanged && !isBlockName(tab.block().block.name)) {
             message = "the block name " + quoted(tab.block().block.name) +
                       " is not a file name of its folder";

@@ -30,6 +30,7 @@ void Mdx_ProfModule::writeOwnFields(host::FieldWriter& out) const {
         writeText(out, "placement.plane", placement.basePlane);
         out.writeBool("placement.coordSys", placement.hasCoordSys);
     }
+    segments_.writeFields(out);
 }
 
 bool Mdx_ProfModule::readOwnFields(host::FieldReader& in) {
@@ -50,5 +51,5 @@ bool Mdx_ProfModule::readOwnFields(host::FieldReader& in) {
             return false;
         placements_.append(std::move(placement));
     }
-    return true;
+    return segments_.readFields(in);
 }

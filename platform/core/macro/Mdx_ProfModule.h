@@ -2,6 +2,7 @@
 // A profile module: places profiles; each named placement carries the member name that the
 // bill of materials and the drawing labels show.
 #include "core/macro/Mdx_Module.h"
+#include "core/macro/Mdx_ProfSegments.h"
 
 struct Mdx_ProfPlacement {
     Mdx_String name;
@@ -24,6 +25,9 @@ public:
     Mdx_Array<Mdx_ProfPlacement>& profArray() { return placements_; }
     const Mdx_Array<Mdx_ProfPlacement>& profArray() const { return placements_; }
     Mdx_ProfPlacement* findPlacement(const Mdx_String& name);
+    // The segments its profiles are made of; none unless the module is segmented.
+    Mdx_ProfSegments& segments() { return segments_; }
+    const Mdx_ProfSegments& segments() const { return segments_; }
 
 protected:
     void writeOwnFields(host::FieldWriter& out) const override;
@@ -31,4 +35,5 @@ protected:
 
 private:
     Mdx_Array<Mdx_ProfPlacement> placements_;
+    Mdx_ProfSegments segments_;
 };

@@ -1,4 +1,4 @@
-#include "macrodlg/RotationItems.h"
+#include "core/macro/RotationItems.h"
 
 #include "core/macro/MixedWord.h"
 
