@@ -163,6 +163,9 @@ void MacroSectionPage::showProperties() {
 void MacroSectionPage::refresh() {
     MacroPage::refresh();
     if (!GetDlgItem(kGroup)) return;
+    // 1114 is the section settings here, not the designed page's bolt row that refresh hides.
+    const bool panel = tab() && !tab()->advBtnForEveryGroup();
+    ShowOrHideCtrl(this, kSettings, panel ? SW_SHOW : SW_HIDE);
     const bool wasActive = active_;
     active_ = false;
     fillGroupAndMember();

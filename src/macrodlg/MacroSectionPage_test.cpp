@@ -135,6 +135,8 @@ TEST_F(SectionPage, TheSettingsChangeTheShownMemberAndThePreviewGoesAfterwards) 
     page = std::make_unique<MacroSectionPage>(data, tabIndex(data, "Stiffeners"), nullptr);
     ASSERT_TRUE(page->createPage(CWnd::FromHandle(adsw_acadMainWnd())));
     EXPECT_EQ(page->previewObject(), preview);
+    EXPECT_TRUE(::GetWindowLongPtr(page->GetDlgItem(1114)->GetSafeHwnd(), GWL_STYLE) & WS_VISIBLE)
+        << "the settings button is offered";
     choose(1213, 2);  // the second connection's stiffener
     const win::DialogRef details{IDD_PROF_DETAILS, ""};
     win::user::typeText(IDC_PROF_SECTION, "NoSuchSection", details);

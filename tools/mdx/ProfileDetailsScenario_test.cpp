@@ -1,5 +1,6 @@
-// mdx run on the profile-details scenario: a refused rotation is told, the typed properties
-// reach the group in the loaded drawing, and the preview's object is erased.
+// mdx run on the profile-details scenarios: a refused rotation is told, the typed properties
+// reach the group in the loaded drawing, and the preview's object is erased; the section page
+// of the macro dialog opens the same dialog for the group it shows.
 #include "MdxBuildPaths.h"
 #include <gtest/gtest.h>
 
@@ -23,6 +24,19 @@ TEST(MdxRunProfileDetails, TheTypedPropertiesReachTheGroupAndThePreviewGoes) {
               std::string::npos)
         << run.out;
     EXPECT_NE(run.out.find("\"previewErased\":true"), std::string::npos) << run.out;
+}
+
+TEST(MdxRunProfileDetails, TheSectionPageOpensTheSettingsOfTheGroupItShows) {
+    const mdx_testing::MdxRun run = mdx_testing::runMdx(
+        "run " + std::string(MDX_SOURCE_DIR) + "/examples/scenarios/section-settings.json");
+    ASSERT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(run.out.find("user step failed"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("Stiffeners.Stiffener2: section \\\"PL10*140\\\", offset "
+                           "\\\"Centre\\\", rotation \\\"135\\\", plane \\\"\\\", "
+                           "member \\\"ST2-west\\\""),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("member \\\"ST1\\\""), std::string::npos) << "the other group keeps its own";
 }
 
 }  // namespace
