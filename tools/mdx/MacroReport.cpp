@@ -71,6 +71,12 @@ void reportSections(std::ostream& out, const MacroTabData& tab) {
             << text(group.rotation) << ", plane " << text(group.basePlane) << ", member "
             << text(group.memberName) << "\n";
     }
+    // Only a tab whose profiles are made of segments lists them.
+    if (!tab.hasSegmentedProfs()) return;
+    out << "  " << tab.name.toUtf8() << ".segments:";
+    for (const Mdx_ProfSegment& segment : tab.segments().list)
+        out << " " << text(segment.length) << " " << text(segment.section) << ";";
+    out << "\n";
 }
 
 }  // namespace
