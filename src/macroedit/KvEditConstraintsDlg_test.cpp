@@ -409,6 +409,28 @@ TEST_F(EditorDialog, EscapeWaitsForTheGuardBeforeItEndsTheEditor) {
     EXPECT_FALSE(constraint_editor::isOpen());
 }
 
+// A bolt pattern placed from the tool page after the object page was built (with a coordinate
+// system after the patterns): the page's names still go to the objects they were shown for.
+TEST_F(EditorDialog, APlacedObjectDoesNotShiftTheNamesOfTheObjectPage) {
+    data.currentModule = "Bolts";
+    ASSERT_TRUE(OpenEditContext(data));
+    const win::DialogRef tools{IDD_EDIT_TOOLS_PAGE, ""};
+    macro_edit_pickers::queue(Pick::Position, "1,2");
+    macro_edit_pickers::queue(Pick::Position, "3,4");
+    win::user::select(KvEditConstraintsDlg::kTabs, 3);
+    win::user::click(1037, tools);  // CS1
+    win::user::select(KvEditConstraintsDlg::kTabs, 1);
+    win::user::select(KvEditConstraintsDlg::kTabs, 3);
+    win::user::click(1036, tools);  // Pattern1, listed before CS1
+    win::user::click(IDOK);
+    EXPECT_TRUE(StartDlgEditConstrModal(data));
+    expectNoFailures();
+    EXPECT_TRUE(win::user::messageBoxes().empty());
+    Mdx_StringArray names;
+    for (const ObjectRow& row : data.objects->rows) names.append(row.texts[2]);
+    EXPECT_TRUE(names.contains("Pattern1", true) && names.contains("CS1", true));
+}
+
 // Another module chosen while the variables page shows this one's: each module keeps its own.
 TEST_F(EditorDialog, ChoosingAnotherModuleLeavesEachModulesVariablesTheirOwn) {
     auto variablesOf = [this](const char* module) {

@@ -37,6 +37,7 @@ void ObjectPage::refresh() {
     building_ = true;
     const ObjectTable& objects = *editor_.data.objects;
     const int count = objects.rows.length();
+    shown_ = objects.rows;
     grid.setMaxCols(5, false);
     grid.setMaxRows(count, false);
     grid.setColumnHeaders({dialString(889), dialString(890), dialString(87), dialString(891),
@@ -66,24 +67,24 @@ void ObjectPage::refresh() {
 }
 
 void ObjectPage::leave() {
-    const ObjectTable& objects = *editor_.data.objects;
-    if (objects.rows.isValidIndex(highlighted_)) UnHighlightObject(objects.rows[highlighted_].id);
+    if (shown_.isValidIndex(highlighted_)) UnHighlightObject(shown_[highlighted_].id);
     highlighted_ = -1;
 }
 
+// The grid's rows are those of the table it was built from: a tool may have added objects
+// to the table since, so names go by the ids shown.
 bool ObjectPage::storeNames() {
     if (!grid.isAttached()) return true;
-    const ObjectTable& objects = *editor_.data.objects;
     AcArray<AcDbObjectId> ids;
     Mdx_StringArray names;
     bool changed = false;
-    for (int r = 0; r < objects.rows.length(); ++r) {
-        if (objects.rows[r].id.isNull()) continue;
+    for (int r = 0; r < shown_.length(); ++r) {
+        if (shown_[r].id.isNull()) continue;
         Mdx_String name;
         grid.getCellText(3, r + 1, name, kTextData);
-        ids.append(objects.rows[r].id);
+        ids.append(shown_[r].id);
         names.append(name);
-        changed = changed || name != objects.rows[r].texts[2];
+        changed = changed || name != shown_[r].texts[2];
     }
     if (!changed || SetNameTags(editor_.data, ids, names)) return true;
     MessageBox(dialString(9306).c_str(), dialString(874).c_str(), MB_OK | MB_ICONEXCLAMATION);
@@ -91,9 +92,8 @@ bool ObjectPage::storeNames() {
 }
 
 void ObjectPage::cellChanged(int column, int row) {
-    const ObjectTable& objects = *editor_.data.objects;
-    if (building_ || !objects.rows.isValidIndex(row - 1)) return;
-    const ObjectRow stored = objects.rows[row - 1];
+    if (building_ || !shown_.isValidIndex(row - 1)) return;
+    const ObjectRow stored = shown_[row - 1];
     if (stored.id.isNull()) return refresh();
     if (column == kFlexColumn) {
         Mdx_String chosen;
@@ -112,11 +112,10 @@ void ObjectPage::cellChanged(int column, int row) {
 }
 
 void ObjectPage::rowClicked(int row) {
-    const ObjectTable& objects = *editor_.data.objects;
-    if (!objects.rows.isValidIndex(row - 1)) return;
+    if (!shown_.isValidIndex(row - 1)) return;
     leave();
     escape_guard::start();
-    HighlightObject(objects.rows[row - 1].id);
+    HighlightObject(shown_[row - 1].id);
     highlighted_ = row - 1;
     acedUpdateDisplay();
 }

@@ -3,6 +3,7 @@
 // and name (the name can be edited and is stored when the pages are committed), its
 // flexibility as a choice and whether it is constrained as a check. Clicking a row
 // highlights the object in the drawing.
+#include "core/macro/EditConstrData.h"
 #include "macroedit/EditorPage.h"
 #include "spread/Mdx_Spread.h"
 
@@ -29,5 +30,6 @@ private:
     void rowClicked(int row);
 
     int highlighted_ = -1;
+    Mdx_Array<ObjectRow> shown_;  // the rows the grid was built from
     bool building_ = false;
 };
