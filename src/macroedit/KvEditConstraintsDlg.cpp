@@ -180,6 +180,8 @@ void KvEditConstraintsDlg::applyModule(int index, bool commit) {
 }
 
 void KvEditConstraintsDlg::runTool(int code) {
+    // The tool rebuilds the rule table: what was typed for the shown rule is kept first.
+    if (constraintPage()) constraintPage()->saveCurrentRow();
     if (!editorCommand([&] { return StartMacroCommand(data, code); })) return;
     if (code == kAddModuleCode) {
         fillModules();

@@ -409,6 +409,21 @@ TEST_F(EditorDialog, EscapeWaitsForTheGuardBeforeItEndsTheEditor) {
     EXPECT_FALSE(constraint_editor::isOpen());
 }
 
+// What was typed for the shown rule is kept when a tool adds another rule.
+TEST_F(EditorDialog, ATypedValueIsKeptWhenAToolAddsARule) {
+    grid::user::clickCell(ConstraintPage::kGrid, 1, 2, kPage);  // C2, a distance
+    win::user::typeText(ConstraintPage::kValue, "33", kPage);
+    macro_edit_pickers::queue(Pick::Object, "Plate1");
+    macro_edit_pickers::queue(Pick::Object, "Prof0");
+    win::user::select(KvEditConstraintsDlg::kTabs, 3);
+    win::user::click(1024, {IDD_EDIT_TOOLS_PAGE, ""});  // parallel
+    win::user::click(IDOK);
+    EXPECT_TRUE(StartDlgEditConstrModal(data));
+    expectNoFailures();
+    EXPECT_EQ(stored("C2").value, Mdx_String("33"));
+    EXPECT_EQ(data.constraints->rows.length(), 4);
+}
+
 // A bolt pattern placed from the tool page after the object page was built (with a coordinate
 // system after the patterns): the page's names still go to the objects they were shown for.
 TEST_F(EditorDialog, APlacedObjectDoesNotShiftTheNamesOfTheObjectPage) {
