@@ -28,14 +28,18 @@ TEST(ScenarioMacroEditor, TheExampleAddsAndEditsRulesThroughThePagesAndLeavesThe
     EXPECT_EQ(mdx_testing::readFile(drawing), before);
 }
 
-// Two positions for three placing clicks: the third pick is cancelled and adds nothing.
+// Two positions for three placing clicks: the third pick is cancelled and adds nothing. The
+// placed pattern is then an object of the page: constrained and renamed there.
 TEST(ScenarioMacroEditor, ThePlacingToolsPutWhatTheyPlaceAtThePickedPoints) {
     const mdx_testing::MdxRun run = mdx_testing::runMdx(
         "run " + std::string(MDX_SOURCE_DIR) + "/examples/scenarios/macro-editor-placing.json");
     ASSERT_EQ(run.status, 0) << run.out;
     EXPECT_EQ(run.out.find("user step failed"), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("\"placed\":[\"pattern BoltPattern\",\"pattern Pattern1 at (0, 120, 0)\","
+    EXPECT_NE(run.out.find("\"placed\":[\"pattern BoltPattern\",\"pattern Anchors at (0, 120, 0)\","
                            "\"coordinate system CS1 at (35, 0, -10)\"]"),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("\"  Anchors (Bolt pattern 0, 120, 0): fixed, constrained\""),
               std::string::npos)
         << run.out;
 }
