@@ -229,7 +229,7 @@ bool setCutOption(DlgMacroCutsData& record, const std::string& value) {
         record.secondOption = option == 2;
     } else {
         record.threeSegments = option != 3;
-        record.threeSegmentsSecond = option == 2;
+        record.threeSegmentsSecond = option != 1;  // as the dialog keeps it, also for 3
     }
     return true;
 }
