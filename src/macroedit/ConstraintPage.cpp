@@ -193,6 +193,9 @@ void ConstraintPage::showRow(int row) {
     }
     showOptions(shown);
     current_ = row;
+    // Kept with the table, so the rule stays shown when the table is built again (another
+    // page shown, a tool run).
+    table().selectedRow = row;
     escape_guard::start();
     grid.selectRange(1, row + 1, 1, row + 1);
 }

@@ -134,6 +134,8 @@ VariablesPage* KvEditConstraintsDlg::variablesPage() {
 
 void KvEditConstraintsDlg::selectTab(int index) {
     if (!page(index)) return;
+    // Coming back rebuilds the rules: what was typed for the shown rule is kept first.
+    if (tab_ == 0 && constraintPage()) constraintPage()->saveCurrentRow();
     if (page(tab_)) page(tab_)->leave();
     for (auto& other : pages_) other->ShowWindow(SW_HIDE);
     tab_ = index;

@@ -409,9 +409,13 @@ TEST_F(EditorDialog, EscapeWaitsForTheGuardBeforeItEndsTheEditor) {
     EXPECT_FALSE(constraint_editor::isOpen());
 }
 
-// What was typed for the shown rule is kept when a tool adds another rule.
+// What was typed for the shown rule is kept when another page is shown and when a tool adds
+// another rule.
 TEST_F(EditorDialog, ATypedValueIsKeptWhenAToolAddsARule) {
     grid::user::clickCell(ConstraintPage::kGrid, 1, 2, kPage);  // C2, a distance
+    win::user::typeText(ConstraintPage::kVariable, "gap", kPage);
+    win::user::select(KvEditConstraintsDlg::kTabs, 1);
+    win::user::select(KvEditConstraintsDlg::kTabs, 0);
     win::user::typeText(ConstraintPage::kValue, "33", kPage);
     macro_edit_pickers::queue(Pick::Object, "Plate1");
     macro_edit_pickers::queue(Pick::Object, "Prof0");
@@ -421,6 +425,7 @@ TEST_F(EditorDialog, ATypedValueIsKeptWhenAToolAddsARule) {
     EXPECT_TRUE(StartDlgEditConstrModal(data));
     expectNoFailures();
     EXPECT_EQ(stored("C2").value, Mdx_String("33"));
+    EXPECT_EQ(stored("C2").variable, Mdx_String("gap"));
     EXPECT_EQ(data.constraints->rows.length(), 4);
 }
 
