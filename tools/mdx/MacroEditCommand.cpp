@@ -41,6 +41,7 @@ struct EditOptions {
     std::vector<std::string> equations;
     bool clearEquations = false;
     std::vector<std::string> inUse;
+    std::vector<std::string> objects;
     std::vector<std::string> values;
     bool write = false;
 };
@@ -161,8 +162,49 @@ void editConstraint(EditConstrData& ctx, const std::string& assignment) {
                                     "the module's)"};
 }
 
+const ObjectRow& objectNamed(const EditConstrData& ctx, const std::string& name) {
+    for (const ObjectRow& row : ctx.objects->rows)
+        if (row.texts[2].equal(mdx(name), false)) {
+            if (row.id.isNull())
+                throw Refusal{kBadArgument, "\"" + name + "\" is a coordinate system, a fixed "
+                                            "reference that cannot be changed"};
+            return row;
+        }
+    throw Refusal{kBadArgument, "the module has no object \"" + name + "\""};
+}
+
+// As the object page: flexibility, constrained and the name of a profile, plate or pattern.
+void editObject(EditConstrData& ctx, const std::string& assignment) {
+    std::string target, value, name, field;
+    if (!splitAt(assignment, '=', target, value) || !splitAt(target, '.', name, field))
+        throw Refusal{kBadArgument, "object changes are OBJECT.FIELD=VALUE: \"" + assignment + "\""};
+    const ObjectRow row = objectNamed(ctx, name);
+    bool ok = false;
+    if (field == "flexibility") {
+        const char* levels[] = {"fixed", "rigid", "free"};
+        int level = 0;
+        for (int l = 0; l < 3; ++l)
+            if (mdx(value).equal(levels[l], false)) level = l + 1;
+        if (level == 0) throw Refusal{kBadArgument, "flexibility is fixed, rigid or free"};
+        ok = UpdateGeomFlexibility(ctx, row.id, row.flexibilityTag, level);
+    } else if (field == "constrained") {
+        if (value != "0" && value != "1") throw Refusal{kBadArgument, "constrained is 0 or 1"};
+        ok = UpdateConstrGeom(ctx, row.id, value == "1");
+    } else if (field == "name") {
+        ok = SetNameTags(ctx, {row.id}, {mdx(value)});
+    } else {
+        throw Refusal{kBadArgument, "\"" + assignment + "\": object fields are flexibility, "
+                                    "constrained and name"};
+    }
+    if (!ok)
+        throw Refusal{kRefused, "the macro refused \"" + assignment +
+                                    "\" (an object's name is not empty and no other object "
+                                    "of the module has it)"};
+}
+
 void constraints(MacroEditDrawing& drawing, const EditOptions& options) {
     EditConstrData ctx = drawing.context(options.module);
+    for (const std::string& assignment : options.objects) editObject(ctx, assignment);
     addConstraints(ctx, options.add);
     for (const std::string& assignment : options.assignments) editConstraint(ctx, assignment);
     for (const std::string& name : options.remove)
@@ -361,7 +403,8 @@ void addMacroEditCommands(CLI::App& macro, int& exitCode) {
     command = addCommand(
         macro, "constraints",
         "List the constraints and objects of a module; add, change, delete and sort "
-        "constraints as the editor's constraint page does.\n"
+        "constraints as the editor's constraint page does, change objects as its object page "
+        "does (coordinate systems are fixed).\n"
         "Example:\n  mdx macro constraints examples/drawings/EndPlate_IPE300_HEA300.json "
         "EndPlate_IPE_HEA EndPlate --add distance:Plate1,Prof1 C1.value=20 C1.bound=atleast\n",
         *options, true);
@@ -371,6 +414,10 @@ void addMacroEditCommands(CLI::App& macro, int& exitCode) {
     command->add_option("--add", options->add, "KIND:OBJECT[,OBJECT]")->allow_extra_args(false);
     command->add_option("--delete", options->remove, "a constraint to delete")->allow_extra_args(false);
     command->add_option("--sort", options->sort, "COLUMN[,COLUMN]: 1 name, 2 kind, 3 and 4 objects");
+    command->add_option("--object", options->objects,
+                        "OBJECT.FIELD=VALUE as the object page: flexibility (fixed, rigid, free), "
+                        "constrained (0 or 1), name")
+        ->allow_extra_args(false);
     command->add_flag("--write", options->write, "write the drawing file (atomically)");
     command->callback([options, &exitCode] { runGuarded(constraints, *options, exitCode); });
 

@@ -36,6 +36,11 @@ TEST_F(MacroEditCommand, ModulesAndConstraintsAreChangedAndWrittenOnlyWithWrite)
         << run.out;
     EXPECT_NE(readFile(drawing), original);
 
+    run = macro("constraints", "Bolts --object BoltPattern.flexibility=free "
+                               "--object boltpattern.constrained=1 --object BoltPattern.name=Anchors");
+    ASSERT_EQ(run.status, 0) << run.out;
+    EXPECT_TRUE(has(run, "  Anchors (Bolt pattern 0, 0, 0): free, constrained\n")) << run.out;
+
     // The old modules are untouched by the new fields: the file still loads for macro show.
     EXPECT_EQ(mdx_testing::runMdx("macro show " + quoted(drawing) + " EndPlate_IPE_HEA").status, 0);
 }
@@ -57,6 +62,9 @@ TEST_F(MacroEditCommand, RefusalsSayWhyAndLeaveTheFileAsItWas) {
         {"variables EndPlate L1=20 l1x=3 2x=1 --write", 8, "refused the variables"},
         {"variables EndPlate L1=abc --write", 2, "numbers"},
         {"cuts EndPlate --values 10,gen_gap", 8, "not with \"gen_\""},
+        {"constraints EndPlate --object Plate1.flexibility=loose --write", 2, "fixed, rigid or free"},
+        {"constraints EndPlate --object Nothing.name=X --write", 2, "no object \"Nothing\""},
+        {"constraints Bolts --object BoltPattern.name= --write", 8, "not empty"},
         {"cuts EndPlate Cut1.option=3 --write", 2, "option is 1 or 2"},
         {"cuts EndPlate Chamfer.choice=1 --write", 2, "only profile-against-plate"},
         {"cuts EndPlate Cut1.check1326=1 --write", 2, "needs check1325"},
