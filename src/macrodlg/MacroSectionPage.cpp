@@ -324,7 +324,10 @@ void MacroSectionPage::openSegments() {
     readPage();
     acedPostCommand("CANCELCMD");
     Mdx_Array<Mdx_ProfSegment> segments = tab()->segments().list;
-    if (editSegments(segments, this)) tab()->segments().list = segments;
+    if (editSegments(segments, this)) {
+        tab()->segments().list = segments;
+        tab()->segments().mixed = false;  // the list is now everyone's
+    }
     applySince(before);
 }
 

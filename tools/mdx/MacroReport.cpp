@@ -73,7 +73,8 @@ void reportSections(std::ostream& out, const MacroTabData& tab) {
     }
     // Only a tab whose profiles are made of segments lists them.
     if (!tab.hasSegmentedProfs()) return;
-    out << "  " << tab.name.toUtf8() << ".segments:";
+    out << "  " << tab.name.toUtf8() << ".segments" << (tab.segments().mixed ? " (mixed)" : "")
+        << ":";
     for (const Mdx_ProfSegment& segment : tab.segments().list)
         out << " " << text(segment.length) << " " << text(segment.section) << ";";
     out << "\n";

@@ -115,8 +115,12 @@ Acad::ErrorStatus addPatterns(MacroTabData& tab, const Mdx_BoltModule& module,
 
 Acad::ErrorStatus addPlacements(MacroTabData& tab, const Mdx_ProfModule& module,
                                 AcTransaction& transaction) {
-    // The first segmented module of the group gives the tab its segments.
-    if (module.segments().segmented && !tab.hasSegmentedProfs()) tab.segments() = module.segments();
+    // The first segmented module of the group gives the tab its segments; another one with a
+    // list of its own makes them mixed.
+    if (module.segments().segmented && !tab.hasSegmentedProfs())
+        tab.segments() = module.segments();
+    else if (module.segments().segmented && !(module.segments().list == tab.segments().list))
+        tab.segments().mixed = true;
     for (const Mdx_ProfPlacement& placement : module.profArray()) {
         if (placement.name.isEmpty()) continue;
         MacroProfData data;

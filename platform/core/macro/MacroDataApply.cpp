@@ -66,7 +66,7 @@ void applyCutsArraysBlock(const MacroTabData& tab, Mdx_Module& module) {
 Acad::ErrorStatus applyPlacements(const MacroTabData& tab, Mdx_ProfModule& module,
                                   AcTransaction& transaction,
                                   std::set<std::uint64_t>& writtenProfiles) {
-    if (tab.hasSegmentedProfs() && module.segments().segmented)
+    if (tab.hasSegmentedProfs() && !tab.segments().mixed && module.segments().segmented)
         module.segments().list = tab.segments().list;
     for (Mdx_ProfPlacement& placement : module.profArray()) {
         if (placement.name.isEmpty()) continue;

@@ -20,9 +20,13 @@ struct Mdx_ProfSegments {
 
     bool segmented = false;
     Mdx_Array<Mdx_ProfSegment> list;
+    // Gathered from several modules whose lists differ: the list shown is the first one's,
+    // and it is written back only once the user has set a list for all (mixed cleared).
+    // Not kept in the drawing file.
+    bool mixed = false;
 
     bool operator==(const Mdx_ProfSegments& other) const {
-        return segmented == other.segmented && list == other.list;
+        return segmented == other.segmented && list == other.list && mixed == other.mixed;
     }
     // Written only for a segmented module, so other modules keep the bytes they had.
     void writeFields(host::FieldWriter& out) const;

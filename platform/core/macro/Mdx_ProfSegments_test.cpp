@@ -124,4 +124,56 @@ TEST_F(ProfSegments, ATabsSegmentsReachTheDrawingOnlyWhenEverySegmentIsSound) {
     });
 }
 
+// Two connections whose stiffeners have segments of their own: an unrelated change leaves
+// each its own list; a list set for the tab (mixed cleared) reaches both.
+TEST_F(ProfSegments, TwoMacrosKeepTheirOwnSegmentsUntilAListIsSetForBoth) {
+    segment();
+    AcDbObjectId second;
+    {
+        AcTransaction transaction(db);
+        Mdx_DbMacro* first = nullptr;
+        ASSERT_EQ(transaction.getObject(first, drawing.macro), Acad::eOk);
+        auto macro = std::make_unique<Mdx_Macro>(*first->macro());
+        static_cast<Mdx_ProfModule&>(*macro->findModuleWrite("Stiffeners")).segments().list = {
+            {"500", "HEA260"}};
+        ASSERT_EQ(transaction.addNewObject(std::make_unique<Mdx_DbMacro>(std::move(macro)), second),
+                  Acad::eOk);
+        ASSERT_EQ(transaction.commit(), Acad::eOk);
+    }
+    MacroData data;
+    {
+        AcTransaction transaction(db);
+        ASSERT_EQ(data.addMacro(drawing.macro, transaction), Acad::eOk);
+        ASSERT_EQ(data.addMacro(second, transaction), Acad::eOk);
+        transaction.commit();
+    }
+    int index = -1;
+    ASSERT_TRUE(data.findTab("Stiffeners", index));
+    EXPECT_TRUE(data.getTab(index)->segments().mixed);
+    auto apply = [&](auto change) {
+        MacroTabData& tab = *data.getTab(index);
+        const MacroTabData before = tab;
+        change(tab);
+        Mdx_StringArray names;
+        AcArray<int> changed, items;
+        tab.differences(before, names, changed, items);
+        return UpdateModule("Stiffeners", data, changed, items);
+    };
+    auto listOf = [&](AcDbObjectId macro) {
+        Mdx_Array<Mdx_ProfSegment> list;
+        withStiffeners(db, macro, [&](Mdx_ProfModule& module) { list = module.segments().list; });
+        return list;
+    };
+    ASSERT_TRUE(apply([](MacroTabData& tab) { tab.variables()[0].value = "6"; }))
+        << data.updateError();
+    EXPECT_EQ(listOf(second), (Mdx_Array<Mdx_ProfSegment>{{"500", "HEA260"}}));
+    EXPECT_EQ(listOf(drawing.macro).length(), 2);
+    ASSERT_TRUE(apply([](MacroTabData& tab) {
+        tab.segments().list = {{"900", "IPE270"}};
+        tab.segments().mixed = false;
+    })) << data.updateError();
+    EXPECT_EQ(listOf(second), (Mdx_Array<Mdx_ProfSegment>{{"900", "IPE270"}}));
+    EXPECT_EQ(listOf(drawing.macro), (Mdx_Array<Mdx_ProfSegment>{{"900", "IPE270"}}));
+}
+
 }  // namespace
