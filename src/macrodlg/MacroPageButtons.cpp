@@ -113,15 +113,17 @@ bool MacroPage::arrayClicked(int id) {
     if (!tab()) return false;
     for (MacroArrayData& array : tab()->arrays()) {
         if (array.buttonId != id) continue;
-        readPage();
+        // The tab is copied before the page is read, so a value typed but not yet applied
+        // when the button is clicked is applied with the array's change (or on Cancel).
         const MacroTabData before = *tab();
+        readPage();
         DynArrayData edited;
         edited.array = array.array;
         acedPostCommand("CANCELCMD");
-        if (!StartArrayDlg(edited, AcArray<AcDbObjectId>(), array.array.name)) return false;
-        array.array = edited.array;
+        const bool changed = StartArrayDlg(edited, AcArray<AcDbObjectId>(), array.array.name);
+        if (changed) array.array = edited.array;
         applySince(before);
-        return true;
+        return changed;
     }
     return false;
 }

@@ -350,6 +350,39 @@ TEST_F(DesignedPage, DesignedSettingsButtonsOpenTheirDialogsAndApply) {
     EXPECT_EQ(windowText(*sections, 1212), "Stiffener2") << "the panel shows the button's group";
 }
 
+// A value typed into a designed field and not yet applied (the field kept the focus) goes
+// with the array button's click, whether the array dialog is left with OK or with Cancel.
+TEST_F(DesignedPage, TheArrayButtonAppliesAValueTypedJustBeforeTheClick) {
+    writeDesign("Plate", {{2, "L1"}, {18, "Ribs"}, {24, "Ribs"}});
+    setDesign("EndPlate", "Plate");
+    auto page = open("Plate");
+    const int l1 = page->tab()->findCellWithName("L1")->ctrlId;
+    const int button = page->tab()->findArrayWithName("Ribs")->buttonId;
+    const win::DialogRef arrays{IDD_ARRAY, {}};
+    page->SetDlgItemText(l1, "31");
+    win::user::typeText(IDC_ARRAY_VALUE0, "6", arrays);
+    win::user::click(IDOK, arrays);
+    page->SendMessage(WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+    EXPECT_TRUE(win::user::failures().empty()) << win::user::failures().front();
+    EXPECT_TRUE(page->lastApply().applied) << page->lastApply().reason;
+    inMacro([](Mdx_Macro& macro) {
+        Mdx_Module& plate = *macro.findModuleWrite("EndPlate");
+        EXPECT_DOUBLE_EQ(plate.findDialogVariable("L1")->value, 31);
+        EXPECT_EQ(plate.arrays()[0].values[0], Mdx_String("6"));
+    });
+
+    page->SetDlgItemText(l1, "32");
+    win::user::typeText(IDC_ARRAY_VALUE0, "7", arrays);
+    win::user::click(IDCANCEL, arrays);
+    page->SendMessage(WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+    EXPECT_TRUE(win::user::failures().empty()) << win::user::failures().front();
+    inMacro([](Mdx_Macro& macro) {
+        Mdx_Module& plate = *macro.findModuleWrite("EndPlate");
+        EXPECT_DOUBLE_EQ(plate.findDialogVariable("L1")->value, 32) << "typed value kept on Cancel";
+        EXPECT_EQ(plate.arrays()[0].values[0], Mdx_String("6")) << "the cancelled array is not";
+    });
+}
+
 TEST_F(DesignedPage, ABlockChosenFromTheFolderReplacesTheModulesBlock) {
     std::filesystem::create_directories(folder / "Blocks");
     for (const char* name : {"Logo.dwg", "Nameplate.dwg", "notes.txt"})
