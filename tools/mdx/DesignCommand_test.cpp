@@ -25,7 +25,7 @@ const std::string kDrawing = "--drawing '" + kSourceDir +
 TEST(DesignCommand, ListsAndShowsTheSampleDesigns) {
     const MdxRun list = runMdx("design list " + kSample);
     ASSERT_EQ(list.status, 0) << list.out;
-    EXPECT_TRUE(contains(list.out, "2 designs in L:\\Dialog Templates\\Dialog Design\\")) << list.out;
+    EXPECT_TRUE(contains(list.out, "3 designs in L:\\Dialog Templates\\Dialog Design\\")) << list.out;
     EXPECT_TRUE(contains(list.out, "Bolts\\EndPlateBolts")) << list.out;
     EXPECT_TRUE(contains(list.out, "13 controls, picture 360 x 240")) << list.out;
 
