@@ -1,5 +1,7 @@
 #include "MacroAssignment.h"
 
+#include <algorithm>
+
 #include "core/NumberText.h"
 #include "core/macro/MacroTabData.h"
 #include "core/macro/SectionPlacement.h"
@@ -63,6 +65,33 @@ bool assignGroup(MacroTabData& tab, MacroProfData props, const MacroAssignment& 
         return false;
     }
     return tab.setMergedPropsOfGroup(a.item, props);
+}
+
+// "LENGTH:SECTION;LENGTH:SECTION": empty pieces are dropped as the segments dialog drops
+// empty rows; whether the lengths and sections can be right is the tab's apply to say.
+bool assignSegments(MacroTabData& tab, const Mdx_String& value, std::string& message) {
+    if (!tab.hasSegmentedProfs()) {
+        message = "tab " + quoted(tab.name) + " has no profiles made of segments";
+        return false;
+    }
+    Mdx_Array<Mdx_ProfSegment> list;
+    const std::string text = value.toUtf8();
+    std::size_t from = 0;
+    while (from <= text.size()) {
+        const std::size_t end = std::min(text.find(';', from), text.size());
+        Mdx_String piece = Mdx_String::fromUtf8(text.substr(from, end - from));
+        from = end + 1;
+        if (piece.trim().isEmpty()) continue;
+        Mdx_String length, section;
+        if (!piece.splitAtFirst(":", length, section, true)) {
+            message = "segment " + quoted(piece) + " is not LENGTH:SECTION";
+            return false;
+        }
+        list.append({length.trim(), section.trim()});
+    }
+    tab.segments().list = list;
+    tab.segments().mixed = false;  // the list now stands for every segmented module
+    return true;
 }
 
 bool assignItem(MacroTabData& tab, const MacroAssignment& a, std::string& message) {
@@ -143,6 +172,7 @@ bool assignToTab(MacroTabData& tab, const MacroAssignment& a, std::string& messa
             variable->value = a.value;
             return true;
         }
+        if (is(a.item, "segments")) return assignSegments(tab, a.value, message);
         message = "tab " + quoted(tab.name) + " has no variable " + quoted(a.item);
         return false;
     }

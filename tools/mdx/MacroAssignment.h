@@ -2,7 +2,8 @@
 // One NAME=VALUE of mdx macro set, applied to a tab of the macro dialog's data as a page
 // would change it. Names are "TAB.VARIABLE", "TAB.bolt.SETTING", "TAB.PATTERN.count1|count2|
 // spacing", "TAB.CUT.type", "TAB.GROUP.section|rotation|offset|plane|member",
-// "TAB.ARRAY.value1..5" and "TAB.block"; letter case does not matter.
+// "TAB.ARRAY.value1..5", "TAB.block" and "TAB.segments" (LENGTH:SECTION;...); letter case
+// does not matter.
 #include <string>
 
 #include "core/Mdx_String.h"

@@ -26,10 +26,15 @@ const char* const kSetDescription =
     "Names: TAB.VARIABLE, TAB.bolt.assembly|diameter|penetration|added|tolerance|tapped|"
     "reverse|countersunk|shop|nut1|nut2|washer1|washer2|washers, TAB.PATTERN.count1|count2|"
     "spacing, TAB.CUT.type, TAB.GROUP.section|rotation|offset|plane|member, "
-    "TAB.ARRAY.value1..value5, TAB.block.\n"
+    "TAB.ARRAY.value1..value5, TAB.block, TAB.segments (a tab whose profiles are made of "
+    "segments: LENGTH:SECTION;LENGTH:SECTION..., lengths in mm above 0, at most 100; the "
+    "list replaces the segments of every such profile of the tab, as the segments dialog "
+    "does).\n"
     "Example:\n"
     "  mdx macro set examples/drawings/EndPlate_IPE300_HEA300.json EndPlate_IPE_HEA "
-    "Plate.L1=20 Bolts.bolt.diameter=24 --write\n";
+    "Plate.L1=20 Bolts.bolt.diameter=24 --write\n"
+    "  mdx macro set examples/drawings/EndPlate_segments.json EndPlate_IPE_HEA "
+    "\"Stiffeners.segments=60:PL10*140;90:PL12*140\"\n";
 
 const char* const kExitCodes =
     "Exit codes (nothing is written after an error):\n"
