@@ -17,6 +17,7 @@
 #include "spread/ValueInputDialog.h"
 #include "standards/MacroSettingsDlg.h"
 #include "win/CComboBox.h"
+#include "win/MessageBox.h"
 #include "win/WinMessages.h"
 
 namespace {
@@ -303,7 +304,7 @@ void KvEditConstraintsDlg::OnGetMinMaxInfo(MINMAXINFO* info) {
 }
 
 void KvEditConstraintsDlg::OnDestroy() {
-    commitPages();
+    if (!pagesCommitted_) commitPages();
     UnHighlightConstraints();
     if (objectPage()) objectPage()->leave();
     WriteDlgSize(this, kSizeKey);
@@ -317,13 +318,25 @@ void KvEditConstraintsDlg::OnDestroy() {
 // Edits the module refused keep the editor open (after their message) to be put right.
 void KvEditConstraintsDlg::OnOK() {
     if (!commitPages()) return;
+    pagesCommitted_ = true;
     if (modeless_) return EndDlgEditConstraints();
     CAcUiTabMainDialog::OnOK();
 }
 
+// Edits the module refused would be lost after their message: the user chooses to discard
+// them and close, or to stay and put them right.
 void KvEditConstraintsDlg::OnCancel() {
+    if (!commitPages() &&
+        MessageBox(dialString(9307).c_str(), dialString(869).c_str(), MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return;
+    pagesCommitted_ = true;
     if (modeless_) return EndDlgEditConstraints();
     CAcUiTabMainDialog::OnCancel();
+}
+
+// The close box closes as Cancel does, asking first about refused edits.
+void KvEditConstraintsDlg::OnClose() {
+    OnCancel();
 }
 
 // The key never reaches the page's own dialog handling, which would end the page instead of

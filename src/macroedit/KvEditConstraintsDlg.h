@@ -41,7 +41,9 @@ public:
     void OnGetMinMaxInfo(MINMAXINFO* info) override;
     void OnDestroy() override;
     void OnOK() override;
+    // Cancel, Escape and the close box: refused edits are not dropped without asking.
     void OnCancel() override;
+    void OnClose() override;
 
     // Work the user does in the drawing: the editor steps aside around the core call.
     template <class F>
@@ -86,6 +88,8 @@ private:
     SIZE minTrack_{50, 50};
     bool modeless_ = false;
     bool zooming_ = false;
+    // OK or Cancel already committed (or the user discarded the refused edits).
+    bool pagesCommitted_ = false;
     int tab_ = -1;
     CTabCtrl tabs_;
     CButtonST pictureButtons_[4];

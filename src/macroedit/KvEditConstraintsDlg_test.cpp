@@ -223,6 +223,37 @@ TEST_F(EditorDialog, RefusedVariablesKeepTheUserOnThePageWithWhatWasTyped) {
     EXPECT_EQ(after.variables->names[1], Mdx_String("Second"));
 }
 
+// Leaving without OK (the close box, as Cancel) asks before refused edits are dropped: No keeps the user in the
+// editor with what was typed, Yes closes it and leaves the stored variables as they were.
+TEST_F(EditorDialog, LeavingWithRefusedEditsAsksFirst) {
+    EditConstrData before = data;
+    before.variables = std::make_shared<MacroVarsData>();
+    ASSERT_TRUE(OpenEditContext(before));
+    ASSERT_GE(before.variables->values.length(), 1);
+    const win::DialogRef vars{IDD_EDIT_VARIABLES_PAGE, ""};
+    win::user::select(KvEditConstraintsDlg::kTabs, 2);
+    grid::user::typeInCell(VariablesPage::kVariables, 2, 1, "2O", vars);
+    win::user::closeDialog({KvEditConstraintsDlg::kTemplateId, ""});
+    win::user::answerMessageBox(IDOK);  // the refusal
+    win::user::answerMessageBox(IDNO);  // stay
+    inEditor([](KvEditConstraintsDlg& dialog) {
+        EXPECT_EQ(cell(dialog.variablesPage()->variables, 2, 1), "2O");
+    });
+    win::user::closeDialog({KvEditConstraintsDlg::kTemplateId, ""});
+    win::user::answerMessageBox(IDOK);
+    win::user::answerMessageBox(IDYES);  // discard and close
+    EXPECT_FALSE(StartDlgEditConstrModal(data));
+    expectNoFailures();
+    EXPECT_EQ(win::user::pendingSteps(), 0u);
+    EXPECT_EQ(editor(), nullptr);
+    ASSERT_EQ(win::user::messageBoxes().size(), 4u) << "the refusal is said once per leaving";
+    EXPECT_EQ(win::user::messageBoxes()[1].caption, "Macro editor");
+    EditConstrData after = data;
+    after.variables = std::make_shared<MacroVarsData>();
+    ASSERT_TRUE(OpenEditContext(after));
+    EXPECT_EQ(after.variables->values, before.variables->values);
+}
+
 // A stored radio array that does not fit the buttons shown is reported and kept, and the
 // row's other edits are still written.
 TEST_F(EditorDialog, ARadioSizeMismatchKeepsTheRowsOtherEdits) {
