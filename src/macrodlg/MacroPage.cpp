@@ -265,7 +265,11 @@ bool MacroPage::applyBoltData(MacroBoltData& data) {
 void MacroPage::openBoltSettings() {
     MacroTabData* own = tab();
     if (!own || !own->getBoltData()) return;
-    readPage();
+    // What was typed on the page is applied first: the settings' apply compares with the tab
+    // as it is when they open, so a value only read into the tab would never reach the drawing.
+    apply();
+    own = tab();
+    if (!own || !own->getBoltData()) return;
     Mdx_StringArray diameters;
     GetMergedDiameters(owner_, diameters);
     KvTempResourceOverride resources;

@@ -94,7 +94,7 @@ bool MacroPage::distanceClicked(int id) {
     return true;
 }
 
-// A flex/fix button frees or fixes its variable; only a real change is applied.
+// A flex/fix button frees or fixes its variable; what was typed on the page goes with it.
 bool MacroPage::flexClicked(int id) {
     Mdx_String group, name;
     int index = -1, status = -1;
@@ -103,10 +103,13 @@ bool MacroPage::flexClicked(int id) {
         !document.findFlexButton(group, name, index) || !document.getFlexBtnStatus(index, status))
         return false;
     if (status != 0 && status != 1) return false;
+    // A value typed but not yet applied goes with the click; the refresh after the apply
+    // would otherwise show the old value over it.
     const MacroTabData before = *tab();
-    if (!tab()->flexFixBtnClicked(name, status == 1)) return false;
+    readPage();
+    const bool changed = tab()->flexFixBtnClicked(name, status == 1);
     applySince(before);
-    return true;
+    return changed;
 }
 
 bool MacroPage::arrayClicked(int id) {

@@ -14,6 +14,7 @@
 #include "host/MainWindow.h"
 #include "macrodlg/MacroDialogTestSupport.h"
 #include "frame/MacroDialogSlots.h"
+#include "macrodlg/DlgBoltAdvanced.h"
 #include "macrodlg/DlgMacroModeless.h"
 #include "macrodlg/MacroPage.h"
 #include "win/Timers.h"
@@ -250,20 +251,26 @@ TEST_F(DesignedPage, ADistanceButtonTurnsTheTotalIntoTheOffsetAndAZeroFactorDoes
 }
 
 TEST_F(DesignedPage, AFlexButtonShowsAndChangesItsVariablesState) {
-    writeDesign("Plate", {{2, "L1"}, {30, "L1", "Ends;L1;;"}});
+    writeDesign("Plate", {{2, "L1"}, {30, "L1", "Ends;L1;;"}, {2, "L2"}});
     setDesign("EndPlate", "Plate");
     auto page = open("Plate");
     const int flex = page->design().document().getControl(1)->resId;
+    const int l2 = page->tab()->findCellWithName("L2")->ctrlId;
     auto* button = static_cast<CButton*>(page->GetDlgItem(flex));
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(button->GetCheck(), BST_CHECKED) << "L1 is flexible in the drawing";
+    // Typed but not yet applied (the field kept the focus): the click takes it along rather
+    // than showing the old value over it.
+    page->SetDlgItemText(l2, "27");
     button->SetCheck(BST_UNCHECKED);
     page->SendMessage(WM_COMMAND, MAKEWPARAM(flex, BN_CLICKED), 0);
     EXPECT_TRUE(page->lastApply().applied) << page->lastApply().reason;
     inMacro([](Mdx_Macro& macro) {
         EXPECT_FALSE(macro.findModuleWrite("EndPlate")->findDialogVariable("L1")->flexible);
+        EXPECT_DOUBLE_EQ(macro.findModuleWrite("EndPlate")->findDialogVariable("L2")->value, 27);
     });
     EXPECT_EQ(button->GetCheck(), BST_UNCHECKED);
+    EXPECT_EQ(windowText(*page, l2), "27");
 }
 
 TEST_F(DesignedPage, TabWalksTheDesignTheGridAndTheFixedRowAndEnterApplies) {
@@ -381,6 +388,23 @@ TEST_F(DesignedPage, TheArrayButtonAppliesAValueTypedJustBeforeTheClick) {
         EXPECT_DOUBLE_EQ(plate.findDialogVariable("L1")->value, 32) << "typed value kept on Cancel";
         EXPECT_EQ(plate.arrays()[0].values[0], Mdx_String("6")) << "the cancelled array is not";
     });
+}
+
+// The same for the bolt settings button: the typed value reaches the drawing with the click.
+TEST_F(DesignedPage, TheBoltSettingsButtonAppliesAValueTypedJustBeforeTheClick) {
+    writeDesign("Bolts", {{2, "EdgeDist"}, {12, ""}});
+    setDesign("Bolts", "Bolts");
+    auto page = open("Bolts");
+    const int edge = page->tab()->findCellWithName("EdgeDist")->ctrlId;
+    const int button = page->design().document().getControl(1)->resId;
+    page->SetDlgItemText(edge, "44");
+    win::user::click(IDOK, {DlgBoltAdvanced::kTemplateId, {}});
+    page->SendMessage(WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+    EXPECT_TRUE(win::user::failures().empty()) << win::user::failures().front();
+    inMacro([](Mdx_Macro& macro) {
+        EXPECT_DOUBLE_EQ(macro.findModuleWrite("Bolts")->findDialogVariable("EdgeDist")->value, 44);
+    });
+    EXPECT_EQ(windowText(*page, edge), "44");
 }
 
 TEST_F(DesignedPage, ABlockChosenFromTheFolderReplacesTheModulesBlock) {
