@@ -19,7 +19,6 @@ namespace {
 
 constexpr int kBadMemberName = 9406;
 constexpr int kNoSection = 9407;
-constexpr int kUnknownSection = 9408;
 constexpr int kBadMaterial = 9409;
 constexpr int kBadRotation = 9410;
 constexpr int kNoPlaneName = 9411;
