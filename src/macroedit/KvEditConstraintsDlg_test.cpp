@@ -8,6 +8,7 @@
 
 #include "MdxBuildPaths.h"
 #include "core/macro/MacroClasses.h"
+#include "core/macro/MacroEditAccess.h"
 #include "core/macro/MacroEditPickers.h"
 #include "core/macro/MacroEditing.h"
 #include "core/macro/MacroSettings.h"
@@ -252,6 +253,44 @@ TEST_F(EditorDialog, LeavingWithRefusedEditsAsksFirst) {
     after.variables = std::make_shared<MacroVarsData>();
     ASSERT_TRUE(OpenEditContext(after));
     EXPECT_EQ(after.variables->values, before.variables->values);
+}
+
+// The object page's context menu removes a placed coordinate system; one a constraint uses
+// stays, and the message names the constraint.
+TEST_F(EditorDialog, TheObjectPageRemovesPlacedObjects) {
+    for (const char* at : {"1,2", "3,4"}) {
+        macro_edit_pickers::queue(Pick::Position, at);
+        ASSERT_TRUE(StartMacroCommand(data, 13));  // CS1, CS2: the last rows
+    }
+    ASSERT_TRUE(macro_edit::changeMacro(&db, drawing.macro, [](Mdx_Macro& macro, AcTransaction&) {
+        Mdx_Constraint rule = makeConstraint(kConstrParallel, "Frame");
+        rule.object1 = "Plate1";
+        rule.object2 = "CS2";
+        macro.findModuleWrite("EndPlate")->definition().constraints.append(rule);
+        return true;
+    }));
+    const int rows = data.objects->rows.length();
+    const win::DialogRef objects{IDD_EDIT_OBJECTS_PAGE, ""};
+    win::user::select(KvEditConstraintsDlg::kTabs, 1);
+    grid::user::rightClickCell(ObjectPage::kGrid, 1, rows, objects);
+    win::user::chooseMenuItem(ObjectPage::kRemoveItem);
+    win::user::answerMessageBox(IDOK);
+    grid::user::rightClickCell(ObjectPage::kGrid, 3, rows - 1, objects);
+    win::user::chooseMenuItem(ObjectPage::kRemoveItem);
+    inEditor([rows](KvEditConstraintsDlg& dialog) {
+        EXPECT_EQ(dialog.objectPage()->grid.getMaxRows(), rows - 1);
+    });
+    win::user::click(IDOK);
+    EXPECT_TRUE(StartDlgEditConstrModal(data));
+    expectNoFailures();
+    ASSERT_EQ(win::user::messageBoxes().size(), 1u);
+    EXPECT_NE(win::user::messageBoxes()[0].text.find("\"Frame\""), std::string::npos);
+    AcTransaction t(db);
+    Mdx_DbMacro* macro = nullptr;
+    ASSERT_EQ(t.getObject(macro, drawing.macro), Acad::eOk);
+    const auto& systems = macro->macro()->findModule("EndPlate")->definition().coordSystems;
+    ASSERT_EQ(systems.length(), 1);
+    EXPECT_EQ(systems[0].name, Mdx_String("CS2"));
 }
 
 // A stored radio array that does not fit the buttons shown is reported and kept, and the

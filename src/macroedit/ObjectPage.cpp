@@ -1,12 +1,14 @@
 #include "macroedit/ObjectPage.h"
 
 #include "core/Texts.h"
+#include "core/macro/MacroEditPlacing.h"
 #include "core/macro/MacroEditing.h"
 #include "grid/GridNotifications.h"
 #include "host/CommandLine.h"
 #include "macroedit/EscapeGuard.h"
 #include "macroedit/KvEditConstraintsDlg.h"
 #include "resources/macroedit_ids.h"
+#include "win/CMenu.h"
 #include "win/MessageBox.h"
 #include "win/WinMessages.h"
 
@@ -120,10 +122,44 @@ void ObjectPage::rowClicked(int row) {
     acedUpdateDisplay();
 }
 
+void ObjectPage::contextMenu(int row) {
+    if (!shown_.isValidIndex(row - 1)) return;
+    HMENU menu = ::CreatePopupMenu();
+    ::AppendMenu(menu, MF_STRING, kRemoveItem, dialString(9308).c_str());
+    POINT at{};
+    ::GetCursorPos(&at);
+    const UINT chosen = static_cast<UINT>(
+        ::TrackPopupMenu(menu, TPM_RETURNCMD, at.x, at.y, 0, m_hWnd, nullptr));
+    ::DestroyMenu(menu);
+    if (chosen == kRemoveItem) removeObject(row);
+}
+
+void ObjectPage::removeObject(int row) {
+    if (!storeNames()) return;
+    // A stored rename is in the editor's table now, found by the row's id.
+    Mdx_String name = shown_[row - 1].texts[2];
+    const AcDbObjectId id = shown_[row - 1].id;
+    if (!id.isNull())
+        for (const ObjectRow& now : editor_.data.objects->rows)
+            if (now.id == id) name = now.texts[2];
+    leave();
+    Mdx_String usedBy;
+    if (!RemovePlacedObject(editor_.data, name, usedBy)) {
+        const Mdx_String text =
+            usedBy.isEmpty() ? dialString(9309) : dialString(9310) + " \"" + usedBy + "\"";
+        MessageBox(text.c_str(), dialString(874).c_str(), MB_OK | MB_ICONEXCLAMATION);
+    }
+    refresh();
+}
+
 LRESULT ObjectPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (lParam && static_cast<int>(wParam) == kGrid) {
         const grid::GridNotice& notice = grid::gridNotice(lParam);
         if (message == grid::kGridClick && notice.row > 0) rowClicked(notice.row);
+        if (message == grid::kGridRightClick && notice.row > 0) {
+            contextMenu(notice.row);
+            return 0;
+        }
         if (message == grid::kGridValueChanged) cellChanged(notice.column, notice.row);
     }
     return EditorPage::WindowProc(message, wParam, lParam);

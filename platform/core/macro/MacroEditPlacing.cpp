@@ -59,3 +59,64 @@ bool AddCoordSystemAtPick(EditConstrData& ctx) {
     });
     return ok && refreshTables(ctx);
 }
+
+namespace {
+
+bool removeCoordSystem(Mdx_ModuleDefinition& definition, const Mdx_String& name) {
+    for (int i = 0; i < definition.coordSystems.length(); ++i)
+        if (definition.coordSystems[i].name.equal(name, false))
+            return definition.coordSystems.removeAt(i);
+    return false;
+}
+
+// A placed pattern (it has the picked origin), opened for write; the module's own patterns
+// are part of what it is built from and stay. Index: its place in the module's list.
+Mdx_DbPattern* placedPattern(Mdx_Module& module, AcTransaction& t, const Mdx_String& name, int& index) {
+    auto* bolts = dynamic_cast<Mdx_BoltModule*>(&module);
+    if (!bolts) return nullptr;
+    for (index = 0; index < bolts->patternIds().length(); ++index) {
+        Mdx_DbPattern* pattern = nullptr;
+        if (t.getObject(pattern, bolts->patternIds()[index], host::OpenMode::ForWrite) == Acad::eOk &&
+            pattern->hasOrigin() && pattern->name().equal(name, false))
+            return pattern;
+    }
+    return nullptr;
+}
+
+// The pattern is erased from the drawing as well: nothing else refers to it.
+bool removePattern(Mdx_Module& module, AcTransaction& t, const Mdx_String& name) {
+    int index = -1;
+    Mdx_DbPattern* pattern = placedPattern(module, t, name, index);
+    if (!pattern || pattern->erase() != Acad::eOk) return false;
+    static_cast<Mdx_BoltModule&>(module).patternIds().removeAt(index);
+    return true;
+}
+
+bool isPlaced(Mdx_Module& module, AcTransaction& t, const Mdx_String& name) {
+    for (const Mdx_CoordSystem& system : module.definition().coordSystems)
+        if (system.name.equal(name, false)) return true;
+    int index = -1;
+    return placedPattern(module, t, name, index) != nullptr;
+}
+
+}  // namespace
+
+bool RemovePlacedObject(EditConstrData& ctx, const Mdx_String& name, Mdx_String& usedBy) {
+    usedBy = Mdx_String();
+    const bool ok = changeMacro(ctx.database, ctx.macroId, [&](Mdx_Macro& macro, AcTransaction& t) {
+        Mdx_Module* module = macro.findModuleWrite(ctx.currentModule);
+        if (!module || name.isEmpty() || !isPlaced(*module, t, name)) return false;
+        Mdx_ModuleDefinition& definition = module->definition();
+        for (const Mdx_Constraint& constraint : definition.constraints)
+            if (constraint.object1.equal(name, false) || constraint.object2.equal(name, false)) {
+                usedBy = constraint.name;
+                return false;
+            }
+        if (!removeCoordSystem(definition, name) && !removePattern(*module, t, name)) return false;
+        Mdx_ObjectSetting fresh;
+        fresh.name = name;
+        definition.setObjectSetting(fresh);  // a fresh setting is not kept
+        return true;
+    });
+    return ok && refreshTables(ctx);
+}

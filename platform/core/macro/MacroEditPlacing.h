@@ -9,3 +9,8 @@
 bool AddBoltPatternAtPick(EditConstrData& ctx);
 // A coordinate system "CS<n>" at the picked point in the current module.
 bool AddCoordSystemAtPick(EditConstrData& ctx);
+// Removes the placed bolt pattern or coordinate system of that name (case ignored) from the
+// current module, with its object setting, in one transaction (the module's own patterns
+// stay). Refused, changing nothing, when the name is no placed object of the module or when
+// a constraint names it; usedBy then holds that constraint's name (empty otherwise).
+bool RemovePlacedObject(EditConstrData& ctx, const Mdx_String& name, Mdx_String& usedBy);

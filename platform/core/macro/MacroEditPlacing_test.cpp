@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "core/macro/MacroClasses.h"
+#include "core/macro/MacroEditAccess.h"
 #include "core/macro/MacroEditPickers.h"
 #include "core/macro/MacroEditing.h"
 #include "core/macro/Mdx_BoltModule.h"
@@ -155,6 +156,51 @@ TEST_F(PlacingTools, PlacedThingsAreObjectsOfTheModule) {
     EXPECT_FALSE(SetNameTags(ctx, {patternId}, {"BoltPattern"}));
     EXPECT_FALSE(UpdateGeomFlexibility(ctx, AcDbObjectId(), 0, kFlexRigid));
     EXPECT_TRUE(DrawingFile::saveText(db) == before);
+}
+
+// Removing takes a placed pattern (erased from the drawing) or coordinate system out of the
+// module with its setting; a name that is no placed object, or one a constraint still uses,
+// is refused with the drawing's bytes as they were.
+TEST_F(PlacingTools, RemovingAPlacedObject) {
+    for (const char* at : {"1,2", "3,4", "5,6"}) macro_edit_pickers::queue(Pick::Position, at);
+    const std::size_t patternsBefore = patterns(db).size();
+    ASSERT_TRUE(StartMacroCommand(ctx, 12));  // Pattern1
+    ASSERT_TRUE(StartMacroCommand(ctx, 12));  // Pattern2
+    ASSERT_TRUE(StartMacroCommand(ctx, 13));  // CS1
+    ASSERT_TRUE(macro_edit::changeMacro(&db, drawing.macro, [](Mdx_Macro& macro, AcTransaction&) {
+        Mdx_Constraint rule = makeConstraint(kConstrParallel, "Holds");
+        rule.object1 = "Pattern2";
+        rule.object2 = "CS1";
+        macro.findModuleWrite("Bolts")->definition().constraints.append(rule);
+        return true;
+    }));
+    const AcDbObjectId first = ctx.objects->rows[static_cast<int>(patternsBefore)].id;
+    ASSERT_TRUE(UpdateGeomFlexibility(ctx, first, 0, kFlexFree));
+
+    const std::string before = DrawingFile::saveText(db);
+    Mdx_String usedBy;
+    for (const char* used : {"pattern2", "CS1"}) {
+        EXPECT_FALSE(RemovePlacedObject(ctx, used, usedBy)) << used;
+        EXPECT_EQ(usedBy, Mdx_String("Holds")) << used;
+    }
+    for (const char* none : {"", "Nothing", "BoltPattern"}) {  // the last: the module's own pattern
+        EXPECT_FALSE(RemovePlacedObject(ctx, none, usedBy)) << none;
+        EXPECT_TRUE(usedBy.isEmpty()) << none;
+    }
+    ASSERT_TRUE(SetCurrentModule(ctx, "EndPlate"));
+    EXPECT_FALSE(RemovePlacedObject(ctx, "Pattern1", usedBy)) << "a pattern of another module";
+    EXPECT_TRUE(DrawingFile::saveText(db) == before);
+
+    ASSERT_TRUE(SetCurrentModule(ctx, "Bolts"));
+    ASSERT_TRUE(RemovePlacedObject(ctx, "PATTERN1", usedBy));
+    EXPECT_EQ(patterns(db).size(), patternsBefore + 1);
+    AcDbObject* erased = nullptr;
+    AcTransaction t(db);
+    EXPECT_EQ(t.getObject(erased, first), Acad::eObjectErased);
+    t.abort();
+    EXPECT_EQ(DrawingFile::saveText(db).find("Pattern1"), std::string::npos)
+        << "neither the pattern nor its setting is left";
+    for (const ObjectRow& row : ctx.objects->rows) EXPECT_NE(row.texts[2], "Pattern1");
 }
 
 }  // namespace
