@@ -11,6 +11,7 @@
 #include "core/macro/DlgMacroCutsData.h"
 #include "core/macro/MacroEditPickers.h"
 #include "core/macro/MacroCutRecord.h"
+#include "core/macro/MacroEditPlacing.h"
 #include "core/macro/MacroEditing.h"
 #include "core/macro/Mdx_Constraint.h"
 
@@ -43,6 +44,7 @@ struct EditOptions {
     bool clearEquations = false;
     std::vector<std::string> inUse;
     std::vector<std::string> objects;
+    std::vector<std::string> removeObjects;
     std::vector<std::string> values;
     bool write = false;
 };
@@ -203,9 +205,21 @@ void editObject(EditConstrData& ctx, const std::string& assignment) {
                                     "of the module has it)"};
 }
 
+// As the object page's context menu: a placed bolt pattern or coordinate system goes.
+void removePlaced(EditConstrData& ctx, const std::string& name) {
+    Mdx_String usedBy;
+    if (RemovePlacedObject(ctx, mdx(name), usedBy)) return;
+    if (!usedBy.isEmpty())
+        throw Refusal{kRefused, "the object \"" + name + "\" is used by the constraint \"" +
+                                    usedBy.toUtf8() + "\""};
+    throw Refusal{kBadArgument, "the module has no placed bolt pattern or coordinate system \"" +
+                                    name + "\""};
+}
+
 void constraints(MacroEditDrawing& drawing, const EditOptions& options) {
     EditConstrData ctx = drawing.context(options.module);
     for (const std::string& assignment : options.objects) editObject(ctx, assignment);
+    for (const std::string& name : options.removeObjects) removePlaced(ctx, name);
     addConstraints(ctx, options.add);
     for (const std::string& assignment : options.assignments) editConstraint(ctx, assignment);
     for (const std::string& name : options.remove)
@@ -350,6 +364,10 @@ void addMacroEditCommands(CLI::App& macro, int& exitCode) {
     command->add_option("--object", options->objects,
                         "OBJECT.FIELD=VALUE as the object page: flexibility (fixed, rigid, free), "
                         "constrained (0 or 1), name")
+        ->allow_extra_args(false);
+    command->add_option("--remove-object", options->removeObjects,
+                        "a bolt pattern or coordinate system placed with the editor's tools, "
+                        "unless a constraint uses it")
         ->allow_extra_args(false);
     command->add_flag("--write", options->write, "write the drawing file (atomically)");
     command->callback([options, &exitCode] { runGuarded(constraints, *options, exitCode); });

@@ -65,6 +65,8 @@ TEST_F(MacroEditCommand, RefusalsSayWhyAndLeaveTheFileAsItWas) {
         {"constraints EndPlate --object Plate1.flexibility=loose --write", 2, "fixed, rigid or free"},
         {"constraints EndPlate --object Nothing.name=X --write", 2, "no object \"Nothing\""},
         {"constraints Bolts --object BoltPattern.name= --write", 8, "not empty"},
+        {"constraints Bolts --remove-object BoltPattern --write", 2, "no placed bolt pattern"},
+        {"constraints EndPlate --remove-object Plate1 --write", 2, "or coordinate system \"Plate1\""},
         {"cuts EndPlate Cut1.option=3 --write", 2, "option is 1 or 2"},
         {"cuts EndPlate Chamfer.choice=1 --write", 2, "only profile-against-plate"},
         {"cuts EndPlate Cut1.check1326=1 --write", 2, "needs check1325"},
