@@ -41,6 +41,10 @@ TEST_F(MacroEditCommand, ModulesAndConstraintsAreChangedAndWrittenOnlyWithWrite)
     ASSERT_EQ(run.status, 0) << run.out;
     EXPECT_TRUE(has(run, "  Anchors (Bolt pattern 0, 0, 0): free, constrained\n")) << run.out;
 
+    run = macro("constraints", "Bolts --add parallel:boltpattern,Prof0");
+    ASSERT_EQ(run.status, 0) << run.out;
+    EXPECT_TRUE(has(run, "  C1: Parallel boltpattern - Prof0")) << "a bolt pattern is an object\n" << run.out;
+
     // The old modules are untouched by the new fields: the file still loads for macro show.
     EXPECT_EQ(mdx_testing::runMdx("macro show " + quoted(drawing) + " EndPlate_IPE_HEA").status, 0);
 }

@@ -4,6 +4,8 @@
 #include "core/macro/MacroEditPickers.h"
 #include "core/macro/MacroEditPlacing.h"
 #include "core/macro/MacroEditing.h"
+#include "core/macro/Mdx_BoltModule.h"
+#include "core/macro/Mdx_DbPattern.h"
 #include "host/AcDbDatabase.h"
 
 using namespace macro_edit;
@@ -39,9 +41,19 @@ Mdx_StringArray variableNames(const Mdx_Module& module) {
     return names;
 }
 
-bool hasObject(const Mdx_Module& module, const Mdx_String& name) {
+// A profile or plate of the module, or what the editor placed in it: a bolt pattern or a
+// coordinate system.
+bool hasObject(const Mdx_Module& module, AcTransaction& t, const Mdx_String& name) {
     for (const Mdx_NamedPrpl& prpl : module.prpls())
         if (prpl.name.equal(name, false)) return true;
+    for (const Mdx_CoordSystem& system : module.definition().coordSystems)
+        if (system.name.equal(name, false)) return true;
+    if (const auto* bolts = dynamic_cast<const Mdx_BoltModule*>(&module))
+        for (const AcDbObjectId& id : bolts->patternIds()) {
+            Mdx_DbPattern* pattern = nullptr;
+            if (t.getObject(pattern, id) == Acad::eOk && pattern->name().equal(name, false))
+                return true;
+        }
     return false;
 }
 
@@ -54,9 +66,10 @@ bool isBaseProfile(const Mdx_DbMacro& macro, const Mdx_String& name) {
 
 // One object of a new constraint, picked by the user: an object of the module or a profile
 // the macro connects.
-bool pickObject(const Mdx_DbMacro& macro, const Mdx_Module& module, Mdx_String& name) {
+bool pickObject(const Mdx_DbMacro& macro, const Mdx_Module& module, AcTransaction& t,
+                Mdx_String& name) {
     return macro_edit_pickers::take(macro_edit_pickers::Pick::Object, name) &&
-           (hasObject(module, name) || isBaseProfile(macro, name));
+           (hasObject(module, t, name) || isBaseProfile(macro, name));
 }
 
 bool addConstraint(EditConstrData& ctx, int kind) {
@@ -66,8 +79,8 @@ bool addConstraint(EditConstrData& ctx, int kind) {
         if (!module || t.getObject(object, ctx.macroId) != Acad::eOk) return false;
         Mdx_Constraint constraint =
             makeConstraint(kind, numberedName(constraintNames(*module), "C"));
-        if (!pickObject(*object, *module, constraint.object1)) return false;
-        if (kind != kConstrRadius && !pickObject(*object, *module, constraint.object2))
+        if (!pickObject(*object, *module, t, constraint.object1)) return false;
+        if (kind != kConstrRadius && !pickObject(*object, *module, t, constraint.object2))
             return false;
         if (isMeasuringConstraint(kind)) {
             const char* prefix = kind == kConstrDistance ? "d" : kind == kConstrAngle ? "a" : "r";

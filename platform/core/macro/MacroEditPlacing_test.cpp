@@ -145,11 +145,19 @@ TEST_F(PlacingTools, PlacedThingsAreObjectsOfTheModule) {
 
     ASSERT_TRUE(UpdateGeomFlexibility(ctx, patternId, 0, kFlexFree));
     ASSERT_TRUE(UpdateConstrGeom(ctx, patternId, true));
+    // A constraint may name them; it follows a rename of the pattern.
+    macro_edit_pickers::queue(Pick::Object, "pattern1");
+    macro_edit_pickers::queue(Pick::Object, "CS1");
+    ASSERT_TRUE(StartMacroCommand(ctx, kConstrParallel));
     ASSERT_TRUE(SetNameTags(ctx, {patternId}, {"Anchors"}));
     ASSERT_NE(rowNamed("Anchors"), nullptr);
     EXPECT_EQ(rowNamed("Anchors")->flexibility, kFlexFree) << "the setting follows the rename";
     EXPECT_EQ(rowNamed("Anchors")->constrained, 1);
     EXPECT_EQ(patterns(db)[1], "Anchors 100 -50 0");
+
+    ASSERT_EQ(ctx.constraints->rows.length(), 1);
+    EXPECT_EQ(ctx.constraints->rows[0].cells[2], "Anchors");
+    EXPECT_EQ(ctx.constraints->rows[0].cells[3], "CS1");
 
     const std::string before = DrawingFile::saveText(db);
     EXPECT_FALSE(SetNameTags(ctx, {patternId}, {"CS1"}));
