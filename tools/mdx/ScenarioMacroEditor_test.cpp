@@ -44,6 +44,20 @@ TEST(ScenarioMacroEditor, ThePlacingToolsPutWhatTheyPlaceAtThePickedPoints) {
         << run.out;
 }
 
+// The object page's context menu removes the placed coordinate system; the module's own
+// pattern is refused with a message and stays.
+TEST(ScenarioMacroEditor, TheObjectPageRemovesOnlyPlacedObjects) {
+    const mdx_testing::MdxRun run = mdx_testing::runMdx(
+        "run " + std::string(MDX_SOURCE_DIR) + "/examples/scenarios/macro-editor-remove-placed.json");
+    ASSERT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(run.out.find("user step failed"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\"placed\":[\"pattern BoltPattern\",\"pattern Pattern1 at (0, 120, 0)\"]"),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("message box \"Objects\": \"Only a bolt pattern"), std::string::npos)
+        << run.out;
+}
+
 TEST(ScenarioMacroEditor, AnUnknownMacroIsAnsweredNotCrashedOn) {
     const std::string drawing =
         std::string(MDX_SOURCE_DIR) + "/examples/drawings/EndPlate_IPE300_HEA300.json";
