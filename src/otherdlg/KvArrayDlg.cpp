@@ -70,14 +70,7 @@ void KvArrayDlg::labelControls() {
     for (int i = 0; i < Mdx_ModuleArray::kValueCount; ++i)
         SetDlgItemText(kValueLabels[i], dialString(kFirstValueText + i).c_str());
     SetDlgItemText(IDC_ARRAY_NAME, data.array.name.c_str());
-    if (m_insert.SubclassDlgItem(IDC_ARRAY_INSERT, this)) {
-        m_insert.SetIcon(212);
-        m_insert.SetTooltipText(616);
-    }
-    if (m_delete.SubclassDlgItem(IDC_ARRAY_DELETE, this)) {
-        m_delete.SetIcon(206);
-        m_delete.SetTooltipText(617);
-    }
+    m_rowButtons.attach(*this, IDC_ARRAY_INSERT, IDC_ARRAY_DELETE);
 }
 
 BOOL KvArrayDlg::OnInitDialog() {

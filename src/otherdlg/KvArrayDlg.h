@@ -3,7 +3,7 @@
 // named entries or evenly spaced), its count and four further values, and for a list its
 // entries in a grid with rows to insert and delete. OK refuses values that are no numbers
 // with a message and stays open; the size is kept under "DLG_ARRAY".
-#include "core/CButtonST.h"
+#include "otherdlg/RowButtons.h"
 #include "core/CResizer.h"
 #include "frame/TemplateDialog.h"
 #include "otherdlg/OtherDialogRecords.h"
@@ -35,7 +35,6 @@ private:
 
     Mdx_String m_title;
     Mdx_Spread m_entries;
-    CButtonST m_insert;
-    CButtonST m_delete;
+    RowButtons m_rowButtons;
     CResizer m_resizer;
 };

@@ -63,14 +63,7 @@ void KvDstvPointsDlg::labelControls() {
     SetDlgItemText(IDC_DSTV_LABEL, dialString(kListText).c_str());
     SetDlgItemText(IDOK, dialString(1).c_str());
     SetDlgItemText(IDCANCEL, dialString(2).c_str());
-    if (m_insert.SubclassDlgItem(IDC_DSTV_INSERT, this)) {
-        m_insert.SetIcon(212);
-        m_insert.SetTooltipText(616);
-    }
-    if (m_delete.SubclassDlgItem(IDC_DSTV_DELETE, this)) {
-        m_delete.SetIcon(206);
-        m_delete.SetTooltipText(617);
-    }
+    m_rowButtons.attach(*this, IDC_DSTV_INSERT, IDC_DSTV_DELETE);
 }
 
 BOOL KvDstvPointsDlg::OnInitDialog() {

@@ -7,7 +7,7 @@
 // Resizable; the size is kept under "DLG_DSTV_POINTS".
 #include <vector>
 
-#include "core/CButtonST.h"
+#include "otherdlg/RowButtons.h"
 #include "core/CResizer.h"
 #include "frame/TemplateDialog.h"
 #include "otherdlg/DstvPointStore.h"
@@ -41,7 +41,6 @@ private:
     DstvPointStore& m_store;
     std::vector<DstvPoint> m_points;
     Mdx_Spread m_grid;
-    CButtonST m_insert;
-    CButtonST m_delete;
+    RowButtons m_rowButtons;
     CResizer m_resizer;
 };

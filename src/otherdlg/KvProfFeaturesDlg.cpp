@@ -33,14 +33,7 @@ void KvProfFeaturesDlg::labelControls() {
     SetDlgItemText(IDC_FEATURES_LABEL, dialString(kListText).c_str());
     SetDlgItemText(IDOK, dialString(1).c_str());
     SetDlgItemText(IDCANCEL, dialString(2).c_str());
-    if (m_insert.SubclassDlgItem(IDC_FEATURES_INSERT, this)) {
-        m_insert.SetIcon(212);
-        m_insert.SetTooltipText(616);
-    }
-    if (m_delete.SubclassDlgItem(IDC_FEATURES_DELETE, this)) {
-        m_delete.SetIcon(206);
-        m_delete.SetTooltipText(617);
-    }
+    m_rowButtons.attach(*this, IDC_FEATURES_INSERT, IDC_FEATURES_DELETE);
 }
 
 BOOL KvProfFeaturesDlg::OnInitDialog() {

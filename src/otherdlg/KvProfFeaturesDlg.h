@@ -4,7 +4,7 @@
 // delete. Empty rows are dropped; OK refuses a feature listed twice and more features than
 // a profile can carry with a message and stays open. Resizable; the size is kept under
 // "DLG_PROF_FEATURES".
-#include "core/CButtonST.h"
+#include "otherdlg/RowButtons.h"
 #include "core/CResizer.h"
 #include "otherdlg/CheckedRecordDialog.h"
 #include "otherdlg/OtherDialogRecords.h"
@@ -32,7 +32,6 @@ private:
     bool readRecord(DlgProfFeaturesData& record, int& problem) const override;
 
     Mdx_Spread m_grid;
-    CButtonST m_insert;
-    CButtonST m_delete;
+    RowButtons m_rowButtons;
     CResizer m_resizer;
 };
