@@ -1,42 +1,19 @@
 #include "core/macro/MacroSetAll.h"
 
 #include "core/macro/MacroData.h"
-#include "core/macro/MacroDerivation.h"
 #include "core/macro/MacroUpdate.h"
-#include "core/macro/Mdx_DbMacro.h"
+#include "core/macro/MacroUpdateSteps.h"
 #include "host/AcTransaction.h"
 
 namespace {
 
-bool refuse(MacroData& data, std::string message) {
-    data.setUpdateError(std::move(message));
-    return false;
-}
-
-// Clears the busy flag however the update ends.
-struct Busy {
-    explicit Busy(MacroData& data) : data(data) { data.setBusy(true); }
-    ~Busy() { data.setBusy(false); }
-    MacroData& data;
-};
+using macro_update::refuse;
 
 AcArray<int> variablesOf(const MacroTabChanges& change) {
     AcArray<int> variables;
     for (int code : change.changed)
         if (code >= 0) variables.append(code);
     return variables;
-}
-
-bool deriveAll(MacroData& data, AcTransaction& transaction) {
-    for (AcDbObjectId id : data.macroIds()) {
-        Mdx_DbMacro* macro = nullptr;
-        if (transaction.getObject(macro, id, host::OpenMode::ForWrite) != Acad::eOk ||
-            !macro->macro())
-            return refuse(data, "a macro of the data is no longer in the drawing");
-        std::string message;
-        if (!deriveMacroValues(*macro->macro(), message)) return refuse(data, message);
-    }
-    return true;
 }
 
 }  // namespace
@@ -67,18 +44,10 @@ bool setAllToMacro(MacroData& data, const std::vector<MacroTabChanges>& changes)
         if (!validateTabChanges(*data.getTab(index), change.changed, change.changedItems, message))
             return refuse(data, message);
     }
-    Busy busy(data);
+    macro_update::BusyScope busy(data);
     AcTransaction transaction(*data.database());
     for (const MacroTabChanges& change : changes)
         if (data.applyToMacros(transaction, change.tab, variablesOf(change)) != Acad::eOk)
             return refuse(data, "the drawing's macros could not be written");
-    if (!deriveAll(data, transaction)) return false;
-    MacroData readBack = data;
-    if (readBack.reload(transaction) != Acad::eOk)
-        return refuse(data, "the macros could not be read back");
-    if (transaction.commit() != Acad::eOk) return refuse(data, "the drawing refused the change");
-    readBack.setBusy(data.isBusy());
-    data = std::move(readBack);
-    data.setUpdateError({});
-    return true;
+    return macro_update::deriveReadBackAndCommit(data, transaction);
 }

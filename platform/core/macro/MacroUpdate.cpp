@@ -1,50 +1,20 @@
 #include "core/macro/MacroUpdate.h"
 
 #include "core/macro/MacroData.h"
-#include "core/macro/MacroDerivation.h"
-#include "core/macro/Mdx_DbMacro.h"
+#include "core/macro/MacroUpdateSteps.h"
 #include "host/AcTransaction.h"
 
 namespace {
 
-// Clears the busy flag however the update ends.
-class BusyScope {
-public:
-    explicit BusyScope(MacroData& data) : data_(data) { data_.setBusy(true); }
-    ~BusyScope() { data_.setBusy(false); }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-private:
-    MacroData& data_;
-};
-
-bool refuse(MacroData& data, std::string message) {
-    data.setUpdateError(std::move(message));
-    return false;
-}
+using macro_update::BusyScope;
+using macro_update::refuse;
 
 // Writes, derives and reads back inside one transaction that is undone on any failure.
 bool writeAndDerive(MacroData& data, const Mdx_String& tabName, const AcArray<int>& variables) {
     AcTransaction transaction(*data.database());
     if (data.applyToMacros(transaction, tabName, variables) != Acad::eOk)
         return refuse(data, "the drawing's macros could not be written");
-    for (AcDbObjectId id : data.macroIds()) {
-        Mdx_DbMacro* macro = nullptr;
-        if (transaction.getObject(macro, id, host::OpenMode::ForWrite) != Acad::eOk ||
-            !macro->macro())
-            return refuse(data, "a macro of the data is no longer in the drawing");
-        std::string message;
-        if (!deriveMacroValues(*macro->macro(), message)) return refuse(data, message);
-    }
-    MacroData readBack = data;
-    if (readBack.reload(transaction) != Acad::eOk)
-        return refuse(data, "the macros could not be read back");
-    if (transaction.commit() != Acad::eOk) return refuse(data, "the drawing refused the change");
-    readBack.setBusy(data.isBusy());
-    data = std::move(readBack);
-    data.setUpdateError({});
-    return true;
+    return macro_update::deriveReadBackAndCommit(data, transaction);
 }
 
 }  // namespace
