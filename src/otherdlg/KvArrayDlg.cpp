@@ -4,6 +4,7 @@
 
 #include "core/DialogHelpers.h"
 #include "core/KvTempResourceOverride.h"
+#include "core/ResizableDialog.h"
 #include "core/Texts.h"
 #include "otherdlg/OtherDialogLaunch.h"
 #include "win/MessageBox.h"
@@ -81,12 +82,8 @@ BOOL KvArrayDlg::OnInitDialog() {
         m_entries.setMaxCols(2, false);
         m_entries.setColumnHeaders(Mdx_StringArray{dialString(9133), dialString(9134)});
     }
-    m_resizer.Init(m_hWnd, kAnchors, static_cast<int>(std::size(kAnchors)));
-    SIZE templateSize{};
-    const bool measured = getDlgSize(this, templateSize);
-    ChangeDlgSize(this, kSizeKey);
-    m_resizer.Move();
-    if (measured) m_resizer.setMinimumTrackSize(templateSize);
+    startResizableDialog(*this, m_resizer, kAnchors, static_cast<int>(std::size(kAnchors)),
+                         kSizeKey);
     showArray();
     return TRUE;
 }

@@ -5,6 +5,7 @@
 
 #include "core/DialogHelpers.h"
 #include "core/KvTempResourceOverride.h"
+#include "core/ResizableDialog.h"
 #include "core/Texts.h"
 #include "otherdlg/OtherDialogLaunch.h"
 #include "win/MessageBox.h"
@@ -76,12 +77,8 @@ BOOL KvDstvPointsDlg::OnInitDialog() {
         for (int i = 0; i < 4; ++i) headers.append(dialString(kFirstHeaderText + i));
         m_grid.setColumnHeaders(headers);
     }
-    m_resizer.Init(m_hWnd, kAnchors, static_cast<int>(std::size(kAnchors)));
-    SIZE templateSize{};
-    const bool measured = getDlgSize(this, templateSize);
-    ChangeDlgSize(this, kSizeKey);
-    m_resizer.Move();
-    if (measured) m_resizer.setMinimumTrackSize(templateSize);
+    startResizableDialog(*this, m_resizer, kAnchors, static_cast<int>(std::size(kAnchors)),
+                         kSizeKey);
     showPoints();
     return TRUE;
 }

@@ -4,6 +4,7 @@
 
 #include "core/DialogHelpers.h"
 #include "core/KvTempResourceOverride.h"
+#include "core/ResizableDialog.h"
 #include "core/Texts.h"
 #include "otherdlg/OtherDialogLaunch.h"
 #include "win/WinMessages.h"
@@ -44,12 +45,8 @@ BOOL KvProfFeaturesDlg::OnInitDialog() {
         m_grid.setMaxCols(1, false);
         m_grid.setColumnHeaders(Mdx_StringArray{dialString(kHeaderText)});
     }
-    m_resizer.Init(m_hWnd, kAnchors, static_cast<int>(std::size(kAnchors)));
-    SIZE templateSize{};
-    const bool measured = getDlgSize(this, templateSize);
-    ChangeDlgSize(this, kSizeKey);
-    m_resizer.Move();
-    if (measured) m_resizer.setMinimumTrackSize(templateSize);
+    startResizableDialog(*this, m_resizer, kAnchors, static_cast<int>(std::size(kAnchors)),
+                         kSizeKey);
     showFeatures();
     return TRUE;
 }
