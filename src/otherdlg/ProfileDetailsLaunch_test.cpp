@@ -30,11 +30,7 @@ protected:
         transaction.commit();
     }
     Mdx_ProfPlacement placement(const char* name) {
-        AcTransaction transaction(db);
-        Mdx_DbMacro* macro = nullptr;
-        EXPECT_EQ(transaction.getObject(macro, drawing.macro), Acad::eOk);
-        auto* module = dynamic_cast<Mdx_ProfModule*>(macro->macro()->findModuleWrite("Stiffeners"));
-        return *module->findPlacement(name);
+        return endplate::stiffener(db, drawing, name);
     }
     Mdx_String sectionOf(AcDbObjectId id) {
         AcTransaction transaction(db);

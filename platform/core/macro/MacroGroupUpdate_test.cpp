@@ -19,11 +19,7 @@ protected:
         transaction.commit();
     }
     Mdx_ProfPlacement placement(const char* name) {
-        AcTransaction transaction(db);
-        Mdx_DbMacro* macro = nullptr;
-        EXPECT_EQ(transaction.getObject(macro, drawing.macro), Acad::eOk);
-        auto* module = dynamic_cast<Mdx_ProfModule*>(macro->macro()->findModuleWrite("Stiffeners"));
-        return *module->findPlacement(name);
+        return endplate::stiffener(db, drawing, name);
     }
     struct Section {
         Mdx_String sectionName, material;

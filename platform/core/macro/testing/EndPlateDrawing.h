@@ -216,4 +216,14 @@ inline Mdx_DbMacro* buildAndOpen(AcDbDatabase& db, Drawing& drawing,
     return macro;
 }
 
+// The stiffener placement named name as the drawing now holds it.
+inline Mdx_ProfPlacement stiffener(AcDbDatabase& db, const Drawing& drawing, const char* name) {
+    AcTransaction transaction(db);
+    Mdx_DbMacro* macro = nullptr;
+    if (transaction.getObject(macro, drawing.macro) != Acad::eOk || !macro->macro()) return {};
+    auto* module = dynamic_cast<Mdx_ProfModule*>(macro->macro()->findModuleWrite("Stiffeners"));
+    Mdx_ProfPlacement* found = module ? module->findPlacement(name) : nullptr;
+    return found ? *found : Mdx_ProfPlacement{};
+}
+
 }  // namespace endplate
