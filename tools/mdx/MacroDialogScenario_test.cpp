@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include "testing/MdxProcess.h"
@@ -12,13 +11,6 @@
 namespace {
 
 const std::string kExamples = std::string(MDX_SOURCE_DIR) + "/examples/";
-
-std::string fileText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // The part of the output from the step's line to the next step.
 std::string stepOutput(const std::string& out, int step) {
@@ -31,7 +23,7 @@ std::string stepOutput(const std::string& out, int step) {
 
 TEST(MdxRunMacroDialog, ChangesOnThePagesReachTheDrawingAndTheFileIsNotWritten) {
     const std::string drawing = kExamples + "drawings/EndPlate_IPE300_HEA300.json";
-    const std::string before = fileText(drawing);
+    const std::string before = mdx_testing::readFile(drawing);
     const mdx_testing::MdxRun run =
         mdx_testing::runMdx("run " + kExamples + "scenarios/macro-dialog.json");
     ASSERT_EQ(run.status, 0) << run.out;
@@ -58,12 +50,12 @@ TEST(MdxRunMacroDialog, ChangesOnThePagesReachTheDrawingAndTheFileIsNotWritten) 
         << modeless;
     EXPECT_NE(stepOutput(run.out, 5).find("EndDlgMacroModeless returned {\"result\":true}"),
               std::string::npos);
-    EXPECT_EQ(fileText(drawing), before);
+    EXPECT_EQ(mdx_testing::readFile(drawing), before);
 }
 
 TEST(MdxRunMacroDialog, ADesignedPageTakesTypingAndTheFlexButtonThroughItsOwnControls) {
     const std::string drawing = kExamples + "drawings/EndPlate_designed.json";
-    const std::string before = fileText(drawing);
+    const std::string before = mdx_testing::readFile(drawing);
     const mdx_testing::MdxRun run =
         mdx_testing::runMdx("run " + kExamples + "scenarios/macro-dialog-designed.json");
     ASSERT_EQ(run.status, 0) << run.out;
@@ -72,7 +64,7 @@ TEST(MdxRunMacroDialog, ADesignedPageTakesTypingAndTheFlexButtonThroughItsOwnCon
     EXPECT_NE(modeless.find(R"(Plate.L1 = \"16\" (distance, fixed))"), std::string::npos)
         << "typed into the designed edit, then fixed by its flex button\n" << modeless;
     EXPECT_NE(modeless.find(R"(Plate.Clearance = \"3\")"), std::string::npos) << modeless;
-    EXPECT_EQ(fileText(drawing), before);
+    EXPECT_EQ(mdx_testing::readFile(drawing), before);
 }
 
 TEST(MdxRunMacroDialog, AMissingDrawingIsAFailedCallNotAnOpenDialog) {

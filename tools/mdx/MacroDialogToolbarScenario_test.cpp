@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
-#include <sstream>
 #include <string>
 
 #include "testing/MdxProcess.h"
@@ -16,20 +15,13 @@ namespace {
 
 const std::string kExamples = std::string(MDX_SOURCE_DIR) + "/examples/";
 
-std::string fileText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 bool has(const std::string& out, const std::string& part) {
     return out.find(part) != std::string::npos;
 }
 
 TEST(MdxRunMacroDialogBar, StandardsPropertyFilesViewAndFilterThroughClicks) {
     const std::string drawing = kExamples + "drawings/EndPlate_standards.json";
-    const std::string before = fileText(drawing);
+    const std::string before = mdx_testing::readFile(drawing);
     const mdx_testing::MdxRun run =
         mdx_testing::runMdx("run " + kExamples + "scenarios/macro-dialog-toolbar.json");
     ASSERT_EQ(run.status, 0) << run.out;
@@ -42,7 +34,7 @@ TEST(MdxRunMacroDialogBar, StandardsPropertyFilesViewAndFilterThroughClicks) {
     EXPECT_TRUE(has(run.out, R"("shown":["Stiffeners"])")) << run.out;
     EXPECT_TRUE(has(run.out, R"("view":{"from":"above","on":"EndPlate_IPE_HEA.Plate"})"))
         << run.out;
-    EXPECT_EQ(fileText(drawing), before);
+    EXPECT_EQ(mdx_testing::readFile(drawing), before);
     EXPECT_FALSE(std::filesystem::exists(kExamples + "Macro Properties"))
         << "the scratch copy of the library took the file";
 
@@ -63,7 +55,7 @@ TEST(MdxRunMacroDialogBar, StandardsPropertyFilesViewAndFilterThroughClicks) {
 // A second standard that cannot be evaluated undoes what the first one wrote: the width
 // stays, and the window says which standard failed.
 TEST(MdxRunMacroDialogBar, AStandardThatFailsUndoesTheOnesBeforeIt) {
-    std::string drawing = fileText(kExamples + "drawings/EndPlate_standards.json");
+    std::string drawing = mdx_testing::readFile(kExamples + "drawings/EndPlate_standards.json");
     const std::string one = "[\"settings.standard\", \"text\", \"EndPlate\"],";
     const std::string key = "[\"settings.mapTo\", \"text\", \"EP-03\"]";
     ASSERT_TRUE(has(drawing, one) && has(drawing, key));

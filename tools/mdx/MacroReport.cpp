@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "EvaluateDrawing.h"
 #include "core/macro/MacroData.h"
 #include "core/macro/SectionPlacement.h"
 
@@ -114,4 +115,15 @@ std::string macroReport(const std::string& macroName, const std::string& handle,
         reportSections(out, tab);
     }
     return out.str();
+}
+
+std::vector<std::string> reopenedMacroReport(EvaluateDrawing& drawing) {
+    const std::string macro = drawing.macroHandle();
+    drawing.keep();
+    drawing.open(macro);
+    std::istringstream report(
+        macroReport(drawing.macroName(), drawing.macroHandle(), drawing.macroData()));
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(report, line);) lines.push_back(line);
+    return lines;
 }

@@ -1,7 +1,6 @@
 #include "ScenarioMacroDialog.h"
 
 #include <memory>
-#include <sstream>
 
 #include "EvaluateDrawing.h"
 #include "EvaluateError.h"
@@ -43,15 +42,7 @@ MacroData& loadMacro(const json& args) {
 
 // The macro as the loaded drawing now holds it, gathered afresh, one line each.
 json drawingAfter() {
-    EvaluateDrawing& drawing = *openDrawing();
-    const std::string macro = drawing.macroHandle();
-    drawing.keep();
-    drawing.open(macro);
-    std::istringstream report(
-        macroReport(drawing.macroName(), drawing.macroHandle(), drawing.macroData()));
-    json lines = json::array();
-    for (std::string line; std::getline(report, line);) lines.push_back(line);
-    return lines;
+    return reopenedMacroReport(*openDrawing());
 }
 
 // The tabs the window in the slot shows now (its filters may leave some out).

@@ -1,7 +1,6 @@
 #include "ScenarioProfileDetails.h"
 
 #include <memory>
-#include <sstream>
 
 #include "EvaluateDrawing.h"
 #include "EvaluateError.h"
@@ -36,17 +35,6 @@ AcDbObjectId drawPreviewObject(EvaluateDrawing& drawing) {
     return id;
 }
 
-json drawingLines(EvaluateDrawing& drawing) {
-    const std::string macro = drawing.macroHandle();
-    drawing.keep();
-    drawing.open(macro);
-    std::istringstream report(
-        macroReport(drawing.macroName(), drawing.macroHandle(), drawing.macroData()));
-    json lines = json::array();
-    for (std::string line; std::getline(report, line);) lines.push_back(line);
-    return lines;
-}
-
 }  // namespace
 
 void checkProfileDetails(const json& args) {
@@ -76,7 +64,7 @@ json callProfileDetails(const json& args) {
             AcDbDatabase* database = data.database();
             result["previewErased"] = database && !database->contains(preview);
         }
-        result["drawing"] = drawingLines(drawing);
+        result["drawing"] = reopenedMacroReport(drawing);
         return result;
     } catch (const EvaluateError& error) {
         return {{"result", false}, {"error", error.what()}};
